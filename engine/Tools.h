@@ -4,6 +4,7 @@
 // Product names are UTF-8 and compared byte for byte: no trimming, no normalisation.
 
 #include "Compressors.h"
+#include "Products.h"
 
 #include <cstdint>
 #include <string_view>
