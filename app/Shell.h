@@ -1,0 +1,178 @@
+#pragma once
+// Behaviour that every window of the program shares: placement, digit-only entry, fixed
+// lists, message boxes, failures that escape a handler, number texts, result sheets, Exit.
+
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+#include <QLineEdit>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QRect;
+
+namespace Shell {
+
+/// The program's title: the start dialog's caption, also the caption of the general error box.
+extern const QString ProgramTitle;
+
+// ---- Fonts and colours ------------------------------------------------------------------
+
+inline constexpr char FaceMitra[] = "B Mitra";        // buttons, captions
+inline constexpr char FaceMorvarid[] = "B Morvarid";  // edit fields, lists, sheet texts
+inline constexpr char FaceComic[] = "Comic Sans MS";  // compressor model
+inline constexpr char FaceArial[] = "Arial";          // refrigerant notes
+inline constexpr char FaceSansSerif[] = "MS Sans Serif";  // every window's base font
+
+inline const QColor Red{0xFF, 0x00, 0x00};
+inline const QColor Maroon{0x80, 0x00, 0x00};
+inline const QColor Black{0x00, 0x00, 0x00};
+
+/// Maps the program's faces to freely licensed ones for machines that lack them; an
+/// installed face of the program's own name is still preferred.
+void InstallFontSubstitutes();
+
+/// A font of the given face at a character height in pixels.
+QFont MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false);
+
+// ---- Windows ----------------------------------------------------------------------------
+
+/// Top-left corner that centres a window of `outer` size (frame included) on a screen of
+/// `screen` size; halves truncate toward zero, so a window 3 pixels wider goes to -1.
+QPoint CentredTopLeft(QSize screen, QSize outer);
+
+/// Moves a top-level window to the centre of the primary screen.
+void CentreOnScreen(QWidget* window);
+
+/// Caption, fixed client size, button-face background and the base font of a window.
+/// `minimizeBox` adds a minimise button to the close button.
+void SetUpWindow(QWidget* window, const QString& caption, QSize client, bool minimizeBox = false);
+
+/// A non-modal input window: centred every time it is shown; its close box ends the
+/// program like Exit, so that no invisible program keeps running.
+class InputWindow : public QWidget {
+public:
+    explicit InputWindow(QWidget* parent = nullptr);
+
+protected:
+    virtual void FormShow();
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+/// A result sheet: shown modally, centred on every showing; "بازگشت" (BitBtn1) and Enter
+/// close it, Escape does nothing, the close box only hides it.
+class ResultSheet : public QDialog {
+public:
+    ResultSheet(const QString& caption, QSize client, QRect backButton, QWidget* parent = nullptr);
+    /// Shows the sheet modally and returns when it is closed.
+    void ShowModal();
+
+    QPushButton* BitBtn1 = nullptr;
+
+protected:
+    virtual void FormShow();
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+/// Ends the program at once, without a question; nothing is saved.
+void ExitProgram();
+
+// ---- Controls ---------------------------------------------------------------------------
+
+/// A text label; `rightToLeft` sets right-to-left reading of its text.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  const QFont& font, const QColor& colour, bool centred = false, bool rightToLeft = true);
+
+/// A label of the window-text colour (the palette's own).
+QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                       const QFont& font, bool centred = false);
+
+/// A push button in the button face.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+
+/// A pick-only drop-down list, items read right to left and 32 pixels high.
+QComboBox* MakeFixedList(QWidget* parent, const char* name, const QStringList& items, int selected,
+                         const QRect& geometry);
+
+/// The items "from" to "to" in steps of one as decimal texts.
+QStringList NumberItems(int from, int to, int step = 1);
+
+/// An edit box for whole numbers whose typed text is limited to `typingLimit` characters.
+/// Text written by the program is taken whole, even when it is longer.
+class NumberEdit : public QLineEdit {
+public:
+    NumberEdit(QWidget* parent, const char* name, int typingLimit, const QRect& geometry);
+    /// Replaces the text with `text`, whatever its length.
+    void WriteText(const QString& text);
+
+private:
+    int typingLimit_;
+};
+
+/// Whether the digit filter drops a typed key: everything that types a character except
+/// backspace and the ASCII digits, control characters of Ctrl shortcuts included. Keys that
+/// type no character (arrows, Delete, Home, End, Tab) are left alone.
+bool DigitFilterDiscards(const QKeyEvent& event);
+
+/// A banner picture for the top of an input window, drawn for the screen's pixel ratio.
+QPixmap DrawBanner(QSize size, const QString& title, qreal pixelRatio);
+
+// ---- Messages and failures --------------------------------------------------------------
+
+enum class MessageKind { Error, Information };
+
+/// Shows a modal box with one OK button. Tests replace it to record what would be shown.
+using MessageBoxFunction =
+    std::function<void(MessageKind kind, const QString& caption, const QString& text)>;
+MessageBoxFunction& MessageBox();
+
+/// The error box: caption "Error", error icon, one OK button, the text as given.
+void ShowError(const QString& text);
+
+/// The information box: caption "Information", information icon, one OK button.
+void ShowInformation(const QString& text);
+
+/// The box for a failure that escaped a handler: the program's title as caption, a full
+/// stop appended when the message ends in a letter or digit.
+void ShowGeneralError(const QString& message);
+
+/// A failure inside a handler that the general error box reports.
+class HandlerFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Runs a handler; a failure that escapes it goes to the general error box and the
+/// program goes on.
+void Guarded(const std::function<void()>& handler);
+
+/// The whole number in a field's text: an optional sign and ASCII digits within the signed
+/// 32-bit range. Anything else throws HandlerFailure "'text' is not a valid integer value".
+std::int32_t StrToInt(const QString& text);
+
+// ---- Number texts -----------------------------------------------------------------------
+
+/// A whole number in plain decimal, minus sign where negative, no separators.
+QString IntText(std::int64_t value);
+
+/// The shortest general form with at most 15 significant digits and the user's decimal
+/// separator (1.5, 40).
+QString FloatText(double value);
+
+/// A result line: the number, two blanks and the unit word.
+QString ResultLine(const QString& number, const QString& unit);
+
+}  // namespace Shell

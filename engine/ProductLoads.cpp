@@ -1,0 +1,111 @@
+#include "Tools.h"
+
+#include <cmath>
+
+namespace Tools {
+
+namespace {
+
+// Temperatures the product is brought to, C.
+constexpr std::int32_t ChilledTemperature = 2;
+constexpr std::int32_t FrozenTemperature = -18;
+constexpr std::int32_t PreCoolerTemperature = 5;
+constexpr std::int32_t FreezingRoomTemperature = -35;
+constexpr std::int32_t FreezingPoint = -3;
+
+struct Properties {
+    long double SpecificHeatAbove = 0.0L;
+    long double SpecificHeatBelow = 0.0L;  // 0 for produce
+    long double LatentHeat = 0.0L;         // 0 for produce
+    bool IsMeat = false;
+};
+
+const MeatData* FindMeat(std::string_view name)
+{
+    for (const MeatData& meat : MeatTable)
+        if (meat.Name == name) return &meat;
+    return nullptr;
+}
+
+// A temperature difference as a whole number, formed before any floating point; 64 bits
+// so that no 32-bit input can overflow it.
+long double Difference(std::int32_t to, std::int32_t from)
+{
+    return static_cast<long double>(std::int64_t{to} - std::int64_t{from});
+}
+
+}  // namespace
+
+double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKind Process,
+                   std::string_view ProductName, std::int32_t EntryTemperature,
+                   std::uint8_t RunningHours, std::int32_t& RoomTemperature)
+{
+    Properties product;
+    std::int32_t storageTemperature = 0;
+    if (const MeatData* meat = FindMeat(ProductName)) {
+        product = {meat->SpecificHeatAbove, meat->SpecificHeatBelow, meat->LatentHeat, true};
+    } else {
+        const ProduceData produce = GetProduceData(ProductName);
+        product.SpecificHeatAbove = produce.SpecificHeat;
+        storageTemperature = produce.StorageTemperature;
+    }
+
+    const long double p = static_cast<long double>(LoadingPercent) / 100.0L;
+    const long double m = Capacity;
+    const std::int32_t t = EntryTemperature;
+
+    // The day's heat in watt-hours, stored as a double before it is spread over the hours.
+    double q = 0.0;
+    switch (Process) {
+    case ProcessKind::ChilledMeatStorage:
+        RoomTemperature = ChilledTemperature;
+        q = static_cast<double>(p * m * product.SpecificHeatAbove * Difference(ChilledTemperature, t));
+        break;
+    case ProcessKind::FrozenMeatStorage:
+        RoomTemperature = FrozenTemperature;
+        q = static_cast<double>(p * m * product.SpecificHeatBelow * Difference(FrozenTemperature, t));
+        break;
+    case ProcessKind::PreCooler:
+        // Pre-coolers take the whole day's intake, whatever the loading.
+        RoomTemperature = PreCoolerTemperature;
+        q = static_cast<double>(m * product.SpecificHeatAbove * Difference(PreCoolerTemperature, t));
+        break;
+    case ProcessKind::MeatFreezing:
+        RoomTemperature = FreezingRoomTemperature;
+        if (t < FreezingPoint) {
+            // Arrives frozen: only the cooling from its own temperature to -18 C.
+            q = static_cast<double>(m * product.SpecificHeatBelow * Difference(FrozenTemperature, t));
+        } else {
+            const double latent = static_cast<double>(m * product.LatentHeat);
+            const double toFreezing = static_cast<double>(
+                std::fabs(m * product.SpecificHeatAbove * Difference(FreezingPoint, t)));
+            const double belowFreezing = static_cast<double>(
+                std::fabs(m * product.SpecificHeatBelow * Difference(FrozenTemperature, FreezingPoint)));
+            const double sum = static_cast<double>(static_cast<long double>(latent) + toFreezing);
+            q = static_cast<double>(static_cast<long double>(sum) + belowFreezing);
+        }
+        break;
+    case ProcessKind::ProduceStorage:
+        // A meat name has no storage temperature: it loads like any name missing from the table.
+        RoomTemperature = storageTemperature;
+        if (product.IsMeat) return 0.0;
+        q = static_cast<double>(std::fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
+        break;
+    default:
+        RoomTemperature = 0;
+        return 0.0;
+    }
+    if (RunningHours == 0) return 0.0;
+    return static_cast<double>(std::fabs(static_cast<long double>(q) / RunningHours));
+}
+
+double RespirationLoad(std::int32_t Capacity, std::string_view ProductName, std::uint8_t RunningHours)
+{
+    if (RunningHours == 0) return 0.0;
+    const long double tonnes = static_cast<long double>(Capacity) / 1000.0L;
+    const long double perHour = tonnes * GetProduceData(ProductName).RespirationHeat;
+    const long double dayShare = 24.0L / RunningHours;
+    return static_cast<double>(perHour * dayShare);
+}
+
+}  // namespace Tools
