@@ -89,7 +89,8 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
         // A meat name has no storage temperature: it loads like any name missing from the table.
         RoomTemperature = storageTemperature;
         if (product.IsMeat) return 0.0;
-        q = static_cast<double>(std::fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
+        q = static_cast<double>(
+            std::fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
         break;
     default:
         RoomTemperature = 0;

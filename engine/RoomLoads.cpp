@@ -1,0 +1,83 @@
+#include "Tools.h"
+
+#include <cmath>
+
+namespace Tools {
+
+namespace {
+
+constexpr std::int32_t GroundTemperature = 15;  // C, under the floor
+constexpr long double HoursPerDay = 24.0L;
+
+// Heat given off per person while working, W.
+constexpr long double PersonHeatAboveZero = 262.0L;
+constexpr long double PersonHeatBelowZero = 393.0L;
+constexpr double PersonHeatPreCooler = 244.0;
+
+// Storage rooms gain their heat around the clock; the plant removes it in its running hours.
+bool IsStorage(ProcessKind process)
+{
+    return process == ProcessKind::ChilledMeatStorage || process == ProcessKind::FrozenMeatStorage ||
+           process == ProcessKind::ProduceStorage;
+}
+
+bool IsKnown(ProcessKind process)
+{
+    return static_cast<std::uint8_t>(process) <= static_cast<std::uint8_t>(ProcessKind::ProduceStorage);
+}
+
+}  // namespace
+
+double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height, ProcessKind Process,
+                double InsulationFactor, std::int32_t RoomTemperature, std::int32_t OutsideTemperature,
+                std::uint8_t RunningHours)
+{
+    if (RunningHours == 0 || !IsKnown(Process)) return 0.0;
+    const std::int32_t envelope = Length * Width + 2 * Length * Height + 2 * Width * Height;
+    const std::int32_t floor = Length * Width;
+    const auto toOutside = static_cast<long double>(std::int64_t{OutsideTemperature} - RoomTemperature);
+    const auto toGround = static_cast<long double>(std::int64_t{GroundTemperature} - RoomTemperature);
+
+    // Each surface counts its own heat flow, so a room warmer than the air or the ground
+    // still gains load through that surface and the two never cancel.
+    const long double k = InsulationFactor;
+    const double a = static_cast<double>(std::fabs(envelope * k * toOutside));
+    // The floor exchanges heat with the ground at 15 C, not with the outside air.
+    const long double b = std::fabs(floor * k * toGround);
+    double q = static_cast<double>(b + a);
+    if (IsStorage(Process)) q = static_cast<double>(HoursPerDay / RunningHours * q);
+    return q;
+}
+
+double LightingLoad(std::uint16_t FloorArea, ProcessKind Process, std::uint8_t RunningHours)
+{
+    if (RunningHours == 0) return 0.0;
+    const long double lighting = FloorArea * 0.5L * 5.0L;  // 2.5 W per m2 of floor
+    if (IsStorage(Process)) return static_cast<double>(lighting * (HoursPerDay / RunningHours));
+    if (Process == ProcessKind::PreCooler) return static_cast<double>(lighting);
+    return 0.0;  // freezing rooms stay dark
+}
+
+double PeopleLoad(std::int32_t FloorArea, ProcessKind Process, std::uint8_t RunningHours)
+{
+    if (RunningHours == 0) return 0.0;
+    const int persons = FloorArea < 100 ? 2 : FloorArea < 300 ? 3 : 4;
+    double perPerson = 0.0;
+    switch (Process) {
+    case ProcessKind::ChilledMeatStorage:
+    case ProcessKind::ProduceStorage:
+        perPerson = static_cast<double>(HoursPerDay / RunningHours * PersonHeatAboveZero);
+        break;
+    case ProcessKind::FrozenMeatStorage:
+        perPerson = static_cast<double>(HoursPerDay / RunningHours * PersonHeatBelowZero);
+        break;
+    case ProcessKind::PreCooler:
+        perPerson = PersonHeatPreCooler;
+        break;
+    default:  // nobody works in a freezing room
+        break;
+    }
+    return static_cast<double>(persons * static_cast<long double>(perPerson));
+}
+
+}  // namespace Tools
