@@ -1,0 +1,137 @@
+#include "ColdRoomRun.h"
+
+namespace ColdRoom {
+
+namespace {
+
+using Tools::ProcessKind;
+
+constexpr std::string_view Horsepower = "اسب بخار";
+constexpr std::string_view HorsepowerTwoStage = "اسب بخار (2 مرحله)";
+constexpr std::string_view DifferenceOf10K = "R22    ,   DT = 10C";
+constexpr std::string_view DifferenceOf7K = "R22    ,   DT = 7C";
+constexpr std::string_view DifferenceOf5K = "R22    ,   DT = 5C";
+constexpr std::string_view EvaporatingAndCondensing = "Evap. temp = -8C   Cond. temp = 40C";
+constexpr std::string_view Condensing = "Cond. temp = 40C";
+
+// A load in whole watts as the sheet shows and sums it; 64 bits, since a large room with a
+// large capacity needs more watts than 32 bits hold.
+std::int64_t Watts(double load) { return static_cast<std::int64_t>(load); }
+
+// n / d rounded to the nearest whole number, halves to the even neighbour; n >= 0, d > 0.
+std::int64_t RoundHalfEven(std::int64_t n, std::int64_t d)
+{
+    const std::int64_t quotient = n / d;
+    const std::int64_t twiceRemainder = 2 * (n % d);
+    if (twiceRemainder > d || (twiceRemainder == d && quotient % 2 != 0)) return quotient + 1;
+    return quotient;
+}
+
+}  // namespace
+
+std::optional<CompressorTerms> CompressorTermsFor(ProcessKind process, std::int32_t roomTemperature)
+{
+    switch (process) {
+    case ProcessKind::ChilledMeatStorage:
+        return CompressorTerms{Tools::ChilledStorageTable, Horsepower, DifferenceOf10K, EvaporatingAndCondensing};
+    case ProcessKind::FrozenMeatStorage:
+        return CompressorTerms{Tools::FrozenStorageTable, Horsepower, DifferenceOf7K, Condensing};
+    case ProcessKind::PreCooler:
+        return CompressorTerms{Tools::PreCoolerTable, Horsepower, DifferenceOf10K, Condensing};
+    case ProcessKind::MeatFreezing:
+        return CompressorTerms{Tools::TwoStageFreezingTable, HorsepowerTwoStage, DifferenceOf5K, Condensing};
+    case ProcessKind::ProduceStorage:
+        if (roomTemperature >= -1 && roomTemperature <= 4)
+            return CompressorTerms{Tools::ChilledStorageTable, Horsepower, DifferenceOf10K, Condensing};
+        if (roomTemperature >= 5 && roomTemperature <= 12)
+            return CompressorTerms{Tools::PreCoolerTable, Horsepower, DifferenceOf10K, Condensing};
+        break;
+    }
+    return std::nullopt;
+}
+
+double InsulationFactorAt(int insulationIndex) { return insulationIndex == 0 ? 0.25 : 0.16; }
+
+std::int64_t SafetyFactor(std::int64_t sumOfLoads) { return sumOfLoads * 10 / 100; }
+
+ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
+{
+    ColdRoomResult out;
+    out.RunningHours = in.RunningHours;
+    out.Volume = std::uint32_t{in.Length} * in.Width * in.Height;
+    const std::uint32_t floorArea = std::uint32_t{in.Length} * in.Width;  // at most 9801 m2
+    // Double precision: 65 % of 180 kg gives 117 here; other pairs may fall a kilogram short.
+    out.LoadedMass = static_cast<std::int64_t>(in.LoadingPercent / 100.0 * in.Capacity);
+
+    // The product load fixes the room temperature that the wall load needs.
+    const double product = Tools::ProductLoad(in.LoadingPercent, in.Capacity, in.Process, in.ProductName,
+                                              in.EntryTemperature, in.RunningHours, out.RoomTemperature);
+    const double respiration = Tools::RespirationLoad(in.Capacity, in.ProductName, in.RunningHours);
+    const double wall = Tools::WallLoad(in.Length, in.Width, in.Height, in.Process, in.InsulationFactor,
+                                        out.RoomTemperature, in.OutsideTemperature, in.RunningHours);
+    const double lighting =
+        Tools::LightingLoad(static_cast<std::uint16_t>(floorArea), in.Process, in.RunningHours);
+    const double people = Tools::PeopleLoad(static_cast<std::int32_t>(floorArea), in.Process, in.RunningHours);
+    // Meat freezing counts no door air changes.
+    double airChanges = 0.0;
+    if (in.Process == ProcessKind::FrozenMeatStorage)
+        airChanges = Tools::AirChangesBelowZero(static_cast<std::int32_t>(out.Volume));
+    else if (in.Process != ProcessKind::MeatFreezing)
+        airChanges = Tools::AirChangesAboveZero(static_cast<std::int32_t>(out.Volume));
+    const double infiltration =
+        Tools::InfiltrationLoad(out.Volume, in.OutsideTemperature, airChanges, in.Process, in.RunningHours);
+
+    out.WallLoad = Watts(wall);
+    out.ProductLoad = Watts(product);
+    out.RespirationLoad = Watts(respiration);
+    out.InfiltrationLoad = Watts(infiltration);
+    out.LightingLoad = Watts(lighting);
+    out.PeopleLoad = Watts(people);
+    const std::int64_t sum = out.WallLoad + out.ProductLoad + out.RespirationLoad + out.InfiltrationLoad +
+                             out.LightingLoad + out.PeopleLoad;
+    out.SafetyFactor = SafetyFactor(sum);
+    out.Total = sum + out.SafetyFactor;
+
+    if (const auto terms = CompressorTermsFor(in.Process, out.RoomTemperature)) {
+        out.HasCompressorTable = true;
+        out.Compressor = Tools::SelectCompressor(terms->Table, out.Total);
+        out.HorsepowerUnit = terms->HorsepowerUnit;
+        out.ConditionNote = terms->ConditionNote;
+        out.TemperatureNote = terms->TemperatureNote;
+    }
+    return out;
+}
+
+std::int64_t SuggestedCapacity(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
+                               ProcessKind Process)
+{
+    const std::int64_t area = std::int64_t{Length} * Width;
+    const std::int64_t volume = area * Height;
+    switch (Process) {
+    case ProcessKind::MeatFreezing:
+        return (area - RoundHalfEven(area, 3)) * 380;
+    case ProcessKind::ProduceStorage:
+        return RoundHalfEven(volume, 4) * 1000;
+    default:
+        return RoundHalfEven(volume, 3) * 1000;
+    }
+}
+
+ProcessLayout LayoutFor(ProcessKind process)
+{
+    switch (process) {
+    case ProcessKind::FrozenMeatStorage:
+        return {-17, -4, -17, 20, 1, true, false};
+    case ProcessKind::PreCooler:
+        return {6, 35, 15, 5, 0, false, false};
+    case ProcessKind::MeatFreezing:
+        return {-2, 35, 5, 8, 1, false, false};
+    case ProcessKind::ProduceStorage:
+        return {15, 35, 25, 20, 0, true, true};
+    case ProcessKind::ChilledMeatStorage:
+        break;
+    }
+    return {3, 35, 4, 20, 0, true, false};
+}
+
+}  // namespace ColdRoom

@@ -1,0 +1,94 @@
+#pragma once
+// The cold-room calculation without any window: the inputs of one run, every value the
+// result sheet shows, the suggested capacity and how the input window is arranged per process.
+// Texts are UTF-8.
+
+#include "Tools.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ColdRoom {
+
+/// Everything a run reads from the input window.
+struct ColdRoomInput {
+    std::uint16_t Length = 0;              // metres, 1 to 99
+    std::uint16_t Width = 0;               // metres, 1 to 99
+    std::uint16_t Height = 0;              // metres, 1 to 99
+    std::int32_t Capacity = 0;             // kilograms of product per day
+    std::int32_t LoadingPercent = 0;       // share of the capacity actually loaded
+    std::int32_t OutsideTemperature = 0;   // C
+    std::uint8_t RunningHours = 0;         // compressor hours per day, never 0
+    Tools::ProcessKind Process = Tools::ProcessKind::ChilledMeatStorage;
+    double InsulationFactor = 0.0;         // W per m2 and K
+    std::int32_t EntryTemperature = 0;     // C, of the incoming product
+    std::string ProductName;
+};
+
+/// Every figure and text of the result sheet. Loads are whole watts, truncated toward zero.
+struct ColdRoomResult {
+    std::int32_t RoomTemperature = 0;  // C
+    std::uint8_t RunningHours = 0;
+    std::uint32_t Volume = 0;          // m3
+    std::int64_t LoadedMass = 0;       // kg: the loading percentage of the capacity
+    std::int64_t WallLoad = 0;
+    std::int64_t ProductLoad = 0;
+    std::int64_t RespirationLoad = 0;
+    std::int64_t InfiltrationLoad = 0;
+    std::int64_t LightingLoad = 0;
+    std::int64_t PeopleLoad = 0;
+    std::int64_t SafetyFactor = 0;
+    std::int64_t Total = 0;            // the six loads plus the safety factor
+    // Without a compressor table for the room temperature the sheet keeps its compressor
+    // rows and notes as they were, and the four fields below stay empty.
+    bool HasCompressorTable = false;
+    Tools::CompressorChoice Compressor;
+    std::string_view HorsepowerUnit;
+    std::string_view ConditionNote;    // refrigerant and temperature difference
+    std::string_view TemperatureNote;  // evaporating and condensing temperatures
+};
+
+/// The compressor table of a room and the texts the sheet prints beside its choice.
+struct CompressorTerms {
+    Tools::CompressorTable Table;
+    std::string_view HorsepowerUnit;
+    std::string_view ConditionNote;
+    std::string_view TemperatureNote;
+};
+
+/// The table for a process at its room temperature, C. Produce rooms choose by temperature:
+/// -1 to 4 C the chilled table, 5 to 12 C the pre-cooler table, none outside these.
+std::optional<CompressorTerms> CompressorTermsFor(Tools::ProcessKind process, std::int32_t roomTemperature);
+
+/// The insulation's heat-transfer factor, W per m2 and K, by the insulation list's position:
+/// 0.25 for 10 cm polyurethane, 0.16 for any other entry.
+double InsulationFactorAt(int insulationIndex);
+
+/// 10 % of the sum of the loads in whole watts, truncated toward zero.
+std::int64_t SafetyFactor(std::int64_t sumOfLoads);
+
+/// Runs the load engine for one room and totals the loads.
+ColdRoomResult ComputeColdRoom(const ColdRoomInput& input);
+
+/// A daily capacity in kilograms that roughly suits a room of the given inner dimensions,
+/// metres, for the process; halves round to the even neighbour.
+std::int64_t SuggestedCapacity(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
+                               Tools::ProcessKind Process);
+
+/// How the input window proposes its settings for a process.
+struct ProcessLayout {
+    std::int32_t EntryFrom;      // lowest product entry temperature offered, C
+    std::int32_t EntryTo;        // highest, C
+    std::int32_t ProposedEntry;  // C
+    std::int32_t ProposedHours;
+    int InsulationIndex;         // 0: 10 cm, 1: 15 cm
+    bool LoadingApplies;         // pre-coolers and freezers always take the whole capacity
+    bool ProduceList;            // fruit and vegetables instead of meat
+};
+
+/// The window's proposals for a process.
+ProcessLayout LayoutFor(Tools::ProcessKind process);
+
+}  // namespace ColdRoom
