@@ -17,6 +17,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -146,11 +147,15 @@ QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, c
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
     label->setFont(font);
     // Persian text reads right to left; the placement is already given in pixels.
     label->setLayoutDirection(Qt::RightToLeft);
-    label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignRight | Qt::AlignTop);
+    // Without AlignAbsolute Qt would mirror "right" to the left edge for Persian text.
+    label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+    if (geometry.size().isEmpty())
+        label->setGeometry(QRect(geometry.topLeft(), label->sizeHint()));
+    else
+        label->setGeometry(geometry);
     return label;
 }
 
@@ -207,9 +212,9 @@ NumberEdit::NumberEdit(QWidget* parent, const char* name, int typingLimit, const
 
 void NumberEdit::WriteText(const QString& text)
 {
-    if (text.size() > maxLength()) setMaxLength(int(text.size()));
+    // The limit fits the written text, so that typing never makes it longer than it is.
+    setMaxLength(std::max(typingLimit_, int(text.size())));
     setText(text);
-    if (text.size() <= typingLimit_) setMaxLength(typingLimit_);
 }
 
 bool DigitFilterDiscards(const QKeyEvent& event)

@@ -92,7 +92,9 @@ void ExitProgram();
 
 // ---- Controls ---------------------------------------------------------------------------
 
-/// A text label; `rightToLeft` sets right-to-left reading of its text.
+/// A text label; `rightToLeft` sets right-to-left reading of its text. Unless centred, the
+/// text stands at the right edge. A geometry without a size (QRect(left, top, 0, 0)) sizes
+/// the label to its text, keeping the left edge.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   const QFont& font, const QColor& colour, bool centred = false, bool rightToLeft = true);
 
