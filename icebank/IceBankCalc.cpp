@@ -1,0 +1,45 @@
+#include "IceBankCalc.h"
+
+namespace IceBank {
+
+namespace {
+
+constexpr double WaterHeat = 1.163;          // watt-hours per litre and kelvin
+constexpr std::uint8_t IceWaterTemperature = 1;  // C, what the tank is cooled to
+constexpr float MarginBase = 100.0f;
+constexpr float MarginPercent = 20.0f;
+constexpr long double SurfacePerHorsepower = 1.744L;  // square metres
+
+/// Metres of coil tube per horsepower for a tube size; 0 outside the list.
+long double TubePerHorsepower(std::uint8_t tubeSize)
+{
+    switch (tubeSize) {
+    case Tube5_8Inch: return 35.0f;
+    case Tube3_4Inch: return 29.1L;
+    case Tube7_8Inch: return 25.0f;
+    default: return 0.0L;
+    }
+}
+
+}  // namespace
+
+IceBankResult ComputeIceBank(const IceBankInput& input)
+{
+    // Each step is stored as a double, in this order: a capacity whose exact value is whole
+    // then stays whole, where dividing by the hours first, or adding the margin as a single
+    // factor of 1.2, loses a watt for some tanks.
+    const int kelvin = input.InletTemperature - IceWaterTemperature;
+    double capacity = input.TankVolume * WaterHeat * kelvin / input.RunningHours;
+    const double margin = capacity / MarginBase * MarginPercent;
+    capacity = capacity + margin;
+
+    IceBankResult result{};
+    result.RequiredCapacity = static_cast<std::int64_t>(capacity);
+    result.Choice = Tools::SelectCompressor(Tools::IceBankTable, result.RequiredCapacity);
+    const double horsepower = static_cast<double>(result.Choice.Count) * result.Choice.Horsepower;
+    result.ExchangeSurface = static_cast<std::int32_t>(horsepower * SurfacePerHorsepower);
+    result.TubeLength = static_cast<std::uint32_t>(horsepower * TubePerHorsepower(input.TubeSize));
+    return result;
+}
+
+}  // namespace IceBank

@@ -1,0 +1,36 @@
+#pragma once
+// The ice-bank calculation: the cooling plant that brings a tank of water down to 1 C within
+// the compressor's running hours, with a 20 % margin, and the coil it needs. No windows.
+
+#include "Tools.h"
+
+#include <cstdint>
+
+namespace IceBank {
+
+/// Smaller tanks are rejected before anything is calculated.
+inline constexpr std::int32_t MinimumTankVolume = 1000;  // litres
+
+/// Coil tube sizes, numbered as the tube-size list on the input window.
+enum TubeSizeIndex : std::uint8_t { Tube5_8Inch = 0, Tube3_4Inch = 1, Tube7_8Inch = 2 };
+
+struct IceBankInput {
+    std::int32_t TankVolume;         // litres, at least MinimumTankVolume
+    std::uint8_t InletTemperature;   // C, 20 to 40
+    std::uint8_t RunningHours;       // hours per day, 5 to 23
+    std::uint8_t TubeSize;           // a TubeSizeIndex
+};
+
+struct IceBankResult {
+    std::int64_t RequiredCapacity;   // watts with the margin, truncated
+    Tools::CompressorChoice Choice;  // from the ice-bank capacity table
+    std::int32_t ExchangeSurface;    // square metres of coil, truncated
+    std::uint32_t TubeLength;        // metres of tube, truncated; beyond 65535 m for large tanks
+};
+
+/// Required capacity in watts, the compressors that carry it, the coil's exchange surface in
+/// square metres and its tube length in metres. A tube size outside the list gives length 0;
+/// 0 running hours are not guarded against (the list offers 5 to 23).
+IceBankResult ComputeIceBank(const IceBankInput& input);
+
+}  // namespace IceBank
