@@ -57,9 +57,7 @@ void TForm2::CreateControls()
     // Captions take the size of their text, from the given corner.
     const auto caption = [this](const char* name, const QString& text, int left, int top, const QFont& font,
                                 const QColor& colour) {
-        QLabel* label = Shell::MakeLabel(this, name, text, {left, top, 0, 0}, font, colour);
-        label->adjustSize();
-        return label;
+        return Shell::MakeLabel(this, name, text, {left, top, 0, 0}, font, colour);
     };
     const QFont captionFont = Shell::MakeFont(Shell::FaceMitra, 19, true);
     const QFont dimensionFont = Shell::MakeFont(Shell::FaceMitra, 15, true);
