@@ -24,10 +24,11 @@ const QString DimensionsError = QStringLiteral("           ابعاد سالن �
 const QString CapacityError = QStringLiteral("           ظرفيت سالن صحيح نيست          ");
 
 // Four lines, each after a lone carriage return, indented with blanks.
-const QString SuggestionNotice = QStringLiteral("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + u'\r' +
-                                 QString(34, u' ') + QStringLiteral(".عدد تقريبي با واقعيت اختلاف زيادي دارد") + u'\r' +
-                                 QString(4, u' ') + QStringLiteral("روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي") + u'\r' +
-                                 QString(84, u' ') + QStringLiteral("وارد نمايد");
+const QString SuggestionNotice =
+    QStringLiteral("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + u'\r' +
+    QString(34, u' ') + QStringLiteral(".عدد تقريبي با واقعيت اختلاف زيادي دارد") + u'\r' +
+    QString(4, u' ') + QStringLiteral("روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي") + u'\r' +
+    QString(84, u' ') + QStringLiteral("وارد نمايد");
 
 // An empty number field counts as 0, and shows it.
 void FillEmpty(Shell::NumberEdit* edit)
@@ -105,7 +106,9 @@ void TForm2::CreateControls()
 
     // Entry temperatures and running hours are proposed per process by ComboBox1Change.
     ComboBox4 = Shell::MakeFixedList(this, "ComboBox4", {}, -1, {392, 328, 73, 40});
-    ComboBox5 = Shell::MakeFixedList(this, "ComboBox5", Shell::NumberItems(20, 50), 35 - 20, {112, 328, 73, 40});
+    const QStringList outside = Shell::NumberItems(20, 50);
+    ComboBox5 = Shell::MakeFixedList(this, "ComboBox5", outside, int(outside.indexOf(QStringLiteral("35"))),
+                                     {112, 328, 73, 40});
     ComboBox7 = Shell::MakeFixedList(this, "ComboBox7", Shell::NumberItems(3, 22), -1, {795, 424, 73, 40});
     Button1 = Shell::MakeButton(this, "Button1", QStringLiteral("محاسبه"), {168, 424, 105, 57});
     Button3 = Shell::MakeButton(this, "Button3", QStringLiteral("خروج"), {40, 424, 105, 57});
