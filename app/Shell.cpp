@@ -148,6 +148,8 @@ QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, c
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
+    // The window paints in the button face, whose text role would hide a label's own colour.
+    label->setForegroundRole(QPalette::WindowText);
     // Persian text reads right to left; the placement is already given in pixels.
     label->setLayoutDirection(Qt::RightToLeft);
     // Without AlignAbsolute Qt would mirror "right" to the left edge for Persian text.

@@ -1,0 +1,89 @@
+// Renders every window of the program to PNG files for the README: the start dialog, both
+// input windows, and both result sheets after a sample calculation.
+// Usage: render_pictures OUTPUT_FOLDER (run with QT_QPA_PLATFORM=offscreen).
+
+#include "Shell.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool Save(QWidget* window, const QString& path)
+{
+    // Two-thirds size keeps the pictures small; the windows stay legible.
+    const QPixmap picture = window->grab().scaledToWidth(window->width() * 2 / 3, Qt::SmoothTransformation);
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// Presses a Calculate button and saves the result sheet it opens, then closes the sheet.
+bool SaveSheet(QPushButton* calculate, const QString& path)
+{
+    bool saved = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* sheet = QApplication::activeModalWidget(); sheet && sheet->isVisible()) {
+            poll.stop();
+            saved = Save(sheet, path);
+            sheet->close();
+        }
+    });
+    poll.start(5);
+    calculate->click();
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render_pictures OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    Shell::InstallFontSubstitutes();
+
+    TForm1 form1;
+    Form1 = &form1;
+    TForm2 form2;
+    Form2 = &form2;
+    TForm3 form3;
+    Form3 = &form3;
+    TForm4 form4;
+    Form4 = &form4;
+    TForm5 form5;
+    Form5 = &form5;
+
+    bool ok = Save(Form1, out.filePath("start-dialog.png"));
+
+    // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
+    Form2->Edit2->setText("10");
+    Form2->Edit3->setText("5");
+    Form2->Edit4->setText("3");
+    Form2->Edit1->setText("1000");
+    ok = Save(Form2, out.filePath("cold-room.png")) && ok;
+    ok = SaveSheet(Form2->Button1, out.filePath("cold-room-results.png")) && ok;
+
+    // A 10000-litre tank with the other inputs at their defaults.
+    Form4->Edit1->setText("10000");
+    ok = Save(Form4, out.filePath("ice-bank.png")) && ok;
+    ok = SaveSheet(Form4->Button1, out.filePath("ice-bank-results.png")) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,131 @@
+#include "ShellTesting.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// The five windows as the program creates them at start, in the same order.
+struct Program {
+    Program()
+    {
+        Form1 = &form1;
+        Form2 = &form2;
+        Form3 = &form3;
+        Form4 = &form4;
+        Form5 = &form5;
+    }
+    ~Program() { Form1 = nullptr, Form2 = nullptr, Form3 = nullptr, Form4 = nullptr, Form5 = nullptr; }
+    TForm1 form1;
+    TForm2 form2;
+    TForm3 form3;
+    TForm4 form4;
+    TForm5 form5;
+};
+
+class StartDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Program> program_;
+
+    // Shows the start dialog as the program does and waits until it is exposed.
+    void ShowStartDialog()
+    {
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+
+private slots:
+    void initTestCase() { Shell::InstallFontSubstitutes(); }
+    void init() { program_ = std::make_unique<Program>(); }
+    void cleanup() { program_.reset(); }
+
+    void onlyTheStartDialogIsShownAtFirst()
+    {
+        ShowStartDialog();
+        for (QWidget* other : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form3),
+                               static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5)})
+            QVERIFY(!other->isVisible());
+        QVERIFY(Form1->RadioButton2->isChecked());
+        QVERIFY(!Form1->RadioButton1->isChecked());
+        QCOMPARE(QApplication::focusWidget(), Form1->BitBtn1);
+    }
+
+    void continueOpensTheChosenCalculator_data()
+    {
+        QTest::addColumn<bool>("iceBank");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("cold store, Continue clicked") << false << false;
+        QTest::newRow("cold store, Enter pressed") << false << true;
+        QTest::newRow("ice bank, Continue clicked") << true << false;
+        QTest::newRow("ice bank, Enter pressed") << true << true;
+    }
+    void continueOpensTheChosenCalculator()
+    {
+        QFETCH(bool, iceBank);
+        QFETCH(bool, byEnter);
+        ShowStartDialog();
+        if (iceBank) QTest::mouseClick(Form1->RadioButton1, Qt::LeftButton);
+        QCOMPARE(Form1->RadioButton2->isChecked(), !iceBank);  // the options form one group
+        if (byEnter) {
+            // Enter presses the default button wherever the focus is.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(Form1->BitBtn1, Qt::LeftButton);
+        }
+        QVERIFY(!Form1->isVisible());
+        QCOMPARE(Form4->isVisible(), iceBank);
+        QCOMPARE(Form2->isVisible(), !iceBank);
+        QVERIFY(!Form3->isVisible() && !Form5->isVisible());
+    }
+
+    void inputWindowsStartWithTheirDefaults()
+    {
+        ShowStartDialog();
+        QTest::mouseClick(Form1->BitBtn1, Qt::LeftButton);
+        QVERIFY(Form2->Edit1->text().isEmpty() && Form2->Edit2->text().isEmpty());
+        QCOMPARE(Form2->ComboBox1->currentIndex(), 0);
+        QCOMPARE(Form2->ComboBox4->currentText(), QString("4"));
+        QCOMPARE(Form2->ComboBox5->currentText(), QString("35"));
+        QCOMPARE(Form2->ComboBox6->currentText(), QString("100"));
+        QCOMPARE(Form2->ComboBox7->currentText(), QString("20"));
+        QVERIFY(Form2->ComboBox3->isVisible() && !Form2->ComboBox8->isVisible());
+
+        QVERIFY(Form4->Edit1->text().isEmpty());
+        QCOMPARE(Form4->ComboBox1->currentIndex(), 2);
+        QCOMPARE(Form4->ComboBox2->currentText(), QString("18"));
+        QCOMPARE(Form4->ComboBox3->currentText(), QString("30"));
+    }
+
+    void closingTheStartDialogEndsTheProgram()
+    {
+        ShowStartDialog();
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!Form2->isVisible() && !Form4->isVisible());
+    }
+
+    void escapeLeavesTheStartDialogOpen()
+    {
+        ShowStartDialog();
+        QTest::keyClick(Form1, Qt::Key_Escape);
+        QVERIFY(Form1->isVisible());
+    }
+};
+
+QTEST_MAIN(StartDialogTest)
+#include "StartDialogTest.moc"
