@@ -1,0 +1,253 @@
+// Properties of every cold-room calculation the input window can ask for: each list choice of
+// each process, every room size, every loading percentage and outside temperature, and a
+// seeded sample of the rest (capacities up to the largest suggested one).
+
+#include "ChoiceProperties.h"
+#include "ColdRoomRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace ColdRoom;
+using Tools::ProcessKind;
+
+namespace {
+
+constexpr int Processes = 5;
+constexpr std::int32_t LargestTypedCapacity = 9'999'999;  // seven digits
+
+std::vector<std::string> ProductsOf(ProcessKind process)
+{
+    std::vector<std::string> names;
+    if (LayoutFor(process).ProduceList)
+        for (const Tools::ProduceRow& row : Tools::ProduceTable) names.emplace_back(row.Name);
+    else
+        for (const Tools::MeatData& meat : Tools::MeatTable) names.emplace_back(meat.Name);
+    return names;
+}
+
+template <class T>
+T Uniform(std::mt19937_64& rng, T from, T to)
+{
+    return std::uniform_int_distribution<T>(from, to)(rng);
+}
+
+// A daily capacity as the user could give it: the smallest, the largest typed, any typed, or
+// the suggestion for this room or another room (up to 323 433 000 kg for 99 x 99 x 99 m).
+std::int32_t DrawCapacity(std::mt19937_64& rng, const ColdRoomInput& in)
+{
+    std::int64_t capacity = 1;
+    switch (Uniform(rng, 0, 4)) {
+    case 0: capacity = 1; break;
+    case 1: capacity = LargestTypedCapacity; break;
+    case 2: capacity = Uniform<std::int32_t>(rng, 1, LargestTypedCapacity); break;
+    case 3: capacity = SuggestedCapacity(in.Length, in.Width, in.Height, in.Process); break;
+    default:
+        capacity = SuggestedCapacity(Uniform<std::uint16_t>(rng, 1, 99), Uniform<std::uint16_t>(rng, 1, 99),
+                                     Uniform<std::uint16_t>(rng, 1, 99), in.Process);
+        break;
+    }
+    // A suggestion of 0 kg (the smallest produce rooms) is rejected before any calculation.
+    return static_cast<std::int32_t>(std::max<std::int64_t>(capacity, 1));
+}
+
+// Any input the window accepts for a process, drawn at random.
+ColdRoomInput DrawInput(std::mt19937_64& rng, ProcessKind process)
+{
+    static const std::vector<std::string> products[Processes] = {
+        ProductsOf(ProcessKind(0)), ProductsOf(ProcessKind(1)), ProductsOf(ProcessKind(2)),
+        ProductsOf(ProcessKind(3)), ProductsOf(ProcessKind(4))};
+    const ProcessLayout layout = LayoutFor(process);
+    const std::vector<std::string>& names = products[static_cast<int>(process)];
+    ColdRoomInput in;
+    in.Length = Uniform<std::uint16_t>(rng, 1, 99);
+    in.Width = Uniform<std::uint16_t>(rng, 1, 99);
+    in.Height = Uniform<std::uint16_t>(rng, 1, 99);
+    in.Process = process;
+    in.LoadingPercent = 5 * Uniform(rng, 1, 20);
+    in.OutsideTemperature = Uniform(rng, 20, 50);
+    in.RunningHours = static_cast<std::uint8_t>(Uniform(rng, 3, 22));
+    in.InsulationFactor = InsulationFactorAt(Uniform(rng, 0, 1));
+    in.EntryTemperature = Uniform(rng, layout.EntryFrom, layout.EntryTo);
+    in.ProductName = names[Uniform<std::size_t>(rng, 0, names.size() - 1)];
+    in.Capacity = DrawCapacity(rng, in);
+    return in;
+}
+
+std::string Describe(const ColdRoomInput& in)
+{
+    std::ostringstream text;
+    text << in.Length << " x " << in.Width << " x " << in.Height << " m, " << in.Capacity << " kg at "
+         << in.LoadingPercent << " %, process " << int(in.Process) << ", " << in.ProductName << " entering at "
+         << in.EntryTemperature << " C, outside " << in.OutsideTemperature << " C, " << int(in.RunningHours)
+         << " h, insulation " << in.InsulationFactor;
+    return text.str();
+}
+
+// Empty when the sheet of `in` holds together; otherwise what is wrong with it.
+std::string Violation(const ColdRoomInput& in)
+{
+    const ColdRoomResult r = ComputeColdRoom(in);
+
+    // Each line is the engine's load cut to whole watts, and that load is a finite number of
+    // watts, not below zero.
+    std::int32_t room = 0;
+    const double product = Tools::ProductLoad(in.LoadingPercent, in.Capacity, in.Process, in.ProductName,
+                                              in.EntryTemperature, in.RunningHours, room);
+    const std::uint32_t volume = std::uint32_t{in.Length} * in.Width * in.Height;
+    const std::uint32_t floor = std::uint32_t{in.Length} * in.Width;
+    const double airChanges = in.Process == ProcessKind::FrozenMeatStorage
+                                  ? Tools::AirChangesBelowZero(std::int32_t(volume))
+                                  : Tools::AirChangesAboveZero(std::int32_t(volume));
+    const struct {
+        const char* name;
+        double load;
+        std::int64_t line;
+    } lines[] = {
+        {"wall",
+         Tools::WallLoad(in.Length, in.Width, in.Height, in.Process, in.InsulationFactor, room,
+                         in.OutsideTemperature, in.RunningHours),
+         r.WallLoad},
+        {"product", product, r.ProductLoad},
+        {"respiration", Tools::RespirationLoad(in.Capacity, in.ProductName, in.RunningHours), r.RespirationLoad},
+        {"infiltration",
+         Tools::InfiltrationLoad(volume, in.OutsideTemperature, airChanges, in.Process, in.RunningHours),
+         r.InfiltrationLoad},
+        {"lighting", Tools::LightingLoad(std::uint16_t(floor), in.Process, in.RunningHours), r.LightingLoad},
+        {"people", Tools::PeopleLoad(std::int32_t(floor), in.Process, in.RunningHours), r.PeopleLoad},
+    };
+    std::int64_t sum = 0;
+    for (const auto& line : lines) {
+        if (!std::isfinite(line.load) || line.load < 0)
+            return std::string(line.name) + " load " + std::to_string(line.load);
+        if (double(line.line) > line.load || double(line.line + 1) <= line.load)
+            return std::string(line.name) + " line " + std::to_string(line.line) + " is not " +
+                   std::to_string(line.load) + " cut to whole watts";
+        sum += line.line;
+    }
+    if (r.RoomTemperature != room) return "room temperature differs from the product load's";
+
+    // The safety factor is the sum's tenth, rounded down, and the total adds it to the sum.
+    if (r.SafetyFactor < 0 || 10 * r.SafetyFactor > sum || 10 * (r.SafetyFactor + 1) <= sum)
+        return "safety factor " + std::to_string(r.SafetyFactor) + " for a sum of " + std::to_string(sum);
+    if (r.Total != sum + r.SafetyFactor) return "total " + std::to_string(r.Total) + " is not sum + safety";
+
+    // Every product of every process has its compressor table.
+    const auto terms = CompressorTermsFor(in.Process, r.RoomTemperature);
+    if (!r.HasCompressorTable || !terms) return "no compressor table";
+    return ChoiceProperties::ChoiceViolation(terms->Table, r.Total, r.Compressor);
+}
+
+// Runs `check` on the inputs that `visit` hands it, every Stride()-th of them, and reports the
+// first few that fail.
+class Checker {
+public:
+    void operator()(const ColdRoomInput& in)
+    {
+        if (seen_++ % ChoiceProperties::Stride() != 0 || failures_ >= 10) return;
+        ++checked_;
+        const std::string violation = Violation(in);
+        if (violation.empty()) return;
+        ++failures_;
+        ADD_FAILURE() << Describe(in) << ": " << violation;
+    }
+    std::int64_t checked() const { return checked_; }
+
+private:
+    std::int64_t seen_ = 0;
+    std::int64_t checked_ = 0;
+    int failures_ = 0;
+};
+
+}  // namespace
+
+TEST(ColdRoomProperties, EveryListChoiceOfEveryProcess)
+{
+    // Process, product, entry temperature, running hours and insulation, each combination once;
+    // the loading percentage and the outside temperature turn through all their values.
+    std::mt19937_64 rng(20240601);
+    Checker check;
+    int turn = 0;
+    for (int p = 0; p < Processes; ++p) {
+        const ProcessKind process = ProcessKind(p);
+        const ProcessLayout layout = LayoutFor(process);
+        for (const std::string& product : ProductsOf(process))
+            for (std::int32_t entry = layout.EntryFrom; entry <= layout.EntryTo; ++entry)
+                for (int hours = 3; hours <= 22; ++hours)
+                    for (int insulation = 0; insulation < 2; ++insulation, ++turn) {
+                        ColdRoomInput in = DrawInput(rng, process);
+                        in.ProductName = product;
+                        in.EntryTemperature = entry;
+                        in.RunningHours = std::uint8_t(hours);
+                        in.InsulationFactor = InsulationFactorAt(insulation);
+                        in.LoadingPercent = 5 * (1 + turn % 20);
+                        in.OutsideTemperature = 20 + (turn / 20) % 31;
+                        check(in);
+                    }
+    }
+    EXPECT_GT(check.checked(), 0);
+}
+
+TEST(ColdRoomProperties, EveryLoadingAndOutsideTemperatureOfEveryProcess)
+{
+    std::mt19937_64 rng(20240602);
+    Checker check;
+    for (int p = 0; p < Processes; ++p)
+        for (int loading = 5; loading <= 100; loading += 5)
+            for (int outside = 20; outside <= 50; ++outside)
+                for (int hours = 3; hours <= 22; ++hours) {
+                    ColdRoomInput in = DrawInput(rng, ProcessKind(p));
+                    in.LoadingPercent = loading;
+                    in.OutsideTemperature = outside;
+                    in.RunningHours = std::uint8_t(hours);
+                    check(in);
+                }
+    EXPECT_GT(check.checked(), 0);
+}
+
+TEST(ColdRoomProperties, EveryRoomFloorAtManyHeights)
+{
+    // Each of the 9801 floors at 25 heights, 4 m apart and shifted from floor to floor, so
+    // that every height meets every floor width and length; the process turns with the room.
+    std::mt19937_64 rng(20240603);
+    Checker check;
+    int turn = 0;
+    for (std::uint16_t length = 1; length <= 99; ++length)
+        for (std::uint16_t width = 1; width <= 99; ++width)
+            for (int step = 0; step < 25; ++step, ++turn) {
+                ColdRoomInput in = DrawInput(rng, ProcessKind(turn % Processes));
+                in.Length = length;
+                in.Width = width;
+                in.Height = std::uint16_t(1 + (length + width + 4 * step) % 99);
+                in.Capacity = DrawCapacity(rng, in);
+                check(in);
+            }
+    EXPECT_GT(check.checked(), 0);
+}
+
+TEST(ColdRoomProperties, ExtremeRoomsAndCapacities)
+{
+    // The corners of the domain: smallest and largest room, capacity and running hours.
+    std::mt19937_64 rng(20240604);
+    Checker check;
+    for (int p = 0; p < Processes; ++p)
+        for (std::uint16_t side : {1, 99})
+            for (std::int32_t capacity : {1, LargestTypedCapacity, 323'433'000})
+                for (int hours : {3, 22})
+                    for (int outside : {20, 50}) {
+                        ColdRoomInput in = DrawInput(rng, ProcessKind(p));
+                        in.Length = in.Width = in.Height = side;
+                        in.Capacity = capacity;
+                        in.RunningHours = std::uint8_t(hours);
+                        in.OutsideTemperature = outside;
+                        in.LoadingPercent = 100;
+                        check(in);
+                    }
+    EXPECT_GT(check.checked(), 0);
+}
