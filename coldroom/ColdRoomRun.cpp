@@ -1,5 +1,8 @@
 #include "ColdRoomRun.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ColdRoom {
 
 namespace {
@@ -15,8 +18,16 @@ constexpr std::string_view EvaporatingAndCondensing = "Evap. temp = -8C   Cond. 
 constexpr std::string_view Condensing = "Cond. temp = 40C";
 
 // A load in whole watts as the sheet shows and sums it; 64 bits, since a large room with a
-// large capacity needs more watts than 32 bits hold.
-std::int64_t Watts(double load) { return static_cast<std::int64_t>(load); }
+// large capacity needs more watts than 32 bits hold. Inputs that no window gives (an
+// insulation factor of NaN or 1e300, say) could make a load NaN or too large for 64 bits:
+// NaN counts 0 and a load is held within 10^18 W, so that the six lines and their safety
+// factor always add up within 64 bits.
+std::int64_t Watts(double load)
+{
+    constexpr double Largest = 1e18;
+    if (std::isnan(load)) return 0;
+    return static_cast<std::int64_t>(std::clamp(load, -Largest, Largest));
+}
 
 // n / d rounded to the nearest whole number, halves to the even neighbour; n >= 0, d > 0.
 std::int64_t RoundHalfEven(std::int64_t n, std::int64_t d)
@@ -52,7 +63,8 @@ std::optional<CompressorTerms> CompressorTermsFor(ProcessKind process, std::int3
 
 double InsulationFactorAt(int insulationIndex) { return insulationIndex == 0 ? 0.25 : 0.16; }
 
-std::int64_t SafetyFactor(std::int64_t sumOfLoads) { return sumOfLoads * 10 / 100; }
+// The sum x 10 / 100 with truncation, without the multiplication that could overflow.
+std::int64_t SafetyFactor(std::int64_t sumOfLoads) { return sumOfLoads / 10; }
 
 ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
 {

@@ -69,7 +69,9 @@ double InsulationFactorAt(int insulationIndex);
 /// 10 % of the sum of the loads in whole watts, truncated toward zero.
 std::int64_t SafetyFactor(std::int64_t sumOfLoads);
 
-/// Runs the load engine for one room and totals the loads.
+/// Runs the load engine for one room and totals the loads. Inputs beyond the window's lists
+/// give defined figures: a load that is NaN counts 0 W, and each load is held within
+/// 10^18 W, so that the total never overflows.
 ColdRoomResult ComputeColdRoom(const ColdRoomInput& input);
 
 /// A daily capacity in kilograms that roughly suits a room of the given inner dimensions,

@@ -33,8 +33,13 @@ double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
                 std::uint8_t RunningHours)
 {
     if (RunningHours == 0 || !IsKnown(Process)) return 0.0;
-    const std::int32_t envelope = Length * Width + 2 * Length * Height + 2 * Width * Height;
-    const std::int32_t floor = Length * Width;
+    // In 64 bits: the areas stay exact for any sides a caller passes, not only the windows'
+    // 1 to 99 m, where 32 bits would overflow from about 19 000 m on.
+    const std::int64_t length = Length;
+    const std::int64_t width = Width;
+    const std::int64_t height = Height;
+    const std::int64_t envelope = length * width + 2 * length * height + 2 * width * height;
+    const std::int64_t floor = length * width;
     const auto toOutside = static_cast<long double>(std::int64_t{OutsideTemperature} - RoomTemperature);
     const auto toGround = static_cast<long double>(std::int64_t{GroundTemperature} - RoomTemperature);
 

@@ -29,16 +29,20 @@ IceBankResult ComputeIceBank(const IceBankInput& input)
     // then stays whole, where dividing by the hours first, or adding the margin as a single
     // factor of 1.2, loses a watt for some tanks.
     const int kelvin = input.InletTemperature - IceWaterTemperature;
-    double capacity = input.TankVolume * WaterHeat * kelvin / input.RunningHours;
-    const double margin = capacity / MarginBase * MarginPercent;
-    capacity = capacity + margin;
+    double capacity = 0.0;
+    // No running hours (no list offers it) would divide by zero; the capacity then stays 0.
+    if (input.RunningHours != 0) {
+        capacity = input.TankVolume * WaterHeat * kelvin / input.RunningHours;
+        const double margin = capacity / MarginBase * MarginPercent;
+        capacity = capacity + margin;
+    }
 
     IceBankResult result{};
     result.RequiredCapacity = static_cast<std::int64_t>(capacity);
     result.Choice = Tools::SelectCompressor(Tools::IceBankTable, result.RequiredCapacity);
     const double horsepower = static_cast<double>(result.Choice.Count) * result.Choice.Horsepower;
     result.ExchangeSurface = static_cast<std::int32_t>(horsepower * SurfacePerHorsepower);
-    result.TubeLength = static_cast<std::uint32_t>(horsepower * TubePerHorsepower(input.TubeSize));
+    result.TubeLength = static_cast<std::int64_t>(horsepower * TubePerHorsepower(input.TubeSize));
     return result;
 }
 

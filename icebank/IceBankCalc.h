@@ -25,12 +25,13 @@ struct IceBankResult {
     std::int64_t RequiredCapacity;   // watts with the margin, truncated
     Tools::CompressorChoice Choice;  // from the ice-bank capacity table
     std::int32_t ExchangeSurface;    // square metres of coil, truncated
-    std::uint32_t TubeLength;        // metres of tube, truncated; beyond 65535 m for large tanks
+    std::int64_t TubeLength;         // metres of tube, truncated; beyond 65535 m for large tanks
 };
 
 /// Required capacity in watts, the compressors that carry it, the coil's exchange surface in
 /// square metres and its tube length in metres. A tube size outside the list gives length 0;
-/// 0 running hours are not guarded against (the list offers 5 to 23).
+/// 0 running hours (the list offers 5 to 23) give capacity 0. Every 32-bit volume and 8-bit
+/// temperature keeps every figure within its field.
 IceBankResult ComputeIceBank(const IceBankInput& input);
 
 }  // namespace IceBank
