@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     Shell::InstallFontSubstitutes();
+    Shell::InstallProgramIcon();
 
     // Every window is created here, once, in this order, and lives until the program ends;
     // windows reach each other through their global references. Created first, the start

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPaintEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -43,6 +44,21 @@ QFont MakeFont(const char* face, int pixelHeight, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+// ---- The program on the desktop ---------------------------------------------------------
+
+QIcon ProgramIcon()
+{
+    // Built in from app/desktop; the same drawing is installed for the desktop's menu.
+    return QIcon(QStringLiteral(":/" PROGRAM_INSTALLED_NAME ".svg"));
+}
+
+void InstallProgramIcon()
+{
+    QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop show the windows under the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_INSTALLED_NAME));
 }
 
 // ---- Windows ----------------------------------------------------------------------------
@@ -269,6 +285,37 @@ QPixmap DrawBanner(QSize size, const QString& title, qreal pixelRatio)
     painter.setLayoutDirection(Qt::RightToLeft);
     painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, title);
     return pixmap;
+}
+
+namespace {
+
+class Banner : public QLabel {
+public:
+    Banner(QWidget* parent, const QString& title) : QLabel(parent), title_(title) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        // The ratio is known for certain only once the window is on its screen, and it
+        // changes when the window moves to a screen of another ratio.
+        if (pixmap().devicePixelRatio() != devicePixelRatioF())
+            setPixmap(DrawBanner(size(), title_, devicePixelRatioF()));
+        QLabel::paintEvent(event);
+    }
+
+private:
+    QString title_;
+};
+
+}  // namespace
+
+QLabel* MakeBanner(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
+{
+    auto* banner = new Banner(parent, title);
+    banner->setObjectName(QString::fromLatin1(name));
+    banner->setGeometry(geometry);
+    banner->setPixmap(DrawBanner(geometry.size(), title, banner->devicePixelRatioF()));
+    return banner;
 }
 
 // ---- Messages and failures --------------------------------------------------------------

@@ -1,10 +1,12 @@
 #pragma once
 // Behaviour that every window of the program shares: placement, digit-only entry, fixed
-// lists, message boxes, failures that escape a handler, number texts, result sheets, Exit.
+// lists, message boxes, failures that escape a handler, number texts, result sheets, Exit,
+// the program's icon and banners drawn for the screen's pixel ratio.
 
 #include <QColor>
 #include <QDialog>
 #include <QFont>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPoint>
 #include <QSize>
@@ -45,6 +47,16 @@ void InstallFontSubstitutes();
 
 /// A font of the given face at a character height in pixels.
 QFont MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false);
+
+// ---- The program on the desktop ---------------------------------------------------------
+
+/// The program's icon (a snowflake over a compressor on a block of ice), drawn from the SVG
+/// built into the program; null where Qt's SVG icon engine is missing.
+QIcon ProgramIcon();
+
+/// Gives every window the program's icon and tells the desktop which menu entry the windows
+/// belong to. Call once, after the application object exists.
+void InstallProgramIcon();
 
 // ---- Windows ----------------------------------------------------------------------------
 
@@ -131,6 +143,11 @@ bool DigitFilterDiscards(const QKeyEvent& event);
 
 /// A banner picture for the top of an input window, drawn for the screen's pixel ratio.
 QPixmap DrawBanner(QSize size, const QString& title, qreal pixelRatio);
+
+/// A picture label holding the banner with `title`. It draws the banner anew whenever it is
+/// painted at another pixel ratio than the picture was drawn for, so the banner stays sharp
+/// on a high-resolution screen and after the window moves to a screen of another ratio.
+QLabel* MakeBanner(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
 
 // ---- Messages and failures --------------------------------------------------------------
 

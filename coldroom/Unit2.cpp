@@ -50,10 +50,7 @@ TForm2::TForm2(QWidget* parent) : Shell::InputWindow(parent)
 
 void TForm2::CreateControls()
 {
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 8, 920, 149);
-    Image1->setPixmap(Shell::DrawBanner(Image1->size(), windowTitle(), devicePixelRatioF()));
+    Image1 = Shell::MakeBanner(this, "Image1", windowTitle(), {16, 8, 920, 149});
 
     // Captions take the size of their text, from the given corner.
     const auto caption = [this](const char* name, const QString& text, int left, int top, const QFont& font,

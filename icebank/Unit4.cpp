@@ -42,10 +42,7 @@ TForm4::TForm4(QWidget* parent) : Shell::InputWindow(parent)
 
 void TForm4::CreateControls()
 {
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 8, 920, 149);
-    Image1->setPixmap(Shell::DrawBanner(Image1->size(), Caption, devicePixelRatioF()));
+    Image1 = Shell::MakeBanner(this, "Image1", Caption, QRect(0, 8, 920, 149));
 
     // Captions and units size themselves to their text.
     const QFont labelFont = Shell::MakeFont(Shell::FaceMitra, 19, true);

@@ -1,0 +1,142 @@
+// How the windows meet the desktop: every window carries the program's icon, and on a screen
+// of pixel ratio 2 (run with QT_SCALE_FACTOR=2) every window keeps its size in logical pixels
+// and is drawn with twice the pixels each way, its banner drawn for that ratio rather than
+// enlarged from a picture of half the pixels.
+
+#include "ShellTesting.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The five windows as the program creates them at start, in the same order.
+struct Program {
+    Program()
+    {
+        Form1 = &form1;
+        Form2 = &form2;
+        Form3 = &form3;
+        Form4 = &form4;
+        Form5 = &form5;
+    }
+    ~Program() { Form1 = nullptr, Form2 = nullptr, Form3 = nullptr, Form4 = nullptr, Form5 = nullptr; }
+    TForm1 form1;
+    TForm2 form2;
+    TForm3 form3;
+    TForm4 form4;
+    TForm5 form5;
+};
+
+QWidget* Window(int number)
+{
+    const QList<QWidget*> windows{Form1, Form2, Form3, Form4, Form5};
+    return windows.at(number - 1);
+}
+
+// The share of 2 x 2 pixel blocks that hold more than one colour: none in a picture
+// enlarged twofold from one of half the pixels, many in one drawn at full resolution.
+double FineDetail(const QImage& image)
+{
+    int blocks = 0;
+    int detailed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb corner = image.pixel(x, y);
+            ++blocks;
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+                ++detailed;
+        }
+    return blocks ? double(detailed) / blocks : 0.0;
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Program> program_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(qApp->devicePixelRatio() == 2.0, "run with QT_SCALE_FACTOR=2");
+        Shell::InstallFontSubstitutes();
+        Shell::InstallProgramIcon();
+    }
+    void init() { program_ = std::make_unique<Program>(); }
+    void cleanup() { program_.reset(); }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::newRow("start dialog") << 1;
+        QTest::newRow("cold-room window") << 2;
+        QTest::newRow("cold-room result sheet") << 3;
+        QTest::newRow("ice-bank window") << 4;
+        QTest::newRow("ice-bank result sheet") << 5;
+    }
+
+    void everyWindow()
+    {
+        QFETCH(int, window);
+        QWidget* shown = Window(window);
+
+        // The program's icon, drawn sharp for the ratio: 32 logical pixels are 64 real ones.
+        const QPixmap icon = shown->windowIcon().pixmap(QSize(32, 32));
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.devicePixelRatio(), 2.0);
+        QCOMPARE(icon.size(), QSize(64, 64));
+        QCOMPARE(icon.toImage(), Shell::ProgramIcon().pixmap(QSize(32, 32)).toImage());
+
+        const QSize logical = shown->size();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QCOMPARE(shown->size(), logical);
+        const QPixmap picture = shown->grab();
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.size(), logical * 2);
+        shown->hide();
+    }
+
+    void bannerIsDrawnForTheScreenRatio_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::newRow("cold-room window") << 2;
+        QTest::newRow("ice-bank window") << 4;
+    }
+
+    void bannerIsDrawnForTheScreenRatio()
+    {
+        QFETCH(int, window);
+        QWidget* shown = Window(window);
+        auto* banner = shown->findChild<QLabel*>("Image1");
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+
+        QCOMPARE(banner->pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(banner->pixmap().size(), banner->size() * 2);
+        const double sharp = FineDetail(banner->grab().toImage());
+        QVERIFY2(sharp > 0.05, qPrintable(QString::number(sharp)));
+
+        // As if the window came from a screen of ratio 1: its next painting draws the banner
+        // anew for ratio 2 instead of enlarging the old picture.
+        banner->setPixmap(Shell::DrawBanner(banner->size(), shown->windowTitle(), 1.0));
+        QCOMPARE(FineDetail(banner->pixmap().scaled(banner->size() * 2).toImage()), 0.0);
+        const double redrawn = FineDetail(banner->grab().toImage());
+        QCOMPARE(banner->pixmap().devicePixelRatio(), 2.0);
+        QVERIFY2(redrawn > 0.05, qPrintable(QString::number(redrawn)));
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "DesktopTest.moc"
