@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -125,6 +126,22 @@ void ResultSheet::ShowModal()
     exec();
 }
 
+void ResultSheet::SetCopiedRows(std::initializer_list<Row> rows, std::initializer_list<const QLabel*> notes)
+{
+    rows_.assign(rows);
+    notes_.assign(notes);
+}
+
+QString ResultSheet::SheetText() const
+{
+    QString text;
+    for (const auto& [caption, value] : rows_) text += caption->text() + RowSeparator + value->text() + u'\n';
+    for (const QLabel* note : notes_) text += note->text() + u'\n';
+    return text;
+}
+
+void ResultSheet::CopySheet() const { QGuiApplication::clipboard()->setText(SheetText()); }
+
 void ResultSheet::FormShow() { CentreOnScreen(this); }
 
 void ResultSheet::showEvent(QShowEvent* event)
@@ -137,6 +154,11 @@ void ResultSheet::keyPressEvent(QKeyEvent* event)
 {
     // Only "بازگشت", Enter or the close box dismiss a sheet.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        CopySheet();
         event->accept();
         return;
     }

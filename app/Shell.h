@@ -16,7 +16,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QKeyEvent;
@@ -84,19 +87,38 @@ protected:
 };
 
 /// A result sheet: shown modally, centred on every showing; "بازگشت" (BitBtn1) and Enter
-/// close it, Escape does nothing, the close box only hides it.
+/// close it, Escape does nothing, the close box only hides it. Ctrl+C copies the sheet.
 class ResultSheet : public QDialog {
 public:
     ResultSheet(const QString& caption, QSize client, QRect backButton, QWidget* parent = nullptr);
     /// Shows the sheet modally and returns when it is closed.
     void ShowModal();
 
+    /// The sheet as plain text, as the labels show it now: one line per row from top to
+    /// bottom, the caption, RowSeparator and the value; then one line per note. Lines end
+    /// in a line feed.
+    QString SheetText() const;
+    /// Puts SheetText() on the clipboard, for pasting into a quotation or an e-mail.
+    void CopySheet() const;
+
+    /// Between caption and value. With the Persian caption first, a right-to-left mail
+    /// shows the line as the sheet does: the caption on the right, its value to the left.
+    static inline const QString RowSeparator = QStringLiteral(": ");
+
     QPushButton* BitBtn1 = nullptr;
 
 protected:
+    using Row = std::pair<const QLabel*, const QLabel*>;  // caption, value
+    /// Names the rows that SheetText() copies, top to bottom as they stand on the sheet.
+    void SetCopiedRows(std::initializer_list<Row> rows, std::initializer_list<const QLabel*> notes);
+
     virtual void FormShow();
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::vector<Row> rows_;
+    std::vector<const QLabel*> notes_;
 };
 
 /// Ends the program at once, without a question; nothing is saved.

@@ -97,6 +97,12 @@ void TForm3::CreateControls()
     };
     Bevel1 = rule("Bevel1", 434);
     Bevel2 = rule("Bevel2", 477);
+
+    SetCopiedRows({{Label1, Label10}, {Label2, Label11}, {Label19, Label20}, {Label21, Label22},
+                   {Label3, Label12}, {Label4, Label13}, {Label9, Label34}, {Label5, Label14},
+                   {Label6, Label15}, {Label7, Label16}, {Label8, Label17}, {Label18, Label33},
+                   {Label23, Label24}, {Label25, Label28}, {Label26, Label29}, {Label27, Label30}},
+                  {Label31, Label32});
 }
 
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)

@@ -61,6 +61,10 @@ void TForm5::CreateControls()
     const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, false, true);
     Label31 = Shell::MakeLabel(this, "Label31", Note1, QRect(248, 341, 201, 24), noteFont, Shell::Black, false, false);
     Label32 = Shell::MakeLabel(this, "Label32", Note2, QRect(248, 365, 201, 24), noteFont, Shell::Black, false, false);
+
+    SetCopiedRows({{Label21, Label22}, {Label1, Label2}, {Label3, Label4}, {Label5, Label6},
+                   {Label25, Label28}, {Label26, Label29}, {Label27, Label30}},
+                  {Label31, Label32});
 }
 
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
