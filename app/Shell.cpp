@@ -377,15 +377,22 @@ void Guarded(const std::function<void()>& handler)
 {
     try {
         handler();
+    } catch (const HandlerFailure& failure) {
+        ShowGeneralError(failure.Message());
     } catch (const std::exception& failure) {
         ShowGeneralError(QString::fromUtf8(failure.what()));
     }
 }
 
+HandlerFailure::HandlerFailure(const QString& message)
+    : std::runtime_error(message.toStdString()), message_(message)
+{
+}
+
 std::int32_t StrToInt(const QString& text)
 {
     const auto fail = [&text]() -> std::int32_t {
-        throw HandlerFailure(("'" + text + "' is not a valid integer value").toStdString());
+        throw HandlerFailure("'" + text + "' is not a valid integer value");
     };
     qsizetype i = 0;
     bool negative = false;

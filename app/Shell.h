@@ -193,7 +193,13 @@ void ShowGeneralError(const QString& message);
 /// A failure inside a handler that the general error box reports.
 class HandlerFailure : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit HandlerFailure(const QString& message);
+    /// The message with every character of the text it quotes: what() is UTF-8 and ends at
+    /// the first NUL, and a pasted text may hold a NUL or half a character cut by a length limit.
+    const QString& Message() const { return message_; }
+
+private:
+    QString message_;
 };
 
 /// Runs a handler; a failure that escapes it goes to the general error box and the
