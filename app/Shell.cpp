@@ -318,9 +318,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        // The ratio is known for certain only once the window is on its screen, and it
-        // changes when the window moves to a screen of another ratio.
-        if (pixmap().devicePixelRatio() != devicePixelRatioF())
+        // Drawn at the first paint, not when the window is built: only one of the two input
+        // windows is ever shown. The ratio is known for certain only once the window is on its
+        // screen, and it changes when the window moves to a screen of another ratio.
+        if (pixmap().isNull() || pixmap().devicePixelRatio() != devicePixelRatioF())
             setPixmap(DrawBanner(size(), title_, devicePixelRatioF()));
         QLabel::paintEvent(event);
     }
@@ -336,7 +337,6 @@ QLabel* MakeBanner(QWidget* parent, const char* name, const QString& title, cons
     auto* banner = new Banner(parent, title);
     banner->setObjectName(QString::fromLatin1(name));
     banner->setGeometry(geometry);
-    banner->setPixmap(DrawBanner(geometry.size(), title, banner->devicePixelRatioF()));
     return banner;
 }
 

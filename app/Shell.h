@@ -166,8 +166,9 @@ bool DigitFilterDiscards(const QKeyEvent& event);
 /// A banner picture for the top of an input window, drawn for the screen's pixel ratio.
 QPixmap DrawBanner(QSize size, const QString& title, qreal pixelRatio);
 
-/// A picture label holding the banner with `title`. It draws the banner anew whenever it is
-/// painted at another pixel ratio than the picture was drawn for, so the banner stays sharp
+/// A picture label holding the banner with `title`. It draws the banner when first painted
+/// and anew whenever it is painted at another pixel ratio than the picture was drawn for,
+/// so a window never shown draws none, and the banner stays sharp
 /// on a high-resolution screen and after the window moves to a screen of another ratio.
 QLabel* MakeBanner(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
 
