@@ -2,12 +2,8 @@
 // input windows, and both result sheets after a sample calculation.
 // Usage: render_pictures OUTPUT_FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
+#include "ProgramWindows.h"
 #include "Shell.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,16 +56,7 @@ int main(int argc, char* argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     Shell::InstallFontSubstitutes();
 
-    TForm1 form1;
-    Form1 = &form1;
-    TForm2 form2;
-    Form2 = &form2;
-    TForm3 form3;
-    Form3 = &form3;
-    TForm4 form4;
-    Form4 = &form4;
-    TForm5 form5;
-    Form5 = &form5;
+    ProgramWindows windows;
 
     bool ok = Save(Form1, out.filePath("start-dialog.png"));
 

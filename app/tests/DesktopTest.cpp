@@ -3,12 +3,8 @@
 // and is drawn with twice the pixels each way, its banner drawn for that ratio rather than
 // enlarged from a picture of half the pixels.
 
+#include "ProgramWindows.h"
 #include "ShellTesting.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,23 +14,6 @@
 
 namespace {
 
-// The five windows as the program creates them at start, in the same order.
-struct Program {
-    Program()
-    {
-        Form1 = &form1;
-        Form2 = &form2;
-        Form3 = &form3;
-        Form4 = &form4;
-        Form5 = &form5;
-    }
-    ~Program() { Form1 = nullptr, Form2 = nullptr, Form3 = nullptr, Form4 = nullptr, Form5 = nullptr; }
-    TForm1 form1;
-    TForm2 form2;
-    TForm3 form3;
-    TForm4 form4;
-    TForm5 form5;
-};
 
 QWidget* Window(int number)
 {
@@ -64,7 +43,7 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<ProgramWindows> program_;
 
 private slots:
     void initTestCase()
@@ -73,7 +52,7 @@ private slots:
         Shell::InstallFontSubstitutes();
         Shell::InstallProgramIcon();
     }
-    void init() { program_ = std::make_unique<Program>(); }
+    void init() { program_ = std::make_unique<ProgramWindows>(); }
     void cleanup() { program_.reset(); }
 
     void everyWindow_data()

@@ -2,11 +2,8 @@
 // row: the caption, ": " and the value, top to bottom as the sheet shows them, then the notes.
 // Enter still closes the sheet after it, Escape still does nothing.
 
+#include "ProgramWindows.h"
 #include "ShellTesting.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,21 +21,6 @@ namespace {
 
 enum Calculator { ColdRoomCalculator, IceBankCalculator };
 
-// The input windows with their result sheets, as the program creates them.
-struct Windows {
-    Windows()
-    {
-        Form2 = &form2;
-        Form3 = &form3;
-        Form4 = &form4;
-        Form5 = &form5;
-    }
-    ~Windows() { Form2 = nullptr, Form3 = nullptr, Form4 = nullptr, Form5 = nullptr; }
-    TForm2 form2;
-    TForm3 form3;
-    TForm4 form4;
-    TForm5 form5;
-};
 
 struct SheetSession {
     QString copied;                   // the clipboard right after Ctrl+C
@@ -94,11 +76,11 @@ class SheetCopyTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Windows> windows_;
+    std::unique_ptr<ProgramWindows> windows_;
 
 private slots:
     void initTestCase() { Shell::InstallFontSubstitutes(); }
-    void init() { windows_ = std::make_unique<Windows>(); }
+    void init() { windows_ = std::make_unique<ProgramWindows>(); }
     void cleanup() { windows_.reset(); }
 
     void ctrlCCopiesTheWholeSheet_data()

@@ -1,9 +1,5 @@
+#include "ProgramWindows.h"
 #include "ShellTesting.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,29 +10,12 @@
 
 #include <memory>
 
-// The five windows as the program creates them at start, in the same order.
-struct Program {
-    Program()
-    {
-        Form1 = &form1;
-        Form2 = &form2;
-        Form3 = &form3;
-        Form4 = &form4;
-        Form5 = &form5;
-    }
-    ~Program() { Form1 = nullptr, Form2 = nullptr, Form3 = nullptr, Form4 = nullptr, Form5 = nullptr; }
-    TForm1 form1;
-    TForm2 form2;
-    TForm3 form3;
-    TForm4 form4;
-    TForm5 form5;
-};
 
 class StartDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<ProgramWindows> program_;
 
     // Shows the start dialog as the program does and waits until it is exposed.
     void ShowStartDialog()
@@ -47,7 +26,7 @@ private:
 
 private slots:
     void initTestCase() { Shell::InstallFontSubstitutes(); }
-    void init() { program_ = std::make_unique<Program>(); }
+    void init() { program_ = std::make_unique<ProgramWindows>(); }
     void cleanup() { program_.reset(); }
 
     void onlyTheStartDialogIsShownAtFirst()

@@ -144,26 +144,7 @@ std::string Violation(const ColdRoomInput& in)
     return ChoiceProperties::ChoiceViolation(terms->Table, r.Total, r.Compressor);
 }
 
-// Runs `check` on the inputs that `visit` hands it, every Stride()-th of them, and reports the
-// first few that fail.
-class Checker {
-public:
-    void operator()(const ColdRoomInput& in)
-    {
-        if (seen_++ % ChoiceProperties::Stride() != 0 || failures_ >= 10) return;
-        ++checked_;
-        const std::string violation = Violation(in);
-        if (violation.empty()) return;
-        ++failures_;
-        ADD_FAILURE() << Describe(in) << ": " << violation;
-    }
-    std::int64_t checked() const { return checked_; }
-
-private:
-    std::int64_t seen_ = 0;
-    std::int64_t checked_ = 0;
-    int failures_ = 0;
-};
+using Checker = ChoiceProperties::SampledCheck<ColdRoomInput>;
 
 }  // namespace
 
@@ -172,7 +153,7 @@ TEST(ColdRoomProperties, EveryListChoiceOfEveryProcess)
     // Process, product, entry temperature, running hours and insulation, each combination once;
     // the loading percentage and the outside temperature turn through all their values.
     std::mt19937_64 rng(20240601);
-    Checker check;
+    Checker check(Violation, Describe);
     int turn = 0;
     for (int p = 0; p < Processes; ++p) {
         const ProcessKind process = ProcessKind(p);
@@ -197,7 +178,7 @@ TEST(ColdRoomProperties, EveryListChoiceOfEveryProcess)
 TEST(ColdRoomProperties, EveryLoadingAndOutsideTemperatureOfEveryProcess)
 {
     std::mt19937_64 rng(20240602);
-    Checker check;
+    Checker check(Violation, Describe);
     for (int p = 0; p < Processes; ++p)
         for (int loading = 5; loading <= 100; loading += 5)
             for (int outside = 20; outside <= 50; ++outside)
@@ -216,7 +197,7 @@ TEST(ColdRoomProperties, EveryRoomFloorAtManyHeights)
     // Each of the 9801 floors at 25 heights, 4 m apart and shifted from floor to floor, so
     // that every height meets every floor width and length; the process turns with the room.
     std::mt19937_64 rng(20240603);
-    Checker check;
+    Checker check(Violation, Describe);
     int turn = 0;
     for (std::uint16_t length = 1; length <= 99; ++length)
         for (std::uint16_t width = 1; width <= 99; ++width)
@@ -235,7 +216,7 @@ TEST(ColdRoomProperties, ExtremeRoomsAndCapacities)
 {
     // The corners of the domain: smallest and largest room, capacity and running hours.
     std::mt19937_64 rng(20240604);
-    Checker check;
+    Checker check(Violation, Describe);
     for (int p = 0; p < Processes; ++p)
         for (std::uint16_t side : {1, 99})
             for (std::int32_t capacity : {1, LargestTypedCapacity, 323'433'000})

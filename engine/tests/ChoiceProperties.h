@@ -4,6 +4,8 @@
 
 #include "Compressors.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -54,5 +56,33 @@ inline std::int64_t Stride()
     }();
     return stride;
 }
+
+/// Runs a property check on every `Stride()`-th input handed to it and reports the first few
+/// inputs that fail, each with its description.
+template <class Input>
+class SampledCheck {
+public:
+    using Text = std::string (*)(const Input&);
+    /// `violation` is empty for an input that keeps every property, else what is wrong.
+    SampledCheck(Text violation, Text describe) : violation_(violation), describe_(describe) {}
+
+    void operator()(const Input& in)
+    {
+        if (seen_++ % Stride() != 0 || failures_ >= 10) return;
+        ++checked_;
+        const std::string violation = violation_(in);
+        if (violation.empty()) return;
+        ++failures_;
+        ADD_FAILURE() << describe_(in) << ": " << violation;
+    }
+    std::int64_t checked() const { return checked_; }
+
+private:
+    Text violation_;
+    Text describe_;
+    std::int64_t seen_ = 0;
+    std::int64_t checked_ = 0;
+    int failures_ = 0;
+};
 
 }  // namespace ChoiceProperties

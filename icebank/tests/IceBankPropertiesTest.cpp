@@ -54,24 +54,7 @@ std::string Violation(const IceBankInput& in)
     return {};
 }
 
-class Checker {
-public:
-    void operator()(const IceBankInput& in)
-    {
-        if (seen_++ % ChoiceProperties::Stride() != 0 || failures_ >= 10) return;
-        ++checked_;
-        const std::string violation = Violation(in);
-        if (violation.empty()) return;
-        ++failures_;
-        ADD_FAILURE() << Describe(in) << ": " << violation;
-    }
-    std::int64_t checked() const { return checked_; }
-
-private:
-    std::int64_t seen_ = 0;
-    std::int64_t checked_ = 0;
-    int failures_ = 0;
-};
+using Checker = ChoiceProperties::SampledCheck<IceBankInput>;
 
 }  // namespace
 
@@ -79,7 +62,7 @@ TEST(IceBankProperties, EveryTankVolume)
 {
     // Each volume once; inlet temperature, running hours and tube size turn with it, so every
     // one of their 1197 combinations meets some 835 volumes spread over the range.
-    Checker check;
+    Checker check(Violation, Describe);
     int turn = 0;
     for (std::int32_t volume = MinimumTankVolume; volume <= LargestTank; ++volume, ++turn) {
         const std::uint8_t inlet = std::uint8_t(20 + turn % 21);
@@ -94,7 +77,7 @@ TEST(IceBankProperties, EveryInletHoursAndTubeWithSampledVolumes)
 {
     std::mt19937_64 rng(20240605);
     std::uniform_int_distribution<std::int32_t> volumes(MinimumTankVolume, LargestTank);
-    Checker check;
+    Checker check(Violation, Describe);
     for (int inlet = 20; inlet <= 40; ++inlet)
         for (int hours = 5; hours <= 23; ++hours)
             for (std::uint8_t tube = 0; tube < 3; ++tube) {

@@ -1,0 +1,19 @@
+#include "ProgramWindows.h"
+
+ProgramWindows::ProgramWindows()
+{
+    Form1 = &form1_;
+    Form2 = &form2_;
+    Form3 = &form3_;
+    Form4 = &form4_;
+    Form5 = &form5_;
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+    Form5 = nullptr;
+}
