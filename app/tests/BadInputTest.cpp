@@ -22,8 +22,10 @@
 #include <optional>
 #include <random>
 
-using ShellTesting::MessageRecorder;
-using ShellTesting::ModalCloser;
+using ShellTesting::Boxes;
+using ShellTesting::ErrorBox;
+using ShellTesting::GeneralErrorBox;
+using ShellTesting::ListSelections;
 
 namespace {
 
@@ -103,13 +105,20 @@ struct Outcome {
 
 Outcome Press(QPushButton* button)
 {
-    MessageRecorder recorder;
-    ModalCloser closer({Qt::Key_Return});
-    QTest::mouseClick(button, Qt::LeftButton);
-    return {closer.seen, recorder.boxes};
+    ShellTesting::MessageRecorder recorder;
+    const QStringList modals = ShellTesting::ClickAndClose(button);
+    return {modals, recorder.boxes};
 }
 
 QString Describe(const QStringList& fields) { return "fields [" + fields.join("|") + "]"; }
+
+// The press showed `box` and no window.
+void ExpectOnly(const Outcome& outcome, const ShellTesting::RecordedBox& box, const QString& context)
+{
+    QStringList shown = outcome.modals;
+    for (const ShellTesting::RecordedBox& other : outcome.boxes) shown << other.caption + ": " + other.text;
+    QVERIFY2(outcome.modals.isEmpty() && outcome.boxes == Boxes{box}, qPrintable(context + " showed " + shown.join(" | ")));
+}
 
 }  // namespace
 
@@ -130,20 +139,13 @@ private:
         return texts;
     }
 
-    static QList<int> Selections(const QWidget* window)
-    {
-        QList<int> indexes;
-        for (const QComboBox* list : window->findChildren<QComboBox*>()) indexes << list->currentIndex();
-        return indexes;
-    }
-
     // One press of a cold-room button over the fields as they stand; checks its outcome
     // against what the fields are worth, and that nothing else changed.
     static void CheckColdRoomPress(QPushButton* button, bool suggestion)
     {
         const QList<QLineEdit*> fields = ColdRoomFields();
         const QStringList before = TextsOf(fields);
-        const QList<int> selections = Selections(Form2);
+        const QList<int> selections = ListSelections(Form2);
         const QString sheetVolume = Form3->Label20->text();
         const Outcome outcome = Press(button);
         const QString context = Describe(before) + (suggestion ? ", suggestion" : ", calculate");
@@ -160,23 +162,15 @@ private:
         for (int i = 0; i < read && failure.isNull(); ++i)
             if (!values[i]) failure = expected[i];
         if (!failure.isNull()) {
-            QVERIFY2(outcome.modals.isEmpty(), qPrintable(context));
-            QCOMPARE(outcome.boxes.size(), 1);
-            QCOMPARE(outcome.boxes[0].caption, Shell::ProgramTitle);
-            QVERIFY2(outcome.boxes[0].text == NotAnInteger(failure),
-                     qPrintable(context + ": " + outcome.boxes[0].text));
+            ExpectOnly(outcome, GeneralErrorBox(NotAnInteger(failure)), context);
             QCOMPARE(Form3->Label20->text(), sheetVolume);
             ++outcomes_["general error"];
         } else if (*values[0] < 1 || *values[1] < 1 || *values[2] < 1 || (!suggestion && *values[3] < 1)) {
-            QVERIFY2(outcome.modals.isEmpty(), qPrintable(context));
-            QCOMPARE(outcome.boxes.size(), 1);
-            QCOMPARE(outcome.boxes[0].caption, QString("Error"));
             const bool dimensions = *values[0] < 1 || *values[1] < 1 || *values[2] < 1;
-            QVERIFY2(outcome.boxes[0].text == (dimensions ? DimensionsError : CapacityError), qPrintable(context));
+            ExpectOnly(outcome, ErrorBox(dimensions ? DimensionsError : CapacityError), context);
             ++outcomes_[dimensions ? "dimensions error" : "capacity error"];
         } else if (suggestion) {
-            QVERIFY2(outcome.modals.isEmpty(), qPrintable(context));
-            QCOMPARE(outcome.boxes.size(), 1);
+            QVERIFY2(outcome.modals.isEmpty() && outcome.boxes.size() == 1, qPrintable(context));
             QCOMPARE(outcome.boxes[0].caption, QString("Information"));
             expected[3] = QString::number(ColdRoom::SuggestedCapacity(
                 quint16(*values[0]), quint16(*values[1]), quint16(*values[2]),
@@ -191,7 +185,7 @@ private:
             ++outcomes_["sheet"];
         }
         QVERIFY2(TextsOf(fields) == expected, qPrintable(context + " became " + Describe(TextsOf(fields))));
-        QCOMPARE(Selections(Form2), selections);
+        QCOMPARE(ListSelections(Form2), selections);
     }
 
 private slots:
@@ -258,25 +252,18 @@ private slots:
             QCOMPARE(volume->text(), text.left(volume->maxLength()));
             const QString pasted = volume->text();
             const QString expected = pasted.isEmpty() ? "0" : pasted;
-            const QList<int> selections = Selections(Form4);
+            const QList<int> selections = ListSelections(Form4);
             const QString sheetCapacity = Form5->Label6->text();
             const Outcome outcome = Press(Form4->Button1);
             const QString context = "volume [" + pasted + "]";
 
             const std::optional<qint64> litres = Whole(expected);
             if (!litres) {
-                QVERIFY2(outcome.modals.isEmpty(), qPrintable(context));
-                QCOMPARE(outcome.boxes.size(), 1);
-                QCOMPARE(outcome.boxes[0].caption, Shell::ProgramTitle);
-                QVERIFY2(outcome.boxes[0].text == NotAnInteger(expected),
-                         qPrintable(context + ": " + outcome.boxes[0].text));
+                ExpectOnly(outcome, GeneralErrorBox(NotAnInteger(expected)), context);
                 QCOMPARE(Form5->Label6->text(), sheetCapacity);
                 ++outcomes_["ice general error"];
             } else if (*litres < 1000) {
-                QVERIFY2(outcome.modals.isEmpty(), qPrintable(context));
-                QCOMPARE(outcome.boxes.size(), 1);
-                QCOMPARE(outcome.boxes[0].caption, QString("Error"));
-                QCOMPARE(outcome.boxes[0].text, VolumeTooSmall);
+                ExpectOnly(outcome, ErrorBox(VolumeTooSmall), context);
                 QCOMPARE(Form5->Label6->text(), sheetCapacity);
                 ++outcomes_["ice volume error"];
             } else {
@@ -289,7 +276,7 @@ private slots:
                 ++outcomes_["ice sheet"];
             }
             QCOMPARE(volume->text(), expected);
-            QCOMPARE(Selections(Form4), selections);
+            QCOMPARE(ListSelections(Form4), selections);
         }
         QVERIFY(Form4->isVisible());
         for (const char* outcome : {"ice general error", "ice volume error", "ice sheet"})

@@ -1,11 +1,25 @@
 #include "ShellTesting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 namespace ShellTesting {
+
+char* toString(const RecordedBox& box)
+{
+    const QString kind = box.kind == Shell::MessageKind::Error ? "error" : "information";
+    return QTest::toString(kind + " box \"" + box.caption + "\": \"" + box.text + '"');
+}
+
+RecordedBox ErrorBox(const QString& text) { return {Shell::MessageKind::Error, QStringLiteral("Error"), text}; }
+RecordedBox GeneralErrorBox(const QString& text) { return {Shell::MessageKind::Error, Shell::ProgramTitle, text}; }
+RecordedBox InformationBox(const QString& text)
+{
+    return {Shell::MessageKind::Information, QStringLiteral("Information"), text};
+}
 
 MessageRecorder::MessageRecorder() : previous_(Shell::MessageBox())
 {
@@ -34,6 +48,20 @@ void ModalCloser::Poll()
         stillOpenAfterKeys = !keys_.isEmpty();
         modal->close();
     }
+}
+
+QStringList ClickAndClose(QPushButton* button, QList<int> keys)
+{
+    ModalCloser closer(std::move(keys));
+    QTest::mouseClick(button, Qt::LeftButton);
+    return closer.seen;
+}
+
+QList<int> ListSelections(const QWidget* window)
+{
+    QList<int> indexes;
+    for (const QComboBox* list : window->findChildren<QComboBox*>()) indexes << list->currentIndex();
+    return indexes;
 }
 
 }  // namespace ShellTesting

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +16,17 @@ struct RecordedBox {
     Shell::MessageKind kind;
     QString caption;
     QString text;
+    friend bool operator==(const RecordedBox&, const RecordedBox&) = default;
 };
+using Boxes = QList<RecordedBox>;
+/// How QCOMPARE reports a box.
+char* toString(const RecordedBox& box);
+
+/// The boxes as the program shows them: the error box, the general error box (the program's
+/// title as caption) and the information box.
+RecordedBox ErrorBox(const QString& text);
+RecordedBox GeneralErrorBox(const QString& text);
+RecordedBox InformationBox(const QString& text);
 
 /// While alive, every message box is recorded here instead of shown.
 class MessageRecorder {
@@ -45,5 +56,12 @@ private:
     void Poll();
     QList<int> keys_;
 };
+
+/// Clicks `button`; a modal window that it opens gets `keys` and is closed after them.
+/// Returns the object names of the modal windows that opened.
+QStringList ClickAndClose(QPushButton* button, QList<int> keys = {Qt::Key_Return});
+
+/// The current index of every list in `window`, to show that a press changed none of them.
+QList<int> ListSelections(const QWidget* window);
 
 }  // namespace ShellTesting

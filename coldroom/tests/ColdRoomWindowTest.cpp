@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using ShellTesting::Boxes;
 using ShellTesting::MessageRecorder;
 
 namespace {
@@ -17,6 +18,12 @@ const QString Pear = QStringLiteral("گلابي");
 const QString Fish = QStringLiteral("ماهي");
 const QString DimensionsError = QStringLiteral("           ابعاد سالن صحيح وارد نشده است          ");
 const QString CapacityError = QStringLiteral("           ظرفيت سالن صحيح نيست          ");
+// The notice before a suggested capacity, its rows joined by carriage returns.
+const QString SuggestionNotice =
+    QStringLiteral("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + "\r" + QString(34, ' ') +
+    QStringLiteral(".عدد تقريبي با واقعيت اختلاف زيادي دارد") + "\r" + QString(4, ' ') +
+    QStringLiteral("روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي") + "\r" + QString(84, ' ') +
+    QStringLiteral("وارد نمايد");
 const QString Watts = QStringLiteral("وات");
 const QString Kilograms = QStringLiteral("کيلوگرم");
 
@@ -54,12 +61,7 @@ QStringList RoomTexts()
 }
 
 // Presses a button of the input window; a sheet that opens is closed with Enter.
-QStringList Press(const char* button)
-{
-    ShellTesting::ModalCloser closer({Qt::Key_Return});
-    QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
-    return closer.stillOpenAfterKeys ? QStringList{"not closed by Enter"} : closer.seen;
-}
+QStringList Press(const char* button) { return ShellTesting::ClickAndClose(Control<QPushButton>(button)); }
 
 QStringList Sheet()
 {
@@ -185,18 +187,13 @@ private slots:
         MessageRecorder recorder;
         Choose("ComboBox1", process);
         TypeRoom({"10", "5", "3", "1000"});
-        const auto selections = [] {
-            QList<int> indexes;
-            for (QComboBox* list : Form2->findChildren<QComboBox*>()) indexes << list->currentIndex();
-            return indexes;
-        };
-        const QList<int> before = selections();
+        const QList<int> before = ShellTesting::ListSelections(Form2);
         QCOMPARE(Press("Button1"), QStringList{"Form3"});
         QVERIFY(recorder.boxes.isEmpty());
         QCOMPARE(Sheet(), sheet);
         // Closing the sheet returns to the window as the user left it.
         QCOMPARE(RoomTexts(), (QStringList{"10", "5", "3", "1000"}));
-        QCOMPARE(selections(), before);
+        QCOMPARE(ShellTesting::ListSelections(Form2), before);
     }
 
     void disabledPercentageStillSetsTheMassRow()
@@ -254,10 +251,7 @@ private slots:
         for (int i = 0; i < 4; ++i) Control<QLineEdit>(RoomFields[i])->setText(fields[i]);
         MessageRecorder recorder;
         QCOMPARE(Press(button.constData()), QStringList{});
-        QCOMPARE(recorder.boxes.size(), 1);
-        QCOMPARE(recorder.boxes[0].kind, Shell::MessageKind::Error);
-        QCOMPARE(recorder.boxes[0].caption, caption);
-        QCOMPARE(recorder.boxes[0].text, text);
+        QCOMPARE(recorder.boxes, (Boxes{{Shell::MessageKind::Error, caption, text}}));
         QCOMPARE(RoomTexts(), fieldsAfter);
         QCOMPARE(Sheet(), sheet);
     }
@@ -283,13 +277,7 @@ private slots:
         TypeRoom({side, side, side, "5"});
         MessageRecorder recorder;
         QCOMPARE(Press("Button2"), QStringList{});
-        QCOMPARE(recorder.boxes.size(), 1);
-        QCOMPARE(recorder.boxes[0].kind, Shell::MessageKind::Information);
-        QCOMPARE(recorder.boxes[0].caption, QString("Information"));
-        QCOMPARE(recorder.boxes[0].text, QStringLiteral("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + "\r" + QString(34, ' ') +
-                                             QStringLiteral(".عدد تقريبي با واقعيت اختلاف زيادي دارد") + "\r" + QString(4, ' ') +
-                                             QStringLiteral("روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي") + "\r" + QString(84, ' ') +
-                                             QStringLiteral("وارد نمايد"));
+        QCOMPARE(recorder.boxes, Boxes{ShellTesting::InformationBox(SuggestionNotice)});
         QCOMPARE(Control<QLineEdit>("Edit1")->text(), suggestion);
     }
 
