@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+using ShellTesting::Boxes;
 using ShellTesting::MessageRecorder;
 
 class ShellTest : public QObject {
@@ -118,10 +119,7 @@ private slots:
             after = true;
         });
         QVERIFY(!after);
-        QCOMPARE(messages.boxes.size(), 1);
-        QCOMPARE(messages.boxes[0].kind, Shell::MessageKind::Error);
-        QCOMPARE(messages.boxes[0].caption, Shell::ProgramTitle);
-        QCOMPARE(messages.boxes[0].text, shown);
+        QCOMPARE(messages.boxes, Boxes{ShellTesting::GeneralErrorBox(shown)});
     }
 
     void digitFilterDiscards_data()
@@ -139,6 +137,8 @@ private slots:
         QTest::newRow("blank") << int(Qt::Key_Space) << none << " " << true;
         QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << true;
         QTest::newRow("Persian digit") << int(Qt::Key_unknown) << none << QStringLiteral("\u06F5") << true;
+        QTest::newRow("Arabic-Indic digit") << int(Qt::Key_unknown) << none << QStringLiteral("\u0661") << true;
+        QTest::newRow("full stop") << int(Qt::Key_Period) << none << "." << true;
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\x16" << true;
         QTest::newRow("arrow") << int(Qt::Key_Left) << none << "" << false;
         QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << false;
