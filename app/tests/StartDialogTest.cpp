@@ -2,7 +2,6 @@
 #include "ShellTesting.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -66,24 +65,6 @@ private slots:
         QCOMPARE(Form4->isVisible(), iceBank);
         QCOMPARE(Form2->isVisible(), !iceBank);
         QVERIFY(!Form3->isVisible() && !Form5->isVisible());
-    }
-
-    void inputWindowsStartWithTheirDefaults()
-    {
-        ShowStartDialog();
-        QTest::mouseClick(Form1->BitBtn1, Qt::LeftButton);
-        QVERIFY(Form2->Edit1->text().isEmpty() && Form2->Edit2->text().isEmpty());
-        QCOMPARE(Form2->ComboBox1->currentIndex(), 0);
-        QCOMPARE(Form2->ComboBox4->currentText(), QString("4"));
-        QCOMPARE(Form2->ComboBox5->currentText(), QString("35"));
-        QCOMPARE(Form2->ComboBox6->currentText(), QString("100"));
-        QCOMPARE(Form2->ComboBox7->currentText(), QString("20"));
-        QVERIFY(Form2->ComboBox3->isVisible() && !Form2->ComboBox8->isVisible());
-
-        QVERIFY(Form4->Edit1->text().isEmpty());
-        QCOMPARE(Form4->ComboBox1->currentIndex(), 2);
-        QCOMPARE(Form4->ComboBox2->currentText(), QString("18"));
-        QCOMPARE(Form4->ComboBox3->currentText(), QString("30"));
     }
 
     void closingTheStartDialogEndsTheProgram()

@@ -92,6 +92,15 @@ private slots:
         Form3 = nullptr;
     }
 
+    // The lists that follow the process are checked in the "as opened" row below.
+    void startsWithDefaults()
+    {
+        QCOMPARE(RoomTexts(), QStringList(4));
+        QCOMPARE(List("ComboBox1")->currentIndex(), int(Chilled));
+        QCOMPARE(List("ComboBox5")->currentText(), QString("35"));
+        QCOMPARE(List("ComboBox6")->currentText(), QString("100"));
+    }
+
     void processSelectionRearrangesTheWindow_data()
     {
         QTest::addColumn<int>("process");
