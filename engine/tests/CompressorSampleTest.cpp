@@ -19,9 +19,7 @@ TEST(SelectCompressor, AgreesWithPlainSearchOnASeededSampleOfLoads)
     std::uniform_int_distribution<std::int64_t> usual(-1000, 3'000'000);
     std::uniform_real_distribution<double> magnitude(0.0, 7.5);
     const std::int64_t samples = 60'000 / ChoiceProperties::Stride();
-    for (CompressorTable table : {CompressorTable(ChilledStorageTable), CompressorTable(FrozenStorageTable),
-                                  CompressorTable(PreCoolerTable), CompressorTable(TwoStageFreezingTable),
-                                  CompressorTable(IceBankTable)}) {
+    for (CompressorTable table : ChoiceProperties::EveryTable) {
         for (std::int64_t i = 0; i < samples; ++i) {
             const std::int64_t load =
                 i % 2 == 0 ? usual(rng) : static_cast<std::int64_t>(std::pow(10.0, magnitude(rng)));
