@@ -57,6 +57,15 @@ QStringList ClickAndClose(QPushButton* button, QList<int> keys)
     return closer.seen;
 }
 
+int ExecUntilTheProgramEnds()
+{
+    QTimer tooLate;
+    tooLate.setSingleShot(true);
+    QObject::connect(&tooLate, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    tooLate.start(10000);
+    return QCoreApplication::exec();
+}
+
 QList<int> ListSelections(const QWidget* window)
 {
     QList<int> indexes;

@@ -61,6 +61,10 @@ private:
 /// Returns the object names of the modal windows that opened.
 QStringList ClickAndClose(QPushButton* button, QList<int> keys = {Qt::Key_Return});
 
+/// Runs the event loop until the program ends and returns its exit code; 1 if it has not
+/// ended after ten seconds.
+int ExecUntilTheProgramEnds();
+
 /// The current index of every list in `window`, to show that a press changed none of them.
 QList<int> ListSelections(const QWidget* window);
 
