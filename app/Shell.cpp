@@ -5,11 +5,13 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QLocale>
-#include <QMessageBox>
+#include <QGridLayout>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPaintEvent>
@@ -18,10 +20,16 @@
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <memory>
 
 namespace Shell {
 
@@ -31,19 +39,28 @@ const QString ProgramTitle = QStringLiteral("محاسبات بار برودتي 
 
 void InstallFontSubstitutes()
 {
-    QFont::insertSubstitutions(FaceMitra, {"Noto Naskh Arabic"});
-    QFont::insertSubstitutions(FaceMorvarid, {"Noto Naskh Arabic"});
-    QFont::insertSubstitutions(FaceComic, {"Comic Neue"});
-    QFont::insertSubstitutions(FaceArial, {"Liberation Sans"});
-    QFont::insertSubstitutions(FaceSansSerif, {"Liberation Sans"});
+    static const bool installed = [] {
+        QFont::insertSubstitutions(FaceMitra, {PersianSubstitute});
+        QFont::insertSubstitutions(FaceMorvarid, {PersianSubstitute});
+        QFont::insertSubstitutions(FaceComic, {"Comic Neue"});
+        QFont::insertSubstitutions(FaceArial, {"Liberation Sans"});
+        QFont::insertSubstitutions(FaceSansSerif, {"Liberation Sans"});
+        return true;
+    }();
+    (void)installed;
 }
 
 QFont MakeFont(const char* face, int pixelHeight, bool bold, bool italic)
 {
+    InstallFontSubstitutes();
     QFont font(QString::fromLatin1(face));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     font.setItalic(italic);
+    // The window geometry was drawn for the original Persian faces, whose letters stand
+    // larger for their pixel height than Lateef's: 3 pixels more give Lateef their letter
+    // height. An installed original keeps its given size.
+    if (QFontInfo(font).family() == QLatin1String(PersianSubstitute)) font.setPixelSize(pixelHeight + 3);
     return font;
 }
 
@@ -70,12 +87,67 @@ QPoint CentredTopLeft(QSize screen, QSize outer)
     return {(screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2};
 }
 
+namespace {
+
+// The frame around a top-level window, as far as the window system has told it.
+QMargins FrameOf(const QWidget* window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The frame last seen around one of the program's windows: the best guess for a window that
+// is not on the screen yet.
+QMargins& KnownFrame()
+{
+    static QMargins frame;
+    return frame;
+}
+
+// Centres its window again when the window's outer size turns out other than the one it was
+// centred for: a window system frames a window only once it is on the screen.
+class FrameWatch : public QObject {
+public:
+    explicit FrameWatch(QWidget* window) : QObject(window)
+    {
+        setObjectName(QStringLiteral("FrameWatch"));
+        window->installEventFilter(this);
+    }
+
+    QSize centredFor;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isVisible() && window->frameGeometry().size() != centredFor) CentreOnScreen(window);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 void CentreOnScreen(QWidget* window)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    // The whole display counts, the area under a task bar included.
-    window->move(CentredTopLeft(screen->geometry().size(), window->frameGeometry().size()));
+    QMargins frame = FrameOf(window);
+    if (frame.isNull())
+        frame = KnownFrame();
+    else
+        KnownFrame() = frame;
+    const QSize outer = window->size().grownBy(frame);
+    auto* watch = static_cast<FrameWatch*>(window->findChild<QObject*>(QStringLiteral("FrameWatch"),
+                                                                        Qt::FindDirectChildrenOnly));
+    if (!watch) watch = new FrameWatch(window);
+    watch->centredFor = outer;
+    // The whole display counts, the area under a task bar included; a top-level window's
+    // position is that of its frame.
+    window->move(CentredTopLeft(screen->geometry().size(), outer));
 }
 
 void SetUpWindow(QWidget* window, const QString& caption, QSize client, bool minimizeBox)
@@ -90,6 +162,9 @@ void SetUpWindow(QWidget* window, const QString& caption, QSize client, bool min
     window->setBackgroundRole(QPalette::Button);
     window->setAutoFillBackground(true);
     window->setFont(MakeFont(FaceSansSerif, 11));
+    // The control that holds the focus shows it from the moment the window opens, not only
+    // after the first Tab.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 InputWindow::InputWindow(QWidget* parent) : QWidget(parent) {}
@@ -109,6 +184,21 @@ void InputWindow::closeEvent(QCloseEvent* event)
     ExitProgram();
 }
 
+void InputWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A push button takes Enter only in a dialog; on an input window Enter presses the
+    // focused button as Space does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 ResultSheet::ResultSheet(const QString& caption, QSize client, QRect backButton, QWidget* parent)
     : QDialog(parent)
 {
@@ -126,17 +216,30 @@ void ResultSheet::ShowModal()
     exec();
 }
 
-void ResultSheet::SetCopiedRows(std::initializer_list<Row> rows, std::initializer_list<const QLabel*> notes)
+void ResultSheet::SetCopiedRows(std::initializer_list<Row> rows, std::initializer_list<QLabel*> notes)
 {
     rows_.assign(rows);
-    notes_.assign(notes);
+    notes_.clear();
+    for (QLabel* note : notes) notes_.push_back({note, note->geometry()});
+}
+
+void ResultSheet::WriteNote(QLabel* note, const QString& text)
+{
+    note->setText(text);
+    for (const Note& known : notes_) {
+        if (known.label != note) continue;
+        QRect box = known.box;
+        const int needed = note->sizeHint().width();
+        if (needed > box.width()) box.setLeft(box.right() + 1 - needed);
+        note->setGeometry(box);
+    }
 }
 
 QString ResultSheet::SheetText() const
 {
     QString text;
     for (const auto& [caption, value] : rows_) text += caption->text() + RowSeparator + value->text() + u'\n';
-    for (const QLabel* note : notes_) text += note->text() + u'\n';
+    for (const Note& note : notes_) text += note.label->text() + u'\n';
     return text;
 }
 
@@ -169,12 +272,36 @@ void ExitProgram() { QCoreApplication::exit(0); }
 
 // ---- Controls ---------------------------------------------------------------------------
 
+QString ShownText(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size() + 1);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool sign = text[i] == u'-' && i + 1 < text.size() && text[i + 1].isDigit();
+        if (sign) shown += QChar(0x200E);  // left-to-right mark
+        shown += text[i];
+    }
+    return shown;
+}
+
+void TextLabel::paintEvent(QPaintEvent*)
+{
+    // The label's own direction sets the reading order of its whole text, whatever letter
+    // the text begins with.
+    const int direction = layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()) | direction,
+                          palette(), isEnabled(), ShownText(text()), foregroundRole());
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   const QFont& font, const QColor& colour, bool centred, bool rightToLeft)
 {
     QLabel* label = MakePlainLabel(parent, name, text, geometry, font, centred);
+    // The colour holds while the label is enabled; disabled, it greys like its list.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     label->setPalette(palette);
     if (!rightToLeft) label->setLayoutDirection(Qt::LeftToRight);
     return label;
@@ -183,8 +310,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                        const QFont& font, bool centred)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TextLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     // The window paints in the button face, whose text role would hide a label's own colour.
     label->setForegroundRole(QPalette::WindowText);
@@ -209,21 +337,74 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
+namespace {
+
+// Draws the items of an open list at the right edge, 32 pixels high, as ShownText() gives them.
+class ListItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), FixedList::ItemHeight};
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = ShownText(option->text);
+        option->displayAlignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+    }
+};
+
+}  // namespace
+
+FixedList::FixedList(QWidget* parent, const char* name, const QStringList& items, int selected,
+                     const QRect& geometry)
+    : QComboBox(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setFont(MakeFont(FaceMorvarid, 19));
+    setEditable(false);
+    setLayoutDirection(Qt::RightToLeft);
+    // A wheel notch gives no focus.
+    setFocusPolicy(Qt::StrongFocus);
+    // An open list of at most ten rows below or above the box, not a menu as tall as the
+    // screen that some styles make of a pick-only list.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setItemDelegate(new ListItemDelegate(this));
+    view()->setLayoutDirection(Qt::RightToLeft);
+    addItems(items);
+    setCurrentIndex(selected);
+}
+
+void FixedList::paintEvent(QPaintEvent*)
+{
+    // As QComboBox draws itself, with the current text as ShownText() gives it.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = ShownText(option.currentText);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void FixedList::wheelEvent(QWheelEvent* event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
 QComboBox* MakeFixedList(QWidget* parent, const char* name, const QStringList& items, int selected,
                          const QRect& geometry)
 {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(geometry);
-    list->setFont(MakeFont(FaceMorvarid, 19));
-    list->setEditable(false);
-    list->setLayoutDirection(Qt::RightToLeft);
-    list->view()->setLayoutDirection(Qt::RightToLeft);
-    list->addItems(items);
-    // Items stand 32 pixels high in the open list.
-    list->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: 32px; }"));
-    list->setCurrentIndex(selected);
-    return list;
+    return new FixedList(parent, name, items, selected, geometry);
 }
 
 QStringList NumberItems(int from, int to, int step)
@@ -241,13 +422,35 @@ NumberEdit::NumberEdit(QWidget* parent, const char* name, int typingLimit, const
 {
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);
-    setFont(MakeFont(FaceMorvarid, 19));
+    font_ = MakeFont(FaceMorvarid, 19);
+    setFont(font_);
     setMaxLength(typingLimit);
     // After the program wrote a longer text, the limit follows the text down as the user
     // deletes, so typing never makes it longer than it is.
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (maxLength() > typingLimit_) setMaxLength(std::max<int>(typingLimit_, int(text.size())));
     });
+    // A box that shows only part of its number shows a wrong number.
+    connect(this, &QLineEdit::textChanged, this, &NumberEdit::FitText);
+}
+
+int NumberEdit::TextRoom() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
+    // QLineEdit keeps 2 pixels free on either side of its text, and the cursor takes one.
+    return contents.width() - 2 * 2 - 1;
+}
+
+void NumberEdit::FitText()
+{
+    QFont font = font_;
+    const int room = TextRoom();
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text()) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    if (font != this->font()) setFont(font);
 }
 
 void NumberEdit::WriteText(const QString& text)
@@ -344,11 +547,80 @@ QLabel* MakeBanner(QWidget* parent, const char* name, const QString& title, cons
 
 namespace {
 
+// The lines of a box's text: the texts split them with a lone carriage return.
+QStringList MessageBoxLines(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text.split(u'\n');
+}
+
+// A message box: the kind's icon, the text, and one OK button; centred on the screen by its
+// outer size. The texts were composed for a box that lays each line out on its own, left to
+// right: their leading blanks and full stops fall where they were meant to only so. Each
+// line is therefore a label of its own, read left to right whatever letter it begins with.
+class MessageWindow : public QDialog {
+public:
+    MessageWindow(MessageKind kind, const QString& caption, const QString& text)
+    {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+        setWindowTitle(caption);
+        setModal(true);
+        setLayoutDirection(Qt::LeftToRight);
+
+        auto* icon = new QLabel(this);
+        icon->setObjectName(QStringLiteral("Icon"));
+        const auto standard = kind == MessageKind::Error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxInformation;
+        icon->setPixmap(style()->standardIcon(standard).pixmap(32, 32));
+
+        // A pasted text that the general error box quotes is shown literally, never as markup.
+        auto* lines = new QVBoxLayout;
+        lines->setSpacing(0);
+        const QFont font = MakeFont(FaceMitra, 19);
+        for (const QString& line : MessageBoxLines(text)) {
+            auto* label = new TextLabel(line, this);
+            label->setObjectName(QStringLiteral("Line"));
+            label->setTextFormat(Qt::PlainText);
+            label->setFont(font);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+            lines->addWidget(label);
+        }
+
+        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        ok->setObjectName(QStringLiteral("OK"));
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+        auto* grid = new QGridLayout(this);
+        grid->setSizeConstraint(QLayout::SetFixedSize);
+        grid->setHorizontalSpacing(16);
+        grid->addWidget(icon, 0, 0, Qt::AlignTop);
+        grid->addLayout(lines, 0, 1);
+        grid->addWidget(ok, 1, 0, 1, 2, Qt::AlignHCenter);
+        ok->setFocus();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QDialog::showEvent(event);
+        if (!event->spontaneous()) CentreOnScreen(this);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QDialog> MakeMessageBox(MessageKind kind, const QString& caption, const QString& text)
+{
+    return std::make_unique<MessageWindow>(kind, caption, text);
+}
+
+namespace {
+
 void ShowMessageBox(MessageKind kind, const QString& caption, const QString& text)
 {
-    QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, text, QMessageBox::Ok);
-    box.exec();
+    MakeMessageBox(kind, caption, text)->exec();
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 // the program's icon and banners drawn for the screen's pixel ratio.
 
 #include <QColor>
+#include <QComboBox>
 #include <QDialog>
 #include <QFont>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPoint>
 #include <QSize>
@@ -17,13 +19,12 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
-class QComboBox;
 class QKeyEvent;
-class QLabel;
 class QPushButton;
 class QRect;
 
@@ -44,11 +45,15 @@ inline const QColor Red{0xFF, 0x00, 0x00};
 inline const QColor Maroon{0x80, 0x00, 0x00};
 inline const QColor Black{0x00, 0x00, 0x00};
 
+/// The freely licensed face that stands in for both Persian faces where they are missing.
+inline constexpr char PersianSubstitute[] = "Lateef";
+
 /// Maps the program's faces to freely licensed ones for machines that lack them; an
-/// installed face of the program's own name is still preferred.
+/// installed face of the program's own name is still preferred. Runs once; MakeFont calls it.
 void InstallFontSubstitutes();
 
-/// A font of the given face at a character height in pixels.
+/// A font of the given face at a character height in pixels (3 more where Lateef stands in
+/// for a Persian face).
 QFont MakeFont(const char* face, int pixelHeight, bool bold = false, bool italic = false);
 
 // ---- The program on the desktop ---------------------------------------------------------
@@ -67,7 +72,10 @@ void InstallProgramIcon();
 /// `screen` size; halves truncate toward zero, so a window 3 pixels wider goes to -1.
 QPoint CentredTopLeft(QSize screen, QSize outer);
 
-/// Moves a top-level window to the centre of the primary screen.
+/// Moves a top-level window to the centre of the primary screen by its outer size. Before a
+/// window is first on the screen its frame is not known yet: the frame of a window shown
+/// earlier stands in for it, and once the window system tells the real frame the window is
+/// centred again, unless the frame turned out as assumed.
 void CentreOnScreen(QWidget* window);
 
 /// Caption, fixed client size, button-face background and the base font of a window.
@@ -76,6 +84,7 @@ void SetUpWindow(QWidget* window, const QString& caption, QSize client, bool min
 
 /// A non-modal input window: centred every time it is shown; its close box ends the
 /// program like Exit, so that no invisible program keeps running.
+/// Enter presses the push button that holds the focus.
 class InputWindow : public QWidget {
 public:
     explicit InputWindow(QWidget* parent = nullptr);
@@ -84,6 +93,7 @@ protected:
     virtual void FormShow();
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 /// A result sheet: shown modally, centred on every showing; "بازگشت" (BitBtn1) and Enter
@@ -110,21 +120,42 @@ public:
 protected:
     using Row = std::pair<const QLabel*, const QLabel*>;  // caption, value
     /// Names the rows that SheetText() copies, top to bottom as they stand on the sheet.
-    void SetCopiedRows(std::initializer_list<Row> rows, std::initializer_list<const QLabel*> notes);
+    void SetCopiedRows(std::initializer_list<Row> rows, std::initializer_list<QLabel*> notes);
+    /// Writes a note; a note longer than its box grows to the left, keeping its right edge,
+    /// and a shorter one takes its box again.
+    void WriteNote(QLabel* note, const QString& text);
 
     virtual void FormShow();
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    struct Note {
+        QLabel* label;
+        QRect box;  // as created
+    };
     std::vector<Row> rows_;
-    std::vector<const QLabel*> notes_;
+    std::vector<Note> notes_;
 };
 
 /// Ends the program at once, without a question; nothing is saved.
 void ExitProgram();
 
 // ---- Controls ---------------------------------------------------------------------------
+
+/// The text as it is drawn: a left-to-right mark before the minus sign of a number, so that a
+/// negative number keeps its sign to the left of its digits in right-to-left text too, as
+/// Persian typesetting writes it. The text itself stays as it is.
+QString ShownText(const QString& text);
+
+/// A label of plain text, drawn as ShownText() gives it. Disabled, it greys like a list.
+class TextLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 /// A text label; `rightToLeft` sets right-to-left reading of its text. Unless centred, the
 /// text stands at the right edge. A geometry without a size (QRect(left, top, 0, 0)) sizes
@@ -139,7 +170,21 @@ QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, c
 /// A push button in the button face.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 
-/// A pick-only drop-down list, items read right to left and 32 pixels high.
+/// A pick-only drop-down list. Its items read right to left and stand at the right edge,
+/// closed and open, 32 pixels high in an open list of at most ten rows. A wheel notch over
+/// the list changes it only while it has the focus, so that no choice changes in passing.
+class FixedList : public QComboBox {
+public:
+    FixedList(QWidget* parent, const char* name, const QStringList& items, int selected, const QRect& geometry);
+
+    static constexpr int ItemHeight = 32;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+/// A pick-only drop-down list (FixedList).
 QComboBox* MakeFixedList(QWidget* parent, const char* name, const QStringList& items, int selected,
                          const QRect& geometry);
 
@@ -147,15 +192,21 @@ QComboBox* MakeFixedList(QWidget* parent, const char* name, const QStringList& i
 QStringList NumberItems(int from, int to, int step = 1);
 
 /// An edit box for whole numbers whose typed text is limited to `typingLimit` characters.
-/// Text written by the program is taken whole, even when it is longer.
+/// Text written by the program is taken whole, even when it is longer. The box always shows
+/// its whole text: a text too wide for the box is drawn smaller.
 class NumberEdit : public QLineEdit {
 public:
     NumberEdit(QWidget* parent, const char* name, int typingLimit, const QRect& geometry);
     /// Replaces the text with `text`, whatever its length.
     void WriteText(const QString& text);
+    /// The width, in pixels, that the box has for its text.
+    int TextRoom() const;
 
 private:
+    void FitText();
+
     int typingLimit_;
+    QFont font_;  // as given; FitText() draws smaller where the text needs it
 };
 
 /// Whether the digit filter drops a typed key: everything that types a character except
@@ -180,6 +231,12 @@ enum class MessageKind { Error, Information };
 using MessageBoxFunction =
     std::function<void(MessageKind kind, const QString& caption, const QString& text)>;
 MessageBoxFunction& MessageBox();
+
+/// The real message box behind MessageBox(), not yet shown: the kind's icon, the text as
+/// plain labels named "Line", one per line (a lone carriage return splits lines), each laid
+/// out left to right as the texts were composed; one OK button. Centred on the screen by its
+/// outer size when shown.
+std::unique_ptr<QDialog> MakeMessageBox(MessageKind kind, const QString& caption, const QString& text);
 
 /// The error box: caption "Error", error icon, one OK button, the text as given.
 void ShowError(const QString& text);

@@ -119,7 +119,9 @@ void TForm2::CreateControls()
 
 void TForm2::ConnectEvents()
 {
-    connect(ComboBox1, &QComboBox::activated, this, &TForm2::ComboBox1Change);
+    // Only a real change of the process rearranges the window: picking the process that is
+    // already chosen keeps every choice the user made since.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm2::ComboBox1Change);
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);

@@ -123,6 +123,6 @@ void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)
     Label28->setText(Shell::ResultLine(Shell::IntText(result.Compressor.Count), Units));
     Label29->setText(Shell::ResultLine(Shell::FloatText(result.Compressor.Horsepower), QString::fromUtf8(result.HorsepowerUnit)));
     Label30->setText(Maker + QString::fromUtf8(result.Compressor.ModelCode));
-    Label31->setText(QString::fromUtf8(result.ConditionNote));
-    Label32->setText(QString::fromUtf8(result.TemperatureNote));
+    WriteNote(Label31, QString::fromUtf8(result.ConditionNote));
+    WriteNote(Label32, QString::fromUtf8(result.TemperatureNote));
 }

@@ -78,6 +78,6 @@ void TForm5::ShowResults(const IceBank::IceBankResult& result)
     Label6->setText(ResultLine(IntText(result.RequiredCapacity), QStringLiteral("وات")));
     Label22->setText(ResultLine(IntText(result.ExchangeSurface), QStringLiteral("متر مربع")));
     Label2->setText(ResultLine(IntText(result.TubeLength), QStringLiteral("متر")));
-    Label31->setText(Note1);
-    Label32->setText(Note2);
+    WriteNote(Label31, Note1);
+    WriteNote(Label32, Note2);
 }

@@ -41,12 +41,8 @@ template <class T>
 T* Control(const char* name) { return Form2->findChild<T*>(QString::fromLatin1(name)); }
 QComboBox* List(const char* name) { return Control<QComboBox>(name); }
 
-// What the user's pick does: the new selection, then the list's change event.
-void Choose(const char* list, int index)
-{
-    List(list)->setCurrentIndex(index);
-    emit List(list)->activated(index);
-}
+// The user picks another entry.
+void Choose(const char* list, int index) { List(list)->setCurrentIndex(index); }
 
 void TypeRoom(const QStringList& fields)
 {
