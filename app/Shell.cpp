@@ -320,8 +320,10 @@ QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, c
     label->setLayoutDirection(Qt::RightToLeft);
     // Without AlignAbsolute Qt would mirror "right" to the left edge for Persian text.
     label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+    // A label sized to its text keeps a pixel of room on either side of it, for the ink of
+    // letters that reach past their advance (a bold dal at the end of a Persian word).
     if (geometry.size().isEmpty())
-        label->setGeometry(QRect(geometry.topLeft(), label->sizeHint()));
+        label->setGeometry(QRect(geometry.topLeft() - QPoint(1, 0), label->sizeHint() + QSize(2, 0)));
     else
         label->setGeometry(geometry);
     return label;

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
+#include <QDialog>
 #include <QTest>
 
 #include <stdexcept>
@@ -179,6 +181,44 @@ private slots:
         QCOMPARE(box.text(), QStringLiteral("1234567"));
     }
 
+    // The texts were composed for a box that lays each line out left to right: the blanks
+    // before a line push it to the right and a full stop written first ends its sentence on
+    // the left. A pasted text is quoted literally, never read as markup.
+    void messageBoxShowsTheTextAsComposed_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("indentedSecondLine");
+        QTest::newRow("suggestion notice") << QStringLiteral("\u062A\u062E\u0645\u064A\u0646 \u0638\u0631\u0641\u064A\u062A") + u'\r' +
+                                                   QString(34, u' ') + QStringLiteral(".\u0639\u062F\u062F \u062A\u0642\u0631\u064A\u0628\u064A")
+                                           << true;
+        QTest::newRow("markup") << QStringLiteral("'<b>12</b><h1>x' is not a valid integer value.") << false;
+    }
+
+    void messageBoxShowsTheTextAsComposed()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, indentedSecondLine);
+        const auto box = Shell::MakeMessageBox(Shell::MessageKind::Error, "Error", text);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QCOMPARE(box->frameGeometry().topLeft(), Shell::CentredTopLeft(box->screen()->geometry().size(),
+                                                                       box->frameGeometry().size()));
+        QStringList shown;
+        QList<int> leftmostInk;
+        for (QLabel* line : box->findChildren<QLabel*>("Line")) {
+            QCOMPARE(line->textFormat(), Qt::PlainText);
+            shown << line->text();
+            const QImage image = line->grab().toImage();
+            int left = image.width();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != image.pixel(0, 0)) left = std::min(left, x);
+            leftmostInk << left;
+        }
+        QCOMPARE(shown.join(u'\r'), text);
+        if (indentedSecondLine) QVERIFY2(leftmostInk[1] > leftmostInk[0] + 50, qPrintable(QDebug::toString(leftmostInk)));
+    }
+
     void persianLabelStandsAtTheRightEdge()
     {
         QWidget window;
@@ -191,16 +231,6 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 if (image.pixel(x, y) != image.pixel(0, 0)) leftmostInk = std::min(leftmostInk, x);
         QVERIFY2(leftmostInk > image.width() / 2, qPrintable(QString::number(leftmostInk)));
-    }
-
-    void labelWithoutSizeFitsItsText()
-    {
-        QWidget window;
-        const QLabel* label = Shell::MakeLabel(&window, "Label7", QStringLiteral("(\u0644)"), QRect(824, 213, 0, 0),
-                                               Shell::MakeFont(Shell::FaceMitra, 19, true), Shell::Red);
-        QCOMPARE(label->pos(), QPoint(824, 213));
-        QCOMPARE(label->size(), label->sizeHint());
-        QVERIFY(!label->size().isEmpty());
     }
 };
 

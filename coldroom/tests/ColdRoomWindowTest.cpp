@@ -6,7 +6,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
+#include <QAbstractItemView>
 
 using ShellTesting::Boxes;
 using ShellTesting::MessageRecorder;
@@ -156,6 +159,32 @@ private slots:
         QCOMPARE(List("ComboBox3")->currentText(), Fish);
         QCOMPARE(List("ComboBox6")->currentText(), QString("50"));
         QCOMPARE(List("ComboBox5")->currentText(), QString("40"));
+    }
+
+    // Picking the process that is already chosen, or a wheel notch over the process list
+    // while the focus is elsewhere, changes none of the choices the user made.
+    void repickAndWheelKeepTheChoices()
+    {
+        Choose("ComboBox1", Produce);
+        List("ComboBox2")->setCurrentIndex(1);
+        List("ComboBox4")->setCurrentText("30");
+        List("ComboBox7")->setCurrentText("12");
+        List("ComboBox8")->setCurrentText(Pear);
+        const QList<int> chosen = ShellTesting::ListSelections(Form2);
+
+        QComboBox* process = List("ComboBox1");
+        QSignalSpy picked(process, &QComboBox::activated);
+        process->showPopup();
+        QAbstractItemView* view = process->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->currentIndex()).center());
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(ShellTesting::ListSelections(Form2), chosen);
+
+        Control<QLineEdit>("Edit2")->setFocus();
+        QWheelEvent notch(QPointF(10, 10), process->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(process, &notch);
+        QCOMPARE(ShellTesting::ListSelections(Form2), chosen);
     }
 
     void numberFieldsDropNonDigits()

@@ -222,6 +222,16 @@ private slots:
         QCOMPARE(closer.stillOpenAfterKeys, !closes);
     }
 
+    // Enter presses the button that holds the focus, as Space does.
+    void enterPressesTheFocusedButton()
+    {
+        Enter(QStringLiteral("1000"), IceBank::Tube7_8Inch, QStringLiteral("18"), QStringLiteral("30"));
+        Form4->Button1->setFocus();
+        ModalCloser closer({Qt::Key_Return});
+        QTest::keyClick(Form4->Button1, Qt::Key_Return);
+        QCOMPARE(closer.seen, QStringList{"Form5"});
+    }
+
     void windowsAreCentredWhenShown()
     {
         QCOMPARE(Form4->pos(), CentredOnScreen(Form4));
