@@ -30,6 +30,7 @@
 #include <charconv>
 #include <limits>
 #include <memory>
+#include <cstdio>
 
 namespace Shell {
 
@@ -106,8 +107,8 @@ QMargins& KnownFrame()
     return frame;
 }
 
-// Centres its window again when the window's outer size turns out other than the one it was
-// centred for: a window system frames a window only once it is on the screen.
+// Centres its window again once the window system tells a frame other than the one the
+// window was centred with: a window is framed only once it is on the screen.
 class FrameWatch : public QObject {
 public:
     explicit FrameWatch(QWidget* window) : QObject(window)
@@ -116,14 +117,26 @@ public:
         window->installEventFilter(this);
     }
 
-    QSize centredFor;
+    QMargins assumed;  // the frame the window was last centred with
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Paint:
+        case QEvent::WindowActivate: {
             auto* window = static_cast<QWidget*>(watched);
-            if (window->isVisible() && window->frameGeometry().size() != centredFor) CentreOnScreen(window);
+            const QMargins frame = FrameOf(window);
+            if (window->isVisible() && !frame.isNull() && frame != assumed) {
+                KnownFrame() = frame;
+                CentreOnScreen(window);
+            }
+            break;
+        }
+        default:
+            break;
         }
         return false;
     }
@@ -135,19 +148,17 @@ void CentreOnScreen(QWidget* window)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    QMargins frame = FrameOf(window);
-    if (frame.isNull())
-        frame = KnownFrame();
-    else
-        KnownFrame() = frame;
-    const QSize outer = window->size().grownBy(frame);
+    const QMargins told = FrameOf(window);
+    const QMargins frame = told.isNull() ? KnownFrame() : told;
     auto* watch = static_cast<FrameWatch*>(window->findChild<QObject*>(QStringLiteral("FrameWatch"),
                                                                         Qt::FindDirectChildrenOnly));
     if (!watch) watch = new FrameWatch(window);
-    watch->centredFor = outer;
-    // The whole display counts, the area under a task bar included; a top-level window's
-    // position is that of its frame.
-    window->move(CentredTopLeft(screen->geometry().size(), outer));
+    watch->assumed = frame;
+    // The whole display counts, the area under a task bar included.
+    const QPoint frameTopLeft = CentredTopLeft(screen->geometry().size(), window->size().grownBy(frame));
+    // A window's position is that of its frame once the window system has told the frame;
+    // until then it is that of its client area.
+    window->move(told.isNull() ? frameTopLeft + QPoint(frame.left(), frame.top()) : frameTopLeft);
 }
 
 void SetUpWindow(QWidget* window, const QString& caption, QSize client, bool minimizeBox)
