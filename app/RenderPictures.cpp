@@ -18,8 +18,8 @@ namespace {
 
 bool Save(QWidget* window, const QString& path)
 {
-    // Two-thirds size keeps the pictures small; the windows stay legible.
-    const QPixmap picture = window->grab().scaledToWidth(window->width() * 2 / 3, Qt::SmoothTransformation);
+    // At full size, as the user sees the window: scaled down, the Persian texts blur.
+    const QPixmap picture = window->grab();
     if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
