@@ -77,7 +77,7 @@ void InstallProgramIcon()
 {
     QApplication::setWindowIcon(ProgramIcon());
     // Lets the desktop show the windows under the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_INSTALLED_NAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_DESKTOP_ID));
 }
 
 // ---- Windows ----------------------------------------------------------------------------

@@ -4,7 +4,10 @@
 #   layout:   the menu entry under share/applications/ starts the program installed under
 #             bin/, and the icon it names is under share/icons/hicolor/ as an SVG and as PNGs
 #             as large as their folders say.
-#   validate: the installed menu entry passes desktop-file-validate without errors or warnings.
+#             The software-centre metadata under share/metainfo/ and the manual page under
+#             share/man/man1/ are named after the entry and the program.
+#   validate: the installed menu entry passes desktop-file-validate and the metadata passes
+#             appstreamcli validate, both without errors or warnings.
 # Usage: install-check.sh layout|validate BUILD_FOLDER
 set -euo pipefail
 check=$1
@@ -56,7 +59,17 @@ layout)
   done
   # 48 x 48 is the size every icon theme is asked to hold.
   [[ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ]] || fail "no 48x48 PNG icon"
-  echo "installed: $program, $entry, $svg and $pngs PNG sizes"
+
+  metainfo="$prefix/share/metainfo/$icon.metainfo.xml"
+  [[ -f $metainfo ]] || fail "no metadata at $metainfo"
+  grep -q "<id>$icon</id>" "$metainfo" || fail "$metainfo does not carry the id $icon"
+  grep -q "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo" ||
+    fail "$metainfo does not launch $(basename "$entry")"
+
+  manual="$prefix/share/man/man1/$(basename "$program").1.gz"
+  gzip -t "$manual" 2>/dev/null || fail "no compressed manual page at $manual"
+  zcat "$manual" | grep -q '^\.TH' || fail "$manual is no manual page"
+  echo "installed: $program, $entry, $svg, $pngs PNG sizes, $metainfo and $manual"
   ;;
 validate)
   command -v desktop-file-validate >/dev/null || fail "desktop-file-validate is missing (Debian package desktop-file-utils)"
@@ -65,6 +78,16 @@ validate)
   # Hints (such as being listed under more than one main category) are allowed.
   grep -qE ': (error|warning): ' <<<"$report" && fail "the menu entry has warnings"
   echo "valid: $entry"
+
+  command -v appstreamcli >/dev/null || fail "appstreamcli is missing (Debian package appstream)"
+  metainfos=("$prefix"/share/metainfo/*.metainfo.xml)
+  [[ ${#metainfos[@]} -eq 1 && -f ${metainfos[0]} ]] || fail "expected one metadata file, found: ${metainfos[*]}"
+  # --no-net: the screenshot's address is not fetched, so the check runs offline. Pedantic
+  # remarks (P:) and infos (I:) are allowed.
+  report=$(appstreamcli validate --no-net --no-color "${metainfos[0]}" 2>&1) || { echo "$report"; fail "the metadata is not valid"; }
+  echo "$report"
+  grep -qE '^[EW]: ' <<<"$report" && fail "the metadata has warnings"
+  echo "valid: ${metainfos[0]}"
   ;;
 *)
   fail "unknown check: $check"
