@@ -1,16 +1,12 @@
 #include "Unit1.h"
 
-#include "Shell.h"
 #include "Unit2.h"
 #include "Unit4.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QStyle>
 
 // RadioButton1: ice-bank calculator; RadioButton2: cold-store calculator.
@@ -19,7 +15,7 @@
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(QWidget* parent) : QDialog(parent)
+TForm1::TForm1(QWidget* parent) : Shell::MainDialog(parent)
 {
     Shell::SetUpWindow(this, Shell::ProgramTitle, {378, 542});
     CreateControls();
@@ -53,7 +49,7 @@ void TForm1::CreateControls()
 
     const QFont lineFont = Shell::MakeFont(Shell::FaceMitra, 21);
     const auto line = [&](const char* name, const QString& text, int left, int top) {
-        return Shell::MakePlainLabel(this, name, text, {left, top, 337, 33}, lineFont, true);
+        return Shell::MakePlainLabel(this, name, text, {left, top, 337, 33}, lineFont, Shell::Alignment::Centred);
     };
     Label1 = line("Label1", QStringLiteral("برنامه محاسبات بار برودتي نسخه 2.0"), 24, 226);
     Label2 = line("Label2", QStringLiteral("با پيشنهادات و انتقادات خود ما را در ارتقاء روند اين برنامه"), 24, 266);
@@ -88,29 +84,4 @@ void TForm1::BitBtn1Click()
         Form4->raise();
         Form4->activateWindow();
     }
-}
-
-void TForm1::FormShow() { Shell::CentreOnScreen(this); }
-
-void TForm1::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous()) FormShow();
-    QDialog::showEvent(event);
-}
-
-void TForm1::closeEvent(QCloseEvent* event)
-{
-    // The start dialog is the main window: closing it ends the program.
-    event->accept();
-    Shell::ExitProgram();
-}
-
-void TForm1::keyPressEvent(QKeyEvent* event)
-{
-    // Escape would hide the dialog and leave the program running with no window.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

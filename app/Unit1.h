@@ -1,13 +1,13 @@
 #pragma once
 // The start dialog: the program's main window, where the user picks one of the two calculators.
 
-#include <QDialog>
+#include "Shell.h"
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class TForm1 : public QDialog {
+class TForm1 : public Shell::MainDialog {
 public:
     explicit TForm1(QWidget* parent = nullptr);
 
@@ -24,12 +24,6 @@ public:
 
     /// Continue: hides the dialog and hands over to the chosen calculator for good.
     void BitBtn1Click();
-
-protected:
-    void FormShow();
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();

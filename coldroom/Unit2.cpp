@@ -30,18 +30,12 @@ const QString SuggestionNotice =
     QString(4, u' ') + QStringLiteral("روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي") + u'\r' +
     QString(84, u' ') + QStringLiteral("وارد نمايد");
 
-// An empty number field counts as 0, and shows it.
-void FillEmpty(Shell::NumberEdit* edit)
-{
-    if (edit->text().isEmpty()) edit->WriteText(QStringLiteral("0"));
-}
-
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : Shell::InputWindow(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    Shell::SetUpWindow(this, QStringLiteral("محاسبات سردخانه (فريوني)"), {939, 506}, true);
+    Shell::SetUpWindow(this, QStringLiteral("محاسبات سردخانه (فريوني)"), {939, 506}, Shell::TitleButtons::MinimizeAndClose);
     CreateControls();
     ConnectEvents();
     // The window opens as choosing the first process leaves it.
@@ -57,8 +51,8 @@ void TForm2::CreateControls()
                                 const QColor& colour) {
         return Shell::MakeLabel(this, name, text, {left, top, 0, 0}, font, colour);
     };
-    const QFont captionFont = Shell::MakeFont(Shell::FaceMitra, 19, true);
-    const QFont dimensionFont = Shell::MakeFont(Shell::FaceMitra, 15, true);
+    const QFont captionFont = Shell::MakeFont(Shell::FaceMitra, 19, Shell::FontStyle::Bold);
+    const QFont dimensionFont = Shell::MakeFont(Shell::FaceMitra, 15, Shell::FontStyle::Bold);
     Label1 = caption("Label1", QStringLiteral("فرآيند"), 784, 184, captionFont, Shell::Red);
     Label2 = caption("Label2", QStringLiteral("ابعاد سردخانه (متر)"), 480, 160, captionFont, Shell::Red);
     Label3 = caption("Label3", QStringLiteral("طول"), 584, 196, dimensionFont, Shell::Maroon);
@@ -68,7 +62,7 @@ void TForm2::CreateControls()
     Label14 = caption("Label14", QStringLiteral("(کيلوگرم)"), 184, 187, captionFont, Shell::Red);
     Label12 = caption("Label12", QStringLiteral("درصد بارگيري"), 48, 160, captionFont, Shell::Red);
     Label15 = caption("Label15", QStringLiteral("در روز"), 72, 187, captionFont, Shell::Red);
-    Label13 = caption("Label13", QStringLiteral("%"), 32, 220, Shell::MakeFont(Shell::FaceMitra, 35, true),
+    Label13 = caption("Label13", QStringLiteral("%"), 32, 220, Shell::MakeFont(Shell::FaceMitra, 35, Shell::FontStyle::Bold),
                       Shell::Black);
     Label6 = caption("Label6", QStringLiteral("ضخامت عايق "), 784, 290, captionFont, Shell::Red);
     Label8 = caption("Label8", QStringLiteral("نوع محصول"), 600, 290, captionFont, Shell::Red);
@@ -79,7 +73,7 @@ void TForm2::CreateControls()
     Label9 = caption("Label9", QStringLiteral("مدت زمان کارکرد کمپرسور (ساعت)"), 697, 386, captionFont, Shell::Red);
 
     // The pre-cooler entry begins with a zero-width joiner.
-    ComboBox1 = Shell::MakeFixedList(this, "ComboBox1",
+    ComboBox1 = new Shell::FixedList(this, "ComboBox1",
                                      {QStringLiteral("نگهداري گوشت بالاي صفر"), QStringLiteral("نگهداري گوشت زير صفر"),
                                       QStringLiteral("\u200Dپيش سردکن"), QStringLiteral("انجماد گوشت"),
                                       QStringLiteral("نگهداري ميوه/سبزي/صيفي جات")},
@@ -89,24 +83,24 @@ void TForm2::CreateControls()
     Edit4 = new Shell::NumberEdit(this, "Edit4", 2, {464, 224, 40, 41});
     Button2 = Shell::MakeButton(this, "Button2", QStringLiteral("ظرفيت پيشنهادي سالن"), {304, 220, 121, 49});
     Edit1 = new Shell::NumberEdit(this, "Edit1", 7, {176, 224, 81, 41});
-    ComboBox6 = Shell::MakeFixedList(this, "ComboBox6", Shell::NumberItems(100, 5, -5), 0, {56, 224, 73, 40});
-    ComboBox2 = Shell::MakeFixedList(this, "ComboBox2",
+    ComboBox6 = new Shell::FixedList(this, "ComboBox6", Shell::NumberItems(100, 5, -5), 0, {56, 224, 73, 40});
+    ComboBox2 = new Shell::FixedList(this, "ComboBox2",
                                      {QStringLiteral("پلي يورتان 10 سانتي"), QStringLiteral("پلي يورتان 15 سانتي")}, 0,
                                      {728, 328, 175, 40});
 
     QStringList produce;
     for (std::uint8_t row : Tools::ProduceListOrder) produce << QString::fromUtf8(Tools::ProduceTable[row].Name);
-    ComboBox8 = Shell::MakeFixedList(this, "ComboBox8", produce, int(Tools::ProduceListDefault), {544, 328, 161, 40});
+    ComboBox8 = new Shell::FixedList(this, "ComboBox8", produce, int(Tools::ProduceListDefault), {544, 328, 161, 40});
     QStringList meats;
     for (const Tools::MeatData& meat : Tools::MeatTable) meats << QString::fromUtf8(meat.Name);
-    ComboBox3 = Shell::MakeFixedList(this, "ComboBox3", meats, 0, {544, 328, 161, 40});
+    ComboBox3 = new Shell::FixedList(this, "ComboBox3", meats, 0, {544, 328, 161, 40});
 
     // Entry temperatures and running hours are proposed per process by ComboBox1Change.
-    ComboBox4 = Shell::MakeFixedList(this, "ComboBox4", {}, -1, {392, 328, 73, 40});
+    ComboBox4 = new Shell::FixedList(this, "ComboBox4", {}, -1, {392, 328, 73, 40});
     const QStringList outside = Shell::NumberItems(20, 50);
-    ComboBox5 = Shell::MakeFixedList(this, "ComboBox5", outside, int(outside.indexOf(QStringLiteral("35"))),
+    ComboBox5 = new Shell::FixedList(this, "ComboBox5", outside, int(outside.indexOf(QStringLiteral("35"))),
                                      {112, 328, 73, 40});
-    ComboBox7 = Shell::MakeFixedList(this, "ComboBox7", Shell::NumberItems(3, 22), -1, {795, 424, 73, 40});
+    ComboBox7 = new Shell::FixedList(this, "ComboBox7", Shell::NumberItems(3, 22), -1, {795, 424, 73, 40});
     Button1 = Shell::MakeButton(this, "Button1", QStringLiteral("محاسبه"), {168, 424, 105, 57});
     Button3 = Shell::MakeButton(this, "Button3", QStringLiteral("خروج"), {40, 424, 105, 57});
 
@@ -164,7 +158,7 @@ void TForm2::ComboBox1Change()
 void TForm2::Button1Click()
 {
     Shell::Guarded([this] {
-        for (Shell::NumberEdit* edit : {Edit1, Edit2, Edit3, Edit4}) FillEmpty(edit);
+        for (Shell::NumberEdit* edit : {Edit1, Edit2, Edit3, Edit4}) edit->FillEmpty();
         const std::int32_t length = Shell::StrToInt(Edit2->text());
         const std::int32_t width = Shell::StrToInt(Edit3->text());
         const std::int32_t height = Shell::StrToInt(Edit4->text());
@@ -204,7 +198,7 @@ void TForm2::Button1Click()
 void TForm2::Button2Click()
 {
     Shell::Guarded([this] {
-        for (Shell::NumberEdit* edit : {Edit2, Edit3, Edit4}) FillEmpty(edit);
+        for (Shell::NumberEdit* edit : {Edit2, Edit3, Edit4}) edit->FillEmpty();
         const std::int32_t length = Shell::StrToInt(Edit2->text());
         const std::int32_t width = Shell::StrToInt(Edit3->text());
         const std::int32_t height = Shell::StrToInt(Edit4->text());

@@ -39,53 +39,39 @@ TForm3::TForm3(QWidget* parent)
 
 void TForm3::CreateControls()
 {
-    const QFont sheetFont = Shell::MakeFont(Shell::FaceMorvarid, 19);
-    const auto caption = [&](const char* name, const QString& text, int top, const QColor& colour = Shell::Red) {
-        return Shell::MakeLabel(this, name, text, {272, top, 200, 32}, sheetFont, colour, true);
-    };
-    const auto value = [&](const char* name, int top, int height = 27) {
-        return Shell::MakeLabel(this, name, QString(), {27, top, 235, height}, sheetFont, Shell::Black, true);
+    const QFont valueFont = Shell::SheetFont();
+    // Captions 200 x 32 at left 272; values 235 x 27 at left 27, beside their caption.
+    const auto row = [&](QLabel*& caption, const char* captionName, const QString& text, QLabel*& value,
+                         const char* valueName, int top, const QColor& colour = Shell::Red, int valueTop = 0,
+                         int valueHeight = 27) {
+        AddRow(caption, captionName, text, {272, top, 200, 32}, colour, value, valueName,
+               {27, valueTop ? valueTop : top, 235, valueHeight}, valueFont);
     };
 
-    Label1 = caption("Label1", QStringLiteral("دماي سالن"), 15);
-    Label10 = value("Label10", 15, 32);
-    Label2 = caption("Label2", QStringLiteral("مدت زمان کارکرد کمپرسور"), 50);
-    Label11 = value("Label11", 50);
-    Label19 = caption("Label19", QStringLiteral("حجم سالن"), 85);
-    Label20 = value("Label20", 85);
-    Label21 = caption("Label21", QStringLiteral("ظرفيت سالن"), 120);
-    Label22 = value("Label22", 120);
-    Label3 = caption("Label3", QStringLiteral("بار پرت از جداره ها"), 155);
-    Label12 = value("Label12", 155);
-    Label4 = caption("Label4", QStringLiteral("بار محصول و باکس پالت"), 190);
-    Label13 = value("Label13", 190);
-    Label9 = caption("Label9", QStringLiteral("بار تنفس"), 225);
-    Label34 = value("Label34", 225);
-    Label5 = caption("Label5", QStringLiteral("بار نفوذ از درب سالن"), 260);
-    Label14 = value("Label14", 260);
-    Label6 = caption("Label6", QStringLiteral("بار روشنايي"), 295);
-    Label15 = value("Label15", 295);
-    Label7 = caption("Label7", QStringLiteral("بار نفرات"), 330);
-    Label16 = value("Label16", 330);
-    Label8 = caption("Label8", QStringLiteral("بار فن اواپراتور"), 361);
-    Label17 = value("Label17", 365);
+    row(Label1, "Label1", QStringLiteral("دماي سالن"), Label10, "Label10", 15, Shell::Red, 15, 32);
+    row(Label2, "Label2", QStringLiteral("مدت زمان کارکرد کمپرسور"), Label11, "Label11", 50);
+    row(Label19, "Label19", QStringLiteral("حجم سالن"), Label20, "Label20", 85);
+    row(Label21, "Label21", QStringLiteral("ظرفيت سالن"), Label22, "Label22", 120);
+    row(Label3, "Label3", QStringLiteral("بار پرت از جداره ها"), Label12, "Label12", 155);
+    row(Label4, "Label4", QStringLiteral("بار محصول و باکس پالت"), Label13, "Label13", 190);
+    row(Label9, "Label9", QStringLiteral("بار تنفس"), Label34, "Label34", 225);
+    row(Label5, "Label5", QStringLiteral("بار نفوذ از درب سالن"), Label14, "Label14", 260);
+    row(Label6, "Label6", QStringLiteral("بار روشنايي"), Label15, "Label15", 295);
+    row(Label7, "Label7", QStringLiteral("بار نفرات"), Label16, "Label16", 330);
+    row(Label8, "Label8", QStringLiteral("بار فن اواپراتور"), Label17, "Label17", 361, Shell::Red, 365);
+    // The evaporator fan is never calculated: its row always reads "-".
     Label17->setText(QStringLiteral("-"));
-    Label18 = caption("Label18", QStringLiteral("ضريب اطمينان"), 400);
-    Label33 = value("Label33", 400);
-    Label23 = caption("Label23", QStringLiteral("مجموع کل بارها"), 439);
-    Label24 = value("Label24", 439);
-    Label25 = caption("Label25", QStringLiteral("تعداد کمپرسور"), 486, Shell::Maroon);
-    Label28 = value("Label28", 486);
-    Label26 = caption("Label26", QStringLiteral("قدرت کمپرسور"), 526, Shell::Maroon);
-    Label29 = value("Label29", 526);
-    Label27 = caption("Label27", QStringLiteral("مدل کمپرسور"), 566, Shell::Maroon);
+    row(Label18, "Label18", QStringLiteral("ضريب اطمينان"), Label33, "Label33", 400);
+    row(Label23, "Label23", QStringLiteral("مجموع کل بارها"), Label24, "Label24", 439);
+    row(Label25, "Label25", QStringLiteral("تعداد کمپرسور"), Label28, "Label28", 486, Shell::Maroon);
+    row(Label26, "Label26", QStringLiteral("قدرت کمپرسور"), Label29, "Label29", 526, Shell::Maroon);
     // The model code is Latin text and reads left to right.
-    Label30 = Shell::MakeLabel(this, "Label30", QString(), {27, 566, 235, 27},
-                               Shell::MakeFont(Shell::FaceComic, 21), Shell::Black, true, false);
+    AddRow(Label27, "Label27", QStringLiteral("مدل کمپرسور"), {272, 566, 200, 32}, Shell::Maroon, Label30, "Label30",
+           {27, 566, 235, 27}, Shell::MakeFont(Shell::FaceComic, 21), Shell::Reading::LeftToRight);
 
-    const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, false, true);
-    Label31 = Shell::MakeLabel(this, "Label31", QString(), {256, 624, 241, 24}, noteFont, Shell::Black, false, false);
-    Label32 = Shell::MakeLabel(this, "Label32", QString(), {256, 648, 233, 24}, noteFont, Shell::Black, false, false);
+    const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, Shell::FontStyle::Italic);
+    Label31 = AddNote("Label31", {256, 624, 241, 24}, noteFont);
+    Label32 = AddNote("Label32", {256, 648, 233, 24}, noteFont);
 
     const auto rule = [this](const char* name, int top) {
         auto* frame = new QFrame(this);
@@ -97,12 +83,6 @@ void TForm3::CreateControls()
     };
     Bevel1 = rule("Bevel1", 434);
     Bevel2 = rule("Bevel2", 477);
-
-    SetCopiedRows({{Label1, Label10}, {Label2, Label11}, {Label19, Label20}, {Label21, Label22},
-                   {Label3, Label12}, {Label4, Label13}, {Label9, Label34}, {Label5, Label14},
-                   {Label6, Label15}, {Label7, Label16}, {Label8, Label17}, {Label18, Label33},
-                   {Label23, Label24}, {Label25, Label28}, {Label26, Label29}, {Label27, Label30}},
-                  {Label31, Label32});
 }
 
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)

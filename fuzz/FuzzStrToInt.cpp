@@ -2,7 +2,7 @@
 // a whole number within 32 bits, written as an optional sign and ASCII digits, or the failure
 // that the general error box shows with the text itself.
 
-#include "Shell.h"
+#include "FieldText.h"
 
 #include <cstddef>
 #include <cstdint>

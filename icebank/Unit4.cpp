@@ -35,47 +35,47 @@ constexpr int RowHeight = 41;
 TForm4::TForm4(QWidget* parent) : Shell::InputWindow(parent)
 {
     setObjectName(QStringLiteral("Form4"));
-    Shell::SetUpWindow(this, Caption, QSize(920, 403));
+    Shell::SetUpWindow(this, Caption, {920, 403});
     CreateControls();
-    ConnectSignals();
+    ConnectEvents();
 }
 
 void TForm4::CreateControls()
 {
-    Image1 = Shell::MakeBanner(this, "Image1", Caption, QRect(0, 8, 920, 149));
+    Image1 = Shell::MakeBanner(this, "Image1", Caption, {0, 8, 920, 149});
 
     // Captions and units size themselves to their text.
-    const QFont labelFont = Shell::MakeFont(Shell::FaceMitra, 19, true);
+    const QFont labelFont = Shell::MakeFont(Shell::FaceMitra, 19, Shell::FontStyle::Bold);
     const auto label = [&](const char* name, const QString& text, int left, int top) {
-        return Shell::MakeLabel(this, name, text, QRect(left, top, 0, 0), labelFont, Shell::Red);
+        return Shell::MakeLabel(this, name, text, {left, top, 0, 0}, labelFont, Shell::Red);
     };
 
     Label1 = label("Label1", QStringLiteral("حجم حوض"), 800, 180);
     Label7 = label("Label7", QStringLiteral("(ليتر)"), 824, 213);
-    Edit1 = new Shell::NumberEdit(this, "Edit1", 6, QRect(816, RowTop, 65, RowHeight));
+    Edit1 = new Shell::NumberEdit(this, "Edit1", 6, {816, RowTop, 65, RowHeight});
 
     Label2 = label("Label2", QStringLiteral("قطر لوله مسي کويل"), 632, 180);
     Label8 = label("Label8", QStringLiteral("(اينچ)"), 680, 213);
-    ComboBox1 = Shell::MakeFixedList(
+    ComboBox1 = new Shell::FixedList(
         this, "ComboBox1",
         {QStringLiteral("لوله مسي 5/8"), QStringLiteral("لوله مسي 3/4"), QStringLiteral("لوله مسي 7/8")},
-        IceBank::Tube7_8Inch, QRect(608, RowTop, 169, RowHeight));
+        IceBank::Tube7_8Inch, {608, RowTop, 169, RowHeight});
 
     Label3 = label("Label3", QStringLiteral("مدت زمان کارکرد کمپرسور"), 424, 180);
     Label4 = label("Label4", QStringLiteral("(ساعت)"), 480, 213);
     const QStringList hours = Shell::NumberItems(5, 23);
-    ComboBox2 = Shell::MakeFixedList(this, "ComboBox2", hours, int(hours.indexOf(QStringLiteral("18"))),
-                                     QRect(472, RowTop, 73, RowHeight));
+    ComboBox2 = new Shell::FixedList(this, "ComboBox2", hours, int(hours.indexOf(QStringLiteral("18"))),
+                                     {472, RowTop, 73, RowHeight});
 
     Label5 = label("Label5", QStringLiteral("دماي ورودي آب حوض"), 248, 180);
     Label6 = label("Label6", QStringLiteral("(سانتيگراد)"), 288, 213);
     const QStringList temperatures = Shell::NumberItems(20, 40);
-    ComboBox3 = Shell::MakeFixedList(this, "ComboBox3", temperatures,
+    ComboBox3 = new Shell::FixedList(this, "ComboBox3", temperatures,
                                      int(temperatures.indexOf(QStringLiteral("30"))),
-                                     QRect(288, RowTop, 73, RowHeight));
+                                     {288, RowTop, 73, RowHeight});
 
-    Button1 = Shell::MakeButton(this, "Button1", QStringLiteral("محاسبه"), QRect(176, 328, 105, 57));
-    Button3 = Shell::MakeButton(this, "Button3", QStringLiteral("خروج"), QRect(48, 328, 105, 57));
+    Button1 = Shell::MakeButton(this, "Button1", QStringLiteral("محاسبه"), {176, 328, 105, 57});
+    Button3 = Shell::MakeButton(this, "Button3", QStringLiteral("خروج"), {48, 328, 105, 57});
 
     setTabOrder(ComboBox1, Edit1);
     setTabOrder(Edit1, ComboBox2);
@@ -86,7 +86,7 @@ void TForm4::CreateControls()
     ComboBox1->setFocus();
 }
 
-void TForm4::ConnectSignals()
+void TForm4::ConnectEvents()
 {
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
@@ -107,7 +107,7 @@ void TForm4::Button1Click()
     // A pasted non-number fails its conversion; the general error box reports it and the
     // window goes on.
     Shell::Guarded([this] {
-        if (Edit1->text().isEmpty()) Edit1->WriteText(QStringLiteral("0"));
+        Edit1->FillEmpty();
         const std::int32_t volume = Shell::StrToInt(Edit1->text());
         if (volume < IceBank::MinimumTankVolume) {
             Shell::ShowError(VolumeTooSmall);

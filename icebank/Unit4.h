@@ -39,7 +39,7 @@ protected:
 
 private:
     void CreateControls();
-    void ConnectSignals();
+    void ConnectEvents();
 };
 
 /// The ice-bank input window, created at start and kept until the program ends.

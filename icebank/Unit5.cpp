@@ -24,7 +24,7 @@ constexpr int RowHeight = 33;
 }  // namespace
 
 TForm5::TForm5(QWidget* parent)
-    : Shell::ResultSheet(QStringLiteral("نتيجه محاسبات"), QSize(473, 407), QRect(40, 336, 121, 49), parent)
+    : Shell::ResultSheet(QStringLiteral("نتيجه محاسبات"), {473, 407}, {40, 336, 121, 49}, parent)
 {
     setObjectName(QStringLiteral("Form5"));
     CreateControls();
@@ -32,39 +32,31 @@ TForm5::TForm5(QWidget* parent)
 
 void TForm5::CreateControls()
 {
-    const QFont sheetFont = Shell::MakeFont(Shell::FaceMorvarid, 19);
-    const auto caption = [&](const char* name, const QString& text, int top, const QColor& colour) {
-        return Shell::MakeLabel(this, name, text, QRect(264, top, 200, RowHeight), sheetFont, colour, true);
+    const QFont valueFont = Shell::SheetFont();
+    // Captions 200 wide at left 264; values 235 wide at left 19, beside their caption.
+    const auto row = [&](QLabel*& caption, const char* captionName, const QString& text, QLabel*& value,
+                         const char* valueName, int top, const QColor& colour, int valueTop) {
+        AddRow(caption, captionName, text, {264, top, 200, RowHeight}, colour, value, valueName,
+               {19, valueTop, 235, RowHeight}, valueFont);
     };
-    const auto value = [&](const char* name, int top, const QString& text = {}) {
-        return Shell::MakeLabel(this, name, text, QRect(19, top, 235, RowHeight), sheetFont, Shell::Black, true);
-    };
 
-    Label21 = caption("Label21", QStringLiteral("سطح تبادل مورد نياز"), 24, Shell::Red);
-    Label22 = value("Label22", 24);
-    Label1 = caption("Label1", QStringLiteral("متزاژ لوله مورد نياز"), 72, Shell::Red);
-    Label2 = value("Label2", 72);
-    Label3 = caption("Label3", QStringLiteral("دماي آب آيس بانک"), 112, Shell::Red);
-    Label4 = value("Label4", 112, QStringLiteral("1 درجه سانتيگراد"));
-    Label5 = caption("Label5", QStringLiteral("ظرفيت برودتي مورد نياز"), 152, Shell::Red);
-    Label6 = value("Label6", 152);
+    row(Label21, "Label21", QStringLiteral("سطح تبادل مورد نياز"), Label22, "Label22", 24, Shell::Red, 24);
+    row(Label1, "Label1", QStringLiteral("متزاژ لوله مورد نياز"), Label2, "Label2", 72, Shell::Red, 72);
+    row(Label3, "Label3", QStringLiteral("دماي آب آيس بانک"), Label4, "Label4", 112, Shell::Red, 112);
+    // The tank is always cooled to 1 C: this line is never written.
+    Label4->setText(QStringLiteral("1 درجه سانتيگراد"));
+    row(Label5, "Label5", QStringLiteral("ظرفيت برودتي مورد نياز"), Label6, "Label6", 152, Shell::Red, 152);
+    row(Label25, "Label25", QStringLiteral("تعداد کمپرسور"), Label28, "Label28", 193, Shell::Maroon, 198);
+    row(Label26, "Label26", QStringLiteral("قدرت کمپرسور"), Label29, "Label29", 233, Shell::Maroon, 238);
+    // The model code is Latin text and reads left to right.
+    AddRow(Label27, "Label27", QStringLiteral("مدل کمپرسور"), {264, 273, 200, RowHeight}, Shell::Maroon, Label30,
+           "Label30", {19, 277, 235, RowHeight}, Shell::MakeFont(Shell::FaceComic, 21), Shell::Reading::LeftToRight);
 
-    Label25 = caption("Label25", QStringLiteral("تعداد کمپرسور"), 193, Shell::Maroon);
-    Label28 = value("Label28", 198);
-    Label26 = caption("Label26", QStringLiteral("قدرت کمپرسور"), 233, Shell::Maroon);
-    Label29 = value("Label29", 238);
-    Label27 = caption("Label27", QStringLiteral("مدل کمپرسور"), 273, Shell::Maroon);
-    // The model code is Latin text.
-    Label30 = Shell::MakeLabel(this, "Label30", {}, QRect(19, 277, 235, RowHeight),
-                               Shell::MakeFont(Shell::FaceComic, 21), Shell::Black, true, false);
-
-    const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, false, true);
-    Label31 = Shell::MakeLabel(this, "Label31", Note1, QRect(248, 341, 201, 24), noteFont, Shell::Black, false, false);
-    Label32 = Shell::MakeLabel(this, "Label32", Note2, QRect(248, 365, 201, 24), noteFont, Shell::Black, false, false);
-
-    SetCopiedRows({{Label21, Label22}, {Label1, Label2}, {Label3, Label4}, {Label5, Label6},
-                   {Label25, Label28}, {Label26, Label29}, {Label27, Label30}},
-                  {Label31, Label32});
+    const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, Shell::FontStyle::Italic);
+    Label31 = AddNote("Label31", {248, 341, 201, 24}, noteFont);
+    Label32 = AddNote("Label32", {248, 365, 201, 24}, noteFont);
+    WriteNote(Label31, Note1);
+    WriteNote(Label32, Note2);
 }
 
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
