@@ -6,7 +6,6 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    Shell::InstallFontSubstitutes();
     Shell::InstallProgramIcon();
 
     // Every window is created here, once, in its fixed order, and lives until the program

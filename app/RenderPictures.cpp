@@ -4,13 +4,13 @@
 
 #include "ProgramWindows.h"
 #include "Shell.h"
+#include "ShellTesting.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -31,15 +31,7 @@ bool Save(QWidget* window, const QString& path)
 bool SaveSheet(QPushButton* calculate, const QString& path)
 {
     bool saved = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* sheet = QApplication::activeModalWidget(); sheet && sheet->isVisible()) {
-            poll.stop();
-            saved = Save(sheet, path);
-            sheet->close();
-        }
-    });
-    poll.start(5);
+    ShellTesting::ModalCloser closer([&](QWidget* sheet) { saved = Save(sheet, path); });
     calculate->click();
     return saved;
 }
@@ -54,7 +46,6 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    Shell::InstallFontSubstitutes();
 
     ProgramWindows windows;
 

@@ -4,11 +4,9 @@
 // or the general error box), change no input but the "0" of an empty field and the written
 // suggestion, and leave the program working.
 
+#include "ProgramWindows.h"
 #include "ShellTesting.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
+#include "WholeNumber.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
 #include <optional>
 #include <random>
 
@@ -63,27 +62,6 @@ QStringList DrawnTexts(int count)
     return texts;
 }
 
-// What a field's text is worth: an optional sign and ASCII digits within 32 bits, or nothing.
-std::optional<qint64> Whole(const QString& text)
-{
-    QString digits = text;
-    bool negative = false;
-    if (!digits.isEmpty() && (digits[0] == u'+' || digits[0] == u'-')) {
-        negative = digits[0] == u'-';
-        digits.remove(0, 1);
-    }
-    if (digits.isEmpty() || digits.size() > 40) return std::nullopt;
-    qint64 value = 0;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9') return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-        if (value > 1'000'000'000'000) return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-    return value;
-}
-
 QString NotAnInteger(const QString& text) { return "'" + text + "' is not a valid integer value."; }
 
 // Pastes over a field's whole text as the context menu does.
@@ -126,6 +104,7 @@ class BadInputTest : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<ProgramWindows> program_;
     QStringList texts_;
     // How often each outcome came up: every one of them must, or the texts miss a path.
     inline static QMap<QString, int> outcomes_;
@@ -146,7 +125,7 @@ private:
         const QList<QLineEdit*> fields = ColdRoomFields();
         const QStringList before = TextsOf(fields);
         const QList<int> selections = ListSelections(Form2);
-        const QString sheetVolume = Form3->Label20->text();
+        const QString sheet = Form3->SheetText();
         const Outcome outcome = Press(button);
         const QString context = Describe(before) + (suggestion ? ", suggestion" : ", calculate");
 
@@ -155,19 +134,20 @@ private:
         const int read = suggestion ? 3 : 4;  // the suggestion leaves the capacity alone
         for (int i = 0; i < read; ++i)
             if (expected[i].isEmpty()) expected[i] = "0";
-        std::optional<qint64> values[4];
-        for (int i = 0; i < read; ++i) values[i] = Whole(expected[i]);
+        std::optional<std::int32_t> values[4];
+        for (int i = 0; i < read; ++i) values[i] = ShellTesting::WholeNumber(expected[i]);
 
         QString failure;
         for (int i = 0; i < read && failure.isNull(); ++i)
             if (!values[i]) failure = expected[i];
         if (!failure.isNull()) {
             ExpectOnly(outcome, GeneralErrorBox(NotAnInteger(failure)), context);
-            QCOMPARE(Form3->Label20->text(), sheetVolume);
+            QCOMPARE(Form3->SheetText(), sheet);
             ++outcomes_["general error"];
         } else if (*values[0] < 1 || *values[1] < 1 || *values[2] < 1 || (!suggestion && *values[3] < 1)) {
             const bool dimensions = *values[0] < 1 || *values[1] < 1 || *values[2] < 1;
             ExpectOnly(outcome, ErrorBox(dimensions ? DimensionsError : CapacityError), context);
+            QCOMPARE(Form3->SheetText(), sheet);
             ++outcomes_[dimensions ? "dimensions error" : "capacity error"];
         } else if (suggestion) {
             QVERIFY2(outcome.modals.isEmpty() && outcome.boxes.size() == 1, qPrintable(context));
@@ -191,10 +171,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Form3 = new TForm3;
-        Form2 = new TForm2;
-        Form5 = new TForm5;
-        Form4 = new TForm4;
+        program_ = std::make_unique<ProgramWindows>();
         texts_ = FixedTexts() + DrawnTexts(40);
         QGuiApplication::clipboard()->setText("check");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("check"));
@@ -202,10 +179,8 @@ private slots:
 
     void cleanupTestCase()
     {
-        delete Form2;
-        delete Form3;
-        delete Form4;
-        delete Form5;
+        program_.reset();
+        QCOMPARE(ShellTesting::TopLevelWindows(), QStringList());
     }
 
     void coldRoomFieldsTakeAnyPastedText()
@@ -253,18 +228,18 @@ private slots:
             const QString pasted = volume->text();
             const QString expected = pasted.isEmpty() ? "0" : pasted;
             const QList<int> selections = ListSelections(Form4);
-            const QString sheetCapacity = Form5->Label6->text();
+            const QString sheet = Form5->SheetText();
             const Outcome outcome = Press(Form4->Button1);
             const QString context = "volume [" + pasted + "]";
 
-            const std::optional<qint64> litres = Whole(expected);
+            const std::optional<std::int32_t> litres = ShellTesting::WholeNumber(expected);
             if (!litres) {
                 ExpectOnly(outcome, GeneralErrorBox(NotAnInteger(expected)), context);
-                QCOMPARE(Form5->Label6->text(), sheetCapacity);
+                QCOMPARE(Form5->SheetText(), sheet);
                 ++outcomes_["ice general error"];
             } else if (*litres < 1000) {
                 ExpectOnly(outcome, ErrorBox(VolumeTooSmall), context);
-                QCOMPARE(Form5->Label6->text(), sheetCapacity);
+                QCOMPARE(Form5->SheetText(), sheet);
                 ++outcomes_["ice volume error"];
             } else {
                 QVERIFY2(outcome.boxes.isEmpty(), qPrintable(context));
@@ -284,11 +259,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    BadInputTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(BadInputTest)
 #include "BadInputTest.moc"

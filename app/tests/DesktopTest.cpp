@@ -49,11 +49,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(qApp->devicePixelRatio() == 2.0, "run with QT_SCALE_FACTOR=2");
-        Shell::InstallFontSubstitutes();
         Shell::InstallProgramIcon();
     }
     void init() { program_ = std::make_unique<ProgramWindows>(); }
-    void cleanup() { program_.reset(); }
+    void cleanup()
+    {
+        program_.reset();
+        QCOMPARE(ShellTesting::TopLevelWindows(), QStringList());
+    }
 
     void everyWindow_data()
     {

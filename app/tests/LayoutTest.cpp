@@ -209,6 +209,7 @@ private slots:
     {
         boxes_.reset();
         program_.reset();
+        QCOMPARE(ShellTesting::TopLevelWindows(), QStringList());
     }
     void cleanupTestCase() { qInfo("%d texts checked", texts_); }
 

@@ -24,7 +24,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { Shell::InstallFontSubstitutes(); }
     void init() { program_ = std::make_unique<ProgramWindows>(); }
     void cleanup() { program_.reset(); }
 

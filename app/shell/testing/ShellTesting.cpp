@@ -30,7 +30,14 @@ MessageRecorder::MessageRecorder() : previous_(Shell::MessageBox())
 
 MessageRecorder::~MessageRecorder() { Shell::MessageBox() = previous_; }
 
-ModalCloser::ModalCloser(QList<int> keys) : keys_(std::move(keys))
+ModalCloser::ModalCloser(QList<int> keys)
+    : ModalCloser([keys](QWidget* modal) {
+          for (int key : keys) QTest::keyClick(modal, Qt::Key(key));
+      })
+{
+}
+
+ModalCloser::ModalCloser(std::function<void(QWidget* modal)> onOpen) : onOpen_(std::move(onOpen))
 {
     QTimer::singleShot(0, this, [this] { Poll(); });
 }
@@ -43,9 +50,9 @@ void ModalCloser::Poll()
         return;
     }
     seen << modal->objectName();
-    for (int key : keys_) QTest::keyClick(modal, Qt::Key(key));
+    onOpen_(modal);
     if (modal->isVisible()) {
-        stillOpenAfterKeys = !keys_.isEmpty();
+        stillOpen = true;
         modal->close();
     }
 }
@@ -64,6 +71,13 @@ int ExecUntilTheProgramEnds()
     QObject::connect(&tooLate, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     tooLate.start(10000);
     return QCoreApplication::exec();
+}
+
+QStringList TopLevelWindows()
+{
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets()) names << window->objectName();
+    return names;
 }
 
 QList<int> ListSelections(const QWidget* window)

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace ShellTesting {
 
 struct RecordedBox {
@@ -42,19 +44,20 @@ private:
     Shell::MessageBoxFunction previous_;
 };
 
-/// Waits in the event loop for a modal window to appear, records its object name, presses
-/// `keys` on it one after the other, and closes it if it is still open after them.
-/// Create it before the code that opens the modal window.
+/// Waits in the event loop for a modal window to appear, records its object name, hands it
+/// to `onOpen` (by default: presses `keys` on it one after the other) and closes it if it is
+/// still open after that. Create it before the code that opens the modal window.
 class ModalCloser : public QObject {
 public:
     explicit ModalCloser(QList<int> keys = {});
+    explicit ModalCloser(std::function<void(QWidget* modal)> onOpen);
 
     QStringList seen;                 // object names of the modal windows that appeared
-    bool stillOpenAfterKeys = false;  // the keys did not close it
+    bool stillOpen = false;           // what `onOpen` did left it open
 
 private:
     void Poll();
-    QList<int> keys_;
+    std::function<void(QWidget*)> onOpen_;
 };
 
 /// Clicks `button`; a modal window that it opens gets `keys` and is closed after them.
@@ -67,5 +70,8 @@ int ExecUntilTheProgramEnds();
 
 /// The current index of every list in `window`, to show that a press changed none of them.
 QList<int> ListSelections(const QWidget* window);
+
+/// The top-level windows still alive: none once a test has released the windows it made.
+QStringList TopLevelWindows();
 
 }  // namespace ShellTesting
