@@ -31,7 +31,9 @@ layout)
   program=${program%\"}
   [[ $program == "$prefix/bin/"* ]] || fail "Exec=$exec_line does not start the program under $prefix/bin"
   [[ -f $program && -x $program ]] || fail "Exec=$exec_line names no installed program"
-  ls "$prefix/bin" | grep -qvx "$(basename "$program")" && fail "more than the program under bin/: $(ls "$prefix/bin")"
+  for installed in "$prefix"/bin/*; do
+    [[ $installed == "$program" ]] || fail "more than the program under bin/: $installed"
+  done
 
   # The menu shows the Persian name and comment on a Persian desktop.
   for key in 'Name[fa]' 'Comment[fa]'; do

@@ -10,8 +10,8 @@ coldroom_caption='محاسبات سردخانه (فريوني)'
 
 work=$(mktemp -d)
 cleanup() {
-  [[ -n ${app_pid:-} ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null || true
+  if [[ -n ${app_pid:-} ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n ${xvfb_pid:-} ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,7 +22,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
