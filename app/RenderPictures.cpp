@@ -1,5 +1,6 @@
 // Renders every window of the program to PNG files for the README: the start dialog, both
-// input windows, and both result sheets after a sample calculation.
+// input windows, and both result sheets after a sample calculation; and prints the cold-room
+// report to a PDF file.
 // Usage: render_pictures OUTPUT_FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
 #include "ProgramWindows.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <cstdio>
@@ -58,6 +60,11 @@ int main(int argc, char* argv[])
     Form2->Edit1->setText("1000");
     ok = Save(Form2, out.filePath("cold-room.png")) && ok;
     ok = SaveSheet(Form2->Button1, out.filePath("cold-room-results.png")) && ok;
+    // Its printed report, as a PDF file that scripts/render-pictures turns into a picture.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out.filePath("cold-room-report.pdf"));
+    Form3->PrintReport(printer);
 
     // A 10000-litre tank with the other inputs at their defaults.
     Form4->Edit1->setText("10000");

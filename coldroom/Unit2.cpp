@@ -109,6 +109,13 @@ void TForm2::CreateControls()
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // First in the tab order, so it holds the focus when the window opens.
     ComboBox1->setFocus();
+
+    // Dimensions, capacity, loading percentage, process, insulation, product, entry and
+    // outside temperatures, running hours; the two product lists share their caption.
+    CaptionInputs({{Edit2, Label3, Label2}, {Edit3, Label4, Label2}, {Edit4, Label5, Label2}, {Edit1, Label7, Label14},
+                   {ComboBox6, Label12, Label13}, {ComboBox1, Label1}, {ComboBox2, Label6}, {ComboBox3, Label8},
+                   {ComboBox8, Label8}, {ComboBox4, Label17, Label18}, {ComboBox5, Label11, Label16},
+                   {ComboBox7, Label9}});
 }
 
 void TForm2::ConnectEvents()
@@ -152,6 +159,7 @@ void TForm2::ComboBox1Change()
         loading->setEnabled(layout.LoadingApplies);
     ComboBox8->setVisible(layout.ProduceList);
     ComboBox3->setVisible(!layout.ProduceList);
+    Label8->setBuddy(layout.ProduceList ? ComboBox8 : ComboBox3);
     if (layout.ProduceList) ComboBox8->setCurrentIndex(int(Tools::ProduceListDefault));
 }
 
@@ -191,6 +199,7 @@ void TForm2::Button1Click()
             .ProductName = (ComboBox3->isHidden() ? ComboBox8 : ComboBox3)->currentText().toStdString(),
         };
         Form3->ShowResults(ColdRoom::ComputeColdRoom(input));
+        Form3->SetInputs(RunInputs());
         Form3->ShowModal();
     });
 }

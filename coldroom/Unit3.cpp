@@ -85,8 +85,17 @@ void TForm3::CreateControls()
     Bevel2 = rule("Bevel2", 477);
 }
 
+QList<Shell::ChartBar> TForm3::LoadChart() const
+{
+    return {{Label3->text(), shown_.WallLoad},        {Label4->text(), shown_.ProductLoad},
+            {Label9->text(), shown_.RespirationLoad}, {Label5->text(), shown_.InfiltrationLoad},
+            {Label6->text(), shown_.LightingLoad},    {Label7->text(), shown_.PeopleLoad},
+            {Label18->text(), shown_.SafetyFactor}};
+}
+
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)
 {
+    shown_ = result;
     Label10->setText(Shell::ResultLine(Shell::IntText(result.RoomTemperature), Celsius));
     Label11->setText(Shell::ResultLine(Shell::IntText(result.RunningHours), Hours));
     Label20->setText(Shell::ResultLine(Shell::IntText(result.Volume), CubicMetres));

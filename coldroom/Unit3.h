@@ -54,8 +54,14 @@ public:
     QFrame* Bevel1 = nullptr;
     QFrame* Bevel2 = nullptr;
 
+protected:
+    /// The six loads and the safety factor of the last run, in watts, by their captions.
+    QList<Shell::ChartBar> LoadChart() const override;
+
 private:
     void CreateControls();
+
+    ColdRoom::ColdRoomResult shown_;  // the run the labels show
 };
 
 extern TForm3* Form3;

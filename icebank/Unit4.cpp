@@ -77,13 +77,14 @@ void TForm4::CreateControls()
     Button1 = Shell::MakeButton(this, "Button1", QStringLiteral("محاسبه"), {176, 328, 105, 57});
     Button3 = Shell::MakeButton(this, "Button3", QStringLiteral("خروج"), {48, 328, 105, 57});
 
-    setTabOrder(ComboBox1, Edit1);
-    setTabOrder(Edit1, ComboBox2);
-    setTabOrder(ComboBox2, Button1);
-    setTabOrder(Button1, Button3);
-    setTabOrder(Button3, ComboBox3);
+    QWidget* const tabOrder[] = {ComboBox1, Edit1, ComboBox2, Button1, Button3, ComboBox3};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // First in the focus order, so it holds the focus when the window opens.
     ComboBox1->setFocus();
+
+    // Volume, tube size, running hours, inlet temperature.
+    CaptionInputs({{Edit1, Label1, Label7}, {ComboBox1, Label2, Label8}, {ComboBox2, Label3, Label4},
+                   {ComboBox3, Label5, Label6}});
 }
 
 void TForm4::ConnectEvents()
@@ -121,6 +122,7 @@ void TForm4::Button1Click()
             .TubeSize = static_cast<std::uint8_t>(ComboBox1->currentIndex()),
         };
         Form5->ShowResults(IceBank::ComputeIceBank(input));
+        Form5->SetInputs(RunInputs());
         Form5->ShowModal();
     });
 }

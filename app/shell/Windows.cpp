@@ -1,5 +1,7 @@
 #include "Windows.h"
 
+#include "Messages.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -8,9 +10,35 @@
 #include <QMargins>
 #include <QPushButton>
 #include <QScreen>
+#include <QAction>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStyle>
+#include <QTextDocument>
+
+#include <memory>
+#include <utility>
 
 namespace Shell {
+
+namespace {
+
+// A printer that fails: "printing was not done", padded as every error text is.
+const QString PrintFailed = QStringLiteral("           چاپ انجام نشد          ");
+
+// A caption as a screen reader and a copy give it: its text, then the unit's.
+QString RunInputCaption(const CaptionedInput& input)
+{
+    QString caption = input.caption->text().trimmed();
+    if (input.unit) caption += u' ' + input.unit->text().trimmed();
+    return caption;
+}
+
+}  // namespace
 
 // ---- The program on the desktop ---------------------------------------------------------
 
@@ -149,6 +177,30 @@ void InputWindow::closeEvent(QCloseEvent* event)
     ExitProgram();
 }
 
+void InputWindow::CaptionInputs(std::initializer_list<CaptionedInput> inputs)
+{
+    inputs_.assign(inputs);
+    for (const CaptionedInput& input : inputs_) {
+        // A label that is a control's buddy gives the control the labelled-by relation.
+        input.caption->setBuddy(input.control);
+        if (qobject_cast<QLineEdit*>(input.control))
+            input.control->setAccessibleName(RunInputCaption(input));
+    }
+}
+
+QList<ReportLine> InputWindow::RunInputs() const
+{
+    QList<ReportLine> lines;
+    for (const CaptionedInput& input : inputs_) {
+        if (input.control->isHidden()) continue;
+        QString value;
+        if (const auto* edit = qobject_cast<const QLineEdit*>(input.control)) value = edit->text();
+        if (const auto* list = qobject_cast<const QComboBox*>(input.control)) value = list->currentText();
+        lines.append({RunInputCaption(input), value});
+    }
+    return lines;
+}
+
 void InputWindow::keyPressEvent(QKeyEvent* event)
 {
     // A push button takes Enter only in a dialog; on an input window Enter presses the
@@ -173,6 +225,19 @@ ResultSheet::ResultSheet(const QString& caption, QSize client, QRect backButton,
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Copy and Print, on their keys and in the sheet's context menu (right button, menu key),
+    // which shows the keys so that the user finds them.
+    const auto action = [this](const QString& text, QKeySequence::StandardKey key, void (ResultSheet::*slot)()) {
+        auto* entry = new QAction(text, this);
+        entry->setShortcut(key);
+        entry->setShortcutVisibleInContextMenu(true);
+        connect(entry, &QAction::triggered, this, slot);
+        addAction(entry);
+    };
+    action(QStringLiteral("کپي"), QKeySequence::Copy, &ResultSheet::CopySheet);
+    action(QStringLiteral("چاپ"), QKeySequence::Print, &ResultSheet::PrintSheet);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ResultSheet::ShowModal()
@@ -187,6 +252,8 @@ void ResultSheet::AddRow(QLabel*& caption, const char* captionName, const QStrin
 {
     caption = MakeLabel(this, captionName, captionText, captionBox, SheetFont(), captionColour, Alignment::Centred);
     value = MakeLabel(this, valueName, QString(), valueBox, valueFont, Black, Alignment::Centred, valueReading);
+    // A screen reader reads the caption, then the value ("1581  وات").
+    value->setAccessibleName(captionText);
     rows_.push_back({caption, value});
 }
 
@@ -209,25 +276,48 @@ void ResultSheet::WriteNote(QLabel* note, const QString& text)
     }
 }
 
+void ResultSheet::SetInputs(QList<ReportLine> inputs) { inputs_ = std::move(inputs); }
+
 QString ResultSheet::SheetText() const
 {
     QString text;
+    for (const ReportLine& input : inputs_) text += input.caption + RowSeparator + input.value + u'\n';
     for (const Row& row : rows_) text += row.caption->text() + RowSeparator + row.value->text() + u'\n';
     for (const Note& note : notes_) text += note.label->text() + u'\n';
     return text;
 }
 
-void ResultSheet::CopySheet() const { QGuiApplication::clipboard()->setText(SheetText()); }
+void ResultSheet::CopySheet() { QGuiApplication::clipboard()->setText(SheetText()); }
+
+ReportContent ResultSheet::ReportOf() const
+{
+    ReportContent report{windowTitle(), QLocale().toString(QDate::currentDate(), QLocale::LongFormat), inputs_, {},
+                         {}, LoadChart()};
+    for (const Row& row : rows_) report.rows.append({row.caption->text(), row.value->text()});
+    for (const Note& note : notes_) report.notes << note.label->text();
+    return report;
+}
+
+void ResultSheet::PrintReport(QPrinter& printer) const
+{
+    const std::unique_ptr<QTextDocument> report = MakeReport(ReportOf());
+    if (!PrintDocument(*report, printer)) ShowError(PrintFailed);
+}
+
+void ResultSheet::PrintSheet()
+{
+    // The report goes where the user sends it, paper or a file; nothing is kept.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintReport(printer);
+}
 
 void ResultSheet::keyPressEvent(QKeyEvent* event)
 {
     // Only "بازگشت", Enter or the close box dismiss a sheet.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        CopySheet();
         event->accept();
         return;
     }

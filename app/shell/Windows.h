@@ -4,6 +4,7 @@
 // and the result sheets; and Exit.
 
 #include "Controls.h"
+#include "Report.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -13,11 +14,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <vector>
 
 class QCloseEvent;
 class QKeyEvent;
 class QLabel;
+class QPrinter;
 class QPushButton;
 
 namespace Shell {
@@ -80,15 +83,35 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+/// A control of an input window with its caption and, where a second caption gives it, the
+/// unit: "ظرفيت سالن" and "(کيلوگرم)" for the capacity field.
+struct CaptionedInput {
+    QWidget* control;
+    QLabel* caption;
+    const QLabel* unit = nullptr;
+};
+
 /// A non-modal input window. Its close box ends the program like Exit, so that no invisible
 /// program keeps running; Enter presses the push button that holds the focus.
 class InputWindow : public Centred<QWidget> {
 public:
     using Centred<QWidget>::Centred;
 
+    /// Every input not hidden, in the window's order: its caption (with the unit) and its
+    /// value as the window shows it; what a sheet keeps of the run that filled it.
+    QList<ReportLine> RunInputs() const;
+
 protected:
+    /// Names each control by its caption for a screen reader: an edit box by the caption's
+    /// text with the unit, a list (which is named by its current value) by the labelled-by
+    /// relation to its caption. Their order is that of RunInputs().
+    void CaptionInputs(std::initializer_list<CaptionedInput> inputs);
+
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::vector<CaptionedInput> inputs_;
 };
 
 /// A result sheet: shown modally, centred on every showing; "بازگشت" (BitBtn1) and Enter
@@ -99,12 +122,23 @@ public:
     /// Shows the sheet modally and returns when it is closed.
     void ShowModal();
 
-    /// The sheet as plain text, as the labels show it now: one line per row from top to
-    /// bottom, the caption, RowSeparator and the value; then one line per note. Lines end
-    /// in a line feed.
+    /// Keeps the inputs of the run that is filling the sheet, to copy and print them with it.
+    void SetInputs(QList<ReportLine> inputs);
+
+    /// The sheet as plain text: one line per input of the run that filled it, then one per
+    /// row as the labels show it now, from top to bottom, each the caption, RowSeparator and
+    /// the value; then one line per note. Lines end in a line feed.
     QString SheetText() const;
-    /// Puts SheetText() on the clipboard, for pasting into a quotation or an e-mail.
-    void CopySheet() const;
+    /// Puts SheetText() on the clipboard, for pasting into a quotation or an e-mail (Ctrl+C).
+    void CopySheet();
+
+    /// What the printed report holds: the sheet's caption, today's date, the inputs, the rows,
+    /// the notes and the load chart.
+    ReportContent ReportOf() const;
+    /// Prints the report on `printer`; a printer that fails is reported in the error box.
+    void PrintReport(QPrinter& printer) const;
+    /// Asks where to print through the standard print dialog, then prints there (Ctrl+P).
+    void PrintSheet();
 
     /// Between caption and value. With the Persian caption first, a right-to-left mail
     /// shows the line as the sheet does: the caption on the right, its value to the left.
@@ -126,6 +160,9 @@ protected:
     /// and a shorter one takes its box again.
     void WriteNote(QLabel* note, const QString& text);
 
+    /// The bars of the sheet's load chart: none unless a sheet draws one.
+    virtual QList<ChartBar> LoadChart() const { return {}; }
+
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -139,6 +176,7 @@ private:
     };
     std::vector<Row> rows_;
     std::vector<Note> notes_;
+    QList<ReportLine> inputs_;
 };
 
 /// The face of a sheet's captions and values.

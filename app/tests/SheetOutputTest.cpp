@@ -1,10 +1,17 @@
-// Ctrl+C on a result sheet puts the whole sheet on the clipboard as plain text, one line per
-// row: the caption, ": " and the value, top to bottom as the sheet shows them, then the notes.
+// What a result sheet hands on. Ctrl+C puts it on the clipboard as plain text: the inputs of
+// the run that filled it, one line per input, then one line per row (the caption, ": " and
+// the value, top to bottom as the sheet shows them), then the notes. The printed report holds
+// the same with the load chart, and prints to a PDF file as to paper.
 
 #include "ProgramWindows.h"
 #include "ShellTesting.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +21,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -27,6 +35,9 @@ QString CalculateAndCopy(QPushButton* calculate)
     QGuiApplication::clipboard()->clear();
     QString copied;
     ShellTesting::ModalCloser closer([&copied](QWidget* sheet) {
+        // The keys of a window's commands reach it while it is the active window.
+        sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(sheet));
         QTest::keyClick(sheet->focusWidget() ? sheet->focusWidget() : sheet, Qt::Key_C, Qt::ControlModifier);
         copied = QGuiApplication::clipboard()->text();
     });
@@ -53,7 +64,7 @@ QStringList ReadAsShown(const QWidget* sheet, const QStringList& captions, const
 
 }  // namespace
 
-class SheetCopyTest : public QObject {
+class SheetOutputTest : public QObject {
     Q_OBJECT
 
 private:
@@ -63,13 +74,14 @@ private slots:
     void init() { windows_ = std::make_unique<ProgramWindows>(); }
     void cleanup() { windows_.reset(); }
 
-    void ctrlCCopiesTheWholeSheet_data()
+    void ctrlCCopiesTheInputsAndTheWholeSheet_data()
     {
         QTest::addColumn<int>("calculator");
         QTest::addColumn<QStringList>("captions");  // with the value beside each, in `values`
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QStringList>("notes");
         QTest::addColumn<QStringList>("workedLines");  // lines of the worked example, in order
+        QTest::addColumn<QStringList>("inputs");       // the values of the run's inputs, in order
 
         // 10 x 5 x 3 m chilled-meat room, chicken, 1000 kg a day, the other inputs as the
         // window opens: total 4691 W, one 2FC-3.2 of 2 horsepower.
@@ -87,7 +99,11 @@ private slots:
                    QStringLiteral("مدل کمپرسور: Bitzer  2FC-3.2"),
                    QStringLiteral("R22    ,   DT = 10C"),
                    QStringLiteral("Evap. temp = -8C   Cond. temp = 40C"),
-               };
+               }
+            // Length, width, height, capacity, loading, process, insulation, product, entry,
+            // outside, hours.
+            << QStringList{"10", "5", "3", "1000", "100", QStringLiteral("نگهداري گوشت بالاي صفر"),
+                           QStringLiteral("پلي يورتان 10 سانتي"), QStringLiteral("مرغ"), "4", "35", "20"};
 
         // 10000 l tank, inlet 30 C, 18 hours, 7/8 inch tube: 22484 W, one 4P-15.2 of 15
         // horsepower, 26 square metres, 375 m of tube.
@@ -103,18 +119,23 @@ private slots:
                    QStringLiteral("مدل کمپرسور: Bitzer 4P-15.2"),
                    QStringLiteral("R22    ,   DT = 10C"),
                    QStringLiteral("Cond. temp = 40C"),
-               };
+               }
+            // Volume, tube size, hours, inlet temperature.
+            << QStringList{"10000", QStringLiteral("لوله مسي 7/8"), "18", "30"};
     }
 
-    void ctrlCCopiesTheWholeSheet()
+    void ctrlCCopiesTheInputsAndTheWholeSheet()
     {
         QFETCH(int, calculator);
         QFETCH(QStringList, captions);
         QFETCH(QStringList, values);
         QFETCH(QStringList, notes);
         QFETCH(QStringList, workedLines);
+        QFETCH(QStringList, inputs);
 
-        QWidget* sheet = nullptr;
+        Shell::ResultSheet* sheet = nullptr;
+        QLineEdit* lastField = nullptr;
+        QPushButton* calculate = nullptr;
         QString copied;
         if (calculator == ColdRoomCalculator) {
             Form2->show();
@@ -122,18 +143,21 @@ private slots:
             QTest::keyClicks(Form2->Edit3, "5");
             QTest::keyClicks(Form2->Edit4, "3");
             QTest::keyClicks(Form2->Edit1, "1000");
-            copied = CalculateAndCopy(Form2->Button1);
-            sheet = Form3;
+            std::tie(sheet, lastField, calculate) = std::tuple(Form3, Form2->Edit1, Form2->Button1);
         } else {
             Form4->show();
             QTest::keyClicks(Form4->Edit1, "10000");
-            copied = CalculateAndCopy(Form4->Button1);
-            sheet = Form5;
+            std::tie(sheet, lastField, calculate) = std::tuple(Form5, Form4->Edit1, Form4->Button1);
         }
+        copied = CalculateAndCopy(calculate);
         // Every line ends in a line feed, the last one too.
         QVERIFY(copied.endsWith(u'\n'));
         const QStringList lines = copied.chopped(1).split(u'\n');
-        QCOMPARE(lines, ReadAsShown(sheet, captions, values, notes));
+        QCOMPARE(lines.mid(inputs.size()), ReadAsShown(sheet, captions, values, notes));
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            const qsizetype separator = lines[i].indexOf(Shell::ResultSheet::RowSeparator);
+            QVERIFY2(separator > 0 && lines[i].mid(separator + 2) == inputs[i], qPrintable(lines[i]));
+        }
 
         // Nothing that the sheet shows is left out.
         for (const QLabel* label : sheet->findChildren<QLabel*>())
@@ -147,8 +171,73 @@ private slots:
             QVERIFY2(at >= 0, qPrintable(worked));
             from = at + 1;
         }
+
+        // A rejected run changes neither the sheet nor the inputs it keeps.
+        ShellTesting::MessageRecorder boxes;
+        lastField->setText("0");
+        QCOMPARE(ShellTesting::ClickAndClose(calculate), QStringList());
+        QCOMPARE(boxes.boxes.size(), 1);
+        QCOMPARE(sheet->SheetText(), copied);
+    }
+
+    // The report of a cold-room run: every input and row of the sheet, and one bar per load
+    // and for the safety factor, the largest load full length and the others to scale.
+    void reportHoldsTheSheetAndOneBarPerLoad()
+    {
+        Form2->show();
+        QTest::keyClicks(Form2->Edit2, "10");
+        QTest::keyClicks(Form2->Edit3, "5");
+        QTest::keyClicks(Form2->Edit4, "3");
+        QTest::keyClicks(Form2->Edit1, "1000");
+        QCOMPARE(ShellTesting::ClickAndClose(Form2->Button1), QStringList{"Form3"});
+
+        const Shell::ReportContent report = Form3->ReportOf();
+        const QString text = Shell::MakeReport(report)->toPlainText();
+        QVERIFY(text.contains(Form3->windowTitle()));
+        for (const Shell::ReportLine& line : report.inputs + report.rows)
+            QVERIFY2(text.contains(line.caption) && text.contains(Shell::ShownText(line.value)), qPrintable(line.caption));
+        QCOMPARE(report.inputs.size(), 11);
+        QCOMPARE(report.rows.size(), 16);
+        for (const QString& note : report.notes) QVERIFY(text.contains(note));
+
+        // Walls 1581, product 83, respiration 0, door 1823, lighting 150, people 628 and
+        // safety 426 W; 500 pixels for the door's 1823 W.
+        QStringList captions;
+        for (const Shell::ChartBar& bar : report.chart) captions << bar.caption;
+        QCOMPARE(captions, (QStringList{Form3->Label3->text(), Form3->Label4->text(), Form3->Label9->text(),
+                                        Form3->Label5->text(), Form3->Label6->text(), Form3->Label7->text(),
+                                        Form3->Label18->text()}));
+        QCOMPARE(Shell::BarLengths(report.chart, 500), (QList<int>{433, 22, 0, 500, 41, 172, 116}));
+    }
+
+    // Printed to a PDF file, the report holds the total; a printer that fails is reported.
+    void printsTheReportToAPdfFile()
+    {
+        Form4->show();
+        QTest::keyClicks(Form4->Edit1, "10000");
+        QCOMPARE(ShellTesting::ClickAndClose(Form4->Button1), QStringList{"Form5"});
+
+        const QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("report.pdf"));
+        ShellTesting::MessageRecorder boxes;
+        QElapsedTimer clock;
+        clock.start();
+        Form5->PrintReport(printer);
+        qInfo("report printed in %lld ms, %lld bytes", clock.elapsed(), QFileInfo(printer.outputFileName()).size());
+        QVERIFY(boxes.boxes.isEmpty());
+        QProcess text;
+        text.start("pdftotext", {printer.outputFileName(), "-"});
+        QVERIFY(text.waitForFinished(10000));
+        QVERIFY2(QString::fromUtf8(text.readAllStandardOutput()).contains("22484"), "the total is not in the PDF");
+
+        printer.setOutputFileName(folder.filePath("no such folder/report.pdf"));
+        Form5->PrintReport(printer);
+        QCOMPARE(boxes.boxes.size(), 1);
+        QCOMPARE(boxes.boxes[0].caption, QStringLiteral("Error"));
     }
 };
 
-QTEST_MAIN(SheetCopyTest)
-#include "SheetCopyTest.moc"
+QTEST_MAIN(SheetOutputTest)
+#include "SheetOutputTest.moc"
