@@ -141,16 +141,43 @@ double RoundTo2(double value)
     return result;
 }
 
+namespace {
+
+// One chart row in the units the loads use, rounded to two decimals as GetAirProperties returns it.
+struct AirProperties {
+    double Density;   // kg/m3
+    double Enthalpy;  // Wh/kg
+};
+
+// Every row converted and rounded once, on the first lookup: the same expressions through the
+// same RoundTo2 as a conversion per call, so each figure is the one a per-call conversion gives,
+// without a text round trip in every cold-room calculation.
+const std::array<AirProperties, AirTable.size()>& RoundedAirTable()
+{
+    static const std::array<AirProperties, AirTable.size()> rounded = [] {
+        std::array<AirProperties, AirTable.size()> rows{};
+        for (std::size_t i = 0; i < AirTable.size(); ++i) {
+            const AirRow& row = AirTable[i];
+            rows[i].Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre *
+                                                           FeetPerMetre * FeetPerMetre / PoundsPerKilogram));
+            rows[i].Enthalpy = RoundTo2(static_cast<double>(WattHoursPerBtu * row.Enthalpy * PoundsPerKilogram));
+        }
+        return rows;
+    }();
+    return rounded;
+}
+
+}  // namespace
+
 void GetAirProperties(std::int32_t Temperature, double& Density, double& Enthalpy)
 {
     // Temperatures beyond the chart take its nearest row.
     const std::int32_t temperature = std::clamp(Temperature, AirLowest, AirHighest);
     // Towards zero onto a multiple of 5: -7 reads the -5 row, -4 to 4 the 0 row.
     const std::int32_t key = temperature - temperature % 5;
-    const AirRow& row = AirTable[static_cast<std::size_t>((key - AirFirstKey) / 5)];
-    Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre * FeetPerMetre *
-                                           FeetPerMetre / PoundsPerKilogram));
-    Enthalpy = RoundTo2(static_cast<double>(WattHoursPerBtu * row.Enthalpy * PoundsPerKilogram));
+    const AirProperties& row = RoundedAirTable()[static_cast<std::size_t>((key - AirFirstKey) / 5)];
+    Density = row.Density;
+    Enthalpy = row.Enthalpy;
 }
 
 double AirChangesAboveZero(std::int32_t RoomVolume)
