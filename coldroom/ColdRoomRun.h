@@ -13,11 +13,15 @@
 namespace ColdRoom {
 
 /// Everything a run reads from the input window.
+// The fields stand in the order the window converts their texts: Edit2, Edit3, Edit4, Edit1,
+// ComboBox6, then the rest as listed. That order decides which text the error box quotes when
+// more than one is not a whole number; the window's designated initializers follow the order of
+// the fields, so moving a field here moves its conversion too.
 struct ColdRoomInput {
     std::uint16_t Length = 0;              // metres, 1 to 99
     std::uint16_t Width = 0;               // metres, 1 to 99
     std::uint16_t Height = 0;              // metres, 1 to 99
-    std::int32_t Capacity = 0;             // kilograms of product per day
+    std::int32_t Capacity = 0;             // kilograms of product per day, not watts
     std::int32_t LoadingPercent = 0;       // share of the capacity actually loaded
     std::int32_t OutsideTemperature = 0;   // C
     std::uint8_t RunningHours = 0;         // compressor hours per day, never 0
