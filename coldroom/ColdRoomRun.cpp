@@ -63,9 +63,6 @@ std::optional<CompressorTerms> CompressorTermsFor(ProcessKind process, std::int3
 
 double InsulationFactorAt(int insulationIndex) { return insulationIndex == 0 ? 0.25 : 0.16; }
 
-// The sum x 10 / 100 with truncation, without the multiplication that could overflow.
-std::int64_t SafetyFactor(std::int64_t sumOfLoads) { return sumOfLoads / 10; }
-
 ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
 {
     ColdRoomResult out;

@@ -71,7 +71,11 @@ std::optional<CompressorTerms> CompressorTermsFor(Tools::ProcessKind process, st
 double InsulationFactorAt(int insulationIndex);
 
 /// 10 % of the sum of the loads in whole watts, truncated toward zero.
-std::int64_t SafetyFactor(std::int64_t sumOfLoads);
+constexpr std::int64_t SafetyFactor(std::int64_t sumOfLoads)
+{
+    // The sum x 10 / 100 with truncation, without the multiplication that could overflow.
+    return sumOfLoads / 10;
+}
 
 /// Runs the load engine for one room and totals the loads. Inputs beyond the window's lists
 /// give defined figures: a load that is NaN counts 0 W, and each load is held within
