@@ -138,12 +138,6 @@ TEST(ComputeColdRoom, TotalsBeyond32BitsStillChooseEnoughCompressors)
     EXPECT_EQ(freezing.Compressor.ModelCode, "S6F-30.2");
 }
 
-TEST(SafetyFactor, IsATenthOfTheLoadsRoundedDown)
-{
-    const std::int64_t cases[][2] = {{12345, 1234}, {9, 0}, {4265, 426}, {10, 1}, {0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(SafetyFactor(c[0]), c[1]) << c[0];
-}
-
 TEST(CompressorTerms, FollowTheProcessAndTheProduceTemperature)
 {
     const auto* chilled = Tools::ChilledStorageTable.data();
