@@ -52,6 +52,21 @@ TEST(WallLoad, EnvelopeAndFloorByProcess)
     }
 }
 
+// Loads that are whole in exact arithmetic keep every watt, which the run's truncation would
+// otherwise cost them.
+TEST(RoomLoads, ExactlyWholeLoadsKeepEveryWatt)
+{
+    const auto watts = [](double load) { return static_cast<std::int64_t>(load); };
+    // (6410 x 0.16 x 39 + 1482 x 0.16 x 5) x 24 / 11.
+    EXPECT_EQ(watts(WallLoad(38, 39, 32, P::ProduceStorage, 0.16, 10, 49, 11)), 89856);
+    // (3414 x 0.16 x 31 + 232 x 0.16 x 13) x 24 / 8.
+    EXPECT_EQ(watts(WallLoad(29, 8, 43, P::ChilledMeatStorage, 0.16, 2, 33, 8)), 52248);
+    // (650 x 0.16 x 55 + 50 x 0.16 x 33) x 24 / 22.
+    EXPECT_EQ(watts(WallLoad(10, 5, 20, P::FrozenMeatStorage, 0.16, -18, 37, 22)), 6528);
+    // 2728 m2 x 2.5 W x 24 / 22.
+    EXPECT_EQ(watts(LightingLoad(2728, P::ChilledMeatStorage, 22)), 7440);
+}
+
 TEST(LightingLoad, TwoAndAHalfWattsPerSquareMetre)
 {
     struct Case {
