@@ -102,6 +102,9 @@ TEST(ProductLoad, WholeWattsFollowThePrecisionOfEachStep)
         // (66,880 x 65.095 + 66,880 x 0.831 x 9 + 66,880 x 0.4709 x 15) / 11 is 484,196 exactly, but
         // the three heats stored as doubles add up to 5,326,155.999999999 Wh.
         {"freezing chicken", 100, 66880, P::MeatFreezing, Chicken, 6, 11, -35, 484195},
+        // 19,760 x (65.095 + 0.831 x 34 + 0.4709 x 15) / 19 is 104,429 exactly; the meat's heats
+        // are doubles, a hair below their decimals.
+        {"freezing chicken from 31 C", 100, 19760, P::MeatFreezing, Chicken, 31, 19, -35, 104428},
     };
     for (const ProductCase& c : cases) {
         std::int32_t room = 99;
