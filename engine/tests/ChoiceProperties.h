@@ -1,6 +1,7 @@
 #pragma once
-// What every compressor choice must satisfy, shared by the property tests of the engine and
-// of both calculators, and the sizes of the seeded samples they draw.
+// What every compressor choice must satisfy, the plain search that defines it and every table
+// it is made from, shared by the engine's tests and the property tests of both calculators, and
+// how many cases of their exhaustive loops those property tests visit.
 
 #include "Compressors.h"
 
