@@ -27,7 +27,6 @@ const WallCase kWallCases[] = {
     {"frozen meat", 10, 5, 3, P::FrozenMeatStorage, 0.16, -18, 35, 20, 1741.44},
     // A 1050, B 125, unscaled.
     {"pre-cooler", 10, 5, 3, P::PreCooler, 0.25, 5, 35, 3, 1175.0},
-    {"pre-cooler, other hours", 10, 5, 3, P::PreCooler, 0.25, 5, 35, 22, 1175.0},
     // A 140 x 0.25 x 70 = 2450, B 50 x 0.25 x 50 = 625, unscaled.
     {"meat freezing", 10, 5, 3, P::MeatFreezing, 0.25, -35, 35, 20, 3075.0},
     // S 54: A |54 x 0.25 x -5| = 67.5, B 0.
@@ -80,7 +79,6 @@ TEST(LightingLoad, TwoAndAHalfWattsPerSquareMetre)
         {50, P::FrozenMeatStorage, 16, 187.5},   // 125 x 1.5
         {50, P::ProduceStorage, 24, 125.0},
         {50, P::PreCooler, 3, 125.0},  // not scaled
-        {50, P::PreCooler, 22, 125.0},
         {50, P::MeatFreezing, 20, 0.0},
         {9801, P::ProduceStorage, 12, 49005.0},  // 24502.5 x 2
         {50, P::ChilledMeatStorage, 0, 0.0},
@@ -109,7 +107,6 @@ TEST(PeopleLoad, PersonsByFloorAreaAndHeatByProcess)
         {300, P::ProduceStorage, 24, 1048.0},  // 4 x 262
         {50, P::ProduceStorage, 20, 628.8},    // 2 x 314.4
         {300, P::PreCooler, 3, 976.0},         // 4 x 244 at any hours
-        {99, P::PreCooler, 22, 488.0},
         {99, P::MeatFreezing, 24, 0.0},
         {99, static_cast<P>(5), 24, 0.0},
         {99, P::ChilledMeatStorage, 0, 0.0},
