@@ -29,8 +29,8 @@ IceBankResult ComputeIceBank(const IceBankInput& input)
 {
     // Each step is stored as a double, in this order: a capacity whose exact value is whole
     // then stays whole, where dividing by the hours first, or adding the margin as a single
-    // factor of 1.2, loses a watt for some tanks (6125 l from 21 C in 21 h, 8140 W for 8141;
-    // 25 000 l from 20 C in 6 h, 110 484 W for 110 485).
+    // factor of 1.2, loses a watt for some tanks: 6125 l from 21 C in 21 h would need 8140 W
+    // instead of 8141, 25 000 l from 20 C in 6 h 110 484 W instead of 110 485.
     const int kelvin = input.InletTemperature - IceWaterTemperature;
     double capacity = 0.0;
     // No running hours (no list offers it) would divide by zero; the capacity then stays 0.
