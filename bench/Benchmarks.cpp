@@ -61,7 +61,7 @@ Tools::CompressorChoice PlainSearch(Tools::CompressorTable table, std::int64_t l
 {
     for (std::int64_t n = 1;; ++n)
         for (const Tools::CompressorRow& row : table)
-            if (n * row.Capacity >= load) return {n, row.Horsepower, row.ModelCode};
+            if (n * row.CapacityWatts >= load) return {n, row.Horsepower, row.ModelCode};
 }
 
 void PlainSearchForComparison(benchmark::State& state)

@@ -63,16 +63,14 @@ std::optional<CompressorTerms> CompressorTermsFor(ProcessKind process, std::int3
 
 double InsulationFactorAt(int insulationIndex) { return insulationIndex == 0 ? 0.25 : 0.16; }
 
-// The sum x 10 / 100 with truncation, without the multiplication that could overflow.
-std::int64_t SafetyFactor(std::int64_t sumOfLoads) { return sumOfLoads / 10; }
-
 ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
 {
     ColdRoomResult out;
     out.RunningHours = in.RunningHours;
     out.Volume = std::uint32_t{in.Length} * in.Width * in.Height;
     const std::uint32_t floorArea = std::uint32_t{in.Length} * in.Width;  // at most 9801 m2
-    // Double precision: 65 % of 180 kg gives 117 here; other pairs may fall a kilogram short.
+    // Double precision: 65 % of 180 kg gives 117 here, 116 in extended precision; other pairs may
+    // fall a kilogram short.
     out.LoadedMass = static_cast<std::int64_t>(in.LoadingPercent / 100.0 * in.Capacity);
 
     // The product load fixes the room temperature that the wall load needs.

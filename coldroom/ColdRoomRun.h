@@ -13,11 +13,15 @@
 namespace ColdRoom {
 
 /// Everything a run reads from the input window.
+// The fields stand in the order the window converts their texts: Edit2, Edit3, Edit4, Edit1,
+// ComboBox6, then the rest as listed. That order decides which text the error box quotes when
+// more than one is not a whole number; the window's designated initializers follow the order of
+// the fields, so moving a field here moves its conversion too.
 struct ColdRoomInput {
     std::uint16_t Length = 0;              // metres, 1 to 99
     std::uint16_t Width = 0;               // metres, 1 to 99
     std::uint16_t Height = 0;              // metres, 1 to 99
-    std::int32_t Capacity = 0;             // kilograms of product per day
+    std::int32_t Capacity = 0;             // kilograms of product per day, not watts
     std::int32_t LoadingPercent = 0;       // share of the capacity actually loaded
     std::int32_t OutsideTemperature = 0;   // C
     std::uint8_t RunningHours = 0;         // compressor hours per day, never 0
@@ -67,7 +71,11 @@ std::optional<CompressorTerms> CompressorTermsFor(Tools::ProcessKind process, st
 double InsulationFactorAt(int insulationIndex);
 
 /// 10 % of the sum of the loads in whole watts, truncated toward zero.
-std::int64_t SafetyFactor(std::int64_t sumOfLoads);
+constexpr std::int64_t SafetyFactor(std::int64_t sumOfLoads)
+{
+    // The sum x 10 / 100 with truncation, without the multiplication that could overflow.
+    return sumOfLoads / 10;
+}
 
 /// Runs the load engine for one room and totals the loads. Inputs beyond the window's lists
 /// give defined figures: a load that is NaN counts 0 W, and each load is held within

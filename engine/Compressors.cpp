@@ -22,11 +22,11 @@ CompressorChoice SelectCompressor(CompressorTable table, std::int64_t load)
     // search's cost for large loads.
     std::int64_t count = 1;
     if (load > 0) {
-        const std::int64_t largest = table.back().Capacity;
+        const std::int64_t largest = table.back().CapacityWatts;
         count = load / largest + (load % largest != 0 ? 1 : 0);
     }
     for (const CompressorRow& row : table) {
-        if (load <= 0 || Carries(count, row.Capacity, load))
+        if (load <= 0 || Carries(count, row.CapacityWatts, load))
             return {count, row.Horsepower, row.ModelCode};
     }
     return {count, table.back().Horsepower, table.back().ModelCode};  // not reached

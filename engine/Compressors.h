@@ -11,8 +11,8 @@ namespace Tools {
 /// One compressor model under the operating conditions of its table.
 struct CompressorRow {
     std::string_view ModelCode;
-    double Horsepower;       // nominal horsepower of one unit
-    std::int32_t Capacity;   // cooling capacity of one unit, watts
+    double Horsepower;           // nominal horsepower of one unit
+    std::int32_t CapacityWatts;  // cooling capacity of one unit, watts
 };
 
 /// A capacity table: rows in ascending order of capacity.
@@ -70,7 +70,8 @@ template <std::size_t N>
 constexpr bool AscendingCapacities(const std::array<CompressorRow, N>& table)
 {
     for (std::size_t i = 1; i < N; ++i)
-        if (table[i].Capacity <= table[i - 1].Capacity || table[i - 1].Capacity <= 0) return false;
+        if (table[i].CapacityWatts <= table[i - 1].CapacityWatts || table[i - 1].CapacityWatts <= 0)
+            return false;
     return true;
 }
 // The selection takes the last row as the largest model.

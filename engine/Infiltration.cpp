@@ -47,7 +47,7 @@ static_assert(AirLowest - AirLowest % 5 == AirFirstKey);
 static_assert(AirFirstKey + 5 * (static_cast<std::int32_t>(AirTable.size()) - 1) ==
               AirHighest - AirHighest % 5);
 
-// Held in extended precision: the air chart converts with these exact decimals.
+// Extended precision, as the chart's conversion is defined; held as doubles, no rounded row changes.
 constexpr long double FeetPerMetre = 3.28L;
 constexpr long double PoundsPerKilogram = 2.2L;
 constexpr long double WattHoursPerBtu = 0.293L;
@@ -101,7 +101,8 @@ double RoundTo2(double value)
     if (!std::isfinite(value)) return value;
 
     // The value's decimal expansion to 18 significant digits: d.ddddddddddddddddde[+-]x.
-    // to_chars writes the same text in every locale.
+    // to_chars writes the same text in every locale. Widening to long double changes no digit of the
+    // double; it only keeps the 18-digit expansion on which the rounding is defined.
     char text[64];
     const auto written = std::to_chars(text, text + sizeof text, static_cast<long double>(value),
                                        std::chars_format::scientific, 17);
@@ -141,16 +142,44 @@ double RoundTo2(double value)
     return result;
 }
 
+namespace {
+
+// One chart row in the units the loads use, rounded to two decimals as GetAirProperties returns it.
+struct AirProperties {
+    double Density;   // kg/m3
+    double Enthalpy;  // Wh/kg
+};
+
+// Every row converted and rounded once, on the first lookup: the same expressions through the
+// same RoundTo2 as a conversion per call, so each figure is the one a per-call conversion gives,
+// without a text round trip in every cold-room calculation.
+const std::array<AirProperties, AirTable.size()>& RoundedAirTable()
+{
+    static const std::array<AirProperties, AirTable.size()> rounded = [] {
+        std::array<AirProperties, AirTable.size()> rows{};
+        for (std::size_t i = 0; i < AirTable.size(); ++i) {
+            const AirRow& row = AirTable[i];
+            // Left to right in extended precision; in double precision every row rounds the same.
+            rows[i].Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre *
+                                                           FeetPerMetre * FeetPerMetre / PoundsPerKilogram));
+            rows[i].Enthalpy = RoundTo2(static_cast<double>(WattHoursPerBtu * row.Enthalpy * PoundsPerKilogram));
+        }
+        return rows;
+    }();
+    return rounded;
+}
+
+}  // namespace
+
 void GetAirProperties(std::int32_t Temperature, double& Density, double& Enthalpy)
 {
     // Temperatures beyond the chart take its nearest row.
     const std::int32_t temperature = std::clamp(Temperature, AirLowest, AirHighest);
     // Towards zero onto a multiple of 5: -7 reads the -5 row, -4 to 4 the 0 row.
     const std::int32_t key = temperature - temperature % 5;
-    const AirRow& row = AirTable[static_cast<std::size_t>((key - AirFirstKey) / 5)];
-    Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre * FeetPerMetre *
-                                           FeetPerMetre / PoundsPerKilogram));
-    Enthalpy = RoundTo2(static_cast<double>(WattHoursPerBtu * row.Enthalpy * PoundsPerKilogram));
+    const AirProperties& row = RoundedAirTable()[static_cast<std::size_t>((key - AirFirstKey) / 5)];
+    Density = row.Density;
+    Enthalpy = row.Enthalpy;
 }
 
 double AirChangesAboveZero(std::int32_t RoomVolume)
@@ -186,6 +215,8 @@ double InfiltrationLoad(std::uint32_t RoomVolume, std::int32_t OutsideTemperatur
     double outsideAir = 0.0;
     GetAirProperties(OutsideTemperature, density, outsideAir);
     // Outside air colder than the room is a load as well: it must be brought to the room's state.
+    // Extended precision with the day's heat stored as a double, as the load is defined; in doubles
+    // throughout, no whole watt changes for any room, outside temperature and running time.
     const long double enthalpyDifference = static_cast<long double>(outsideAir) - roomAir;
     const double daily = static_cast<double>(
         std::fabs(static_cast<long double>(RoomVolume) * density * AirChanges * enthalpyDifference));

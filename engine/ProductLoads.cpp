@@ -13,6 +13,8 @@ constexpr std::int32_t PreCoolerTemperature = 5;
 constexpr std::int32_t FreezingRoomTemperature = -35;
 constexpr std::int32_t FreezingPoint = -3;
 
+// The heats, the share and the mass multiply in extended precision: in doubles, 35 % of
+// 10 680 000 kg of chicken from 18 C in 7 h would load 7 100 063 W instead of 7 100 064.
 struct Properties {
     long double SpecificHeatAbove = 0.0L;
     long double SpecificHeatBelow = 0.0L;  // 0 for produce
@@ -28,7 +30,7 @@ const MeatData* FindMeat(std::string_view name)
 }
 
 // A temperature difference as a whole number, formed before any floating point; 64 bits
-// so that no 32-bit input can overflow it.
+// so that no 32-bit input can overflow it. Extended precision, like the heats it multiplies.
 long double Difference(std::int32_t to, std::int32_t from)
 {
     return static_cast<long double>(std::int64_t{to} - std::int64_t{from});
@@ -54,7 +56,9 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
     const long double m = Capacity;
     const std::int32_t t = EntryTemperature;
 
-    // The day's heat in watt-hours, stored as a double before it is spread over the hours.
+    // The day's heat in watt-hours, stored as a double before it is spread over the hours: kept in
+    // extended precision, 80 % of 1 150 000 kg of mushrooms from 35 C in 21 h would load 1 650 088 W
+    // instead of 1 650 089.
     double q = 0.0;
     switch (Process) {
     case ProcessKind::ChilledMeatStorage:
@@ -76,6 +80,8 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
             // Arrives frozen: only the cooling from its own temperature to -18 C.
             q = static_cast<double>(m * product.SpecificHeatBelow * Difference(FrozenTemperature, t));
         } else {
+            // Each heat and each partial sum stored as a double: added in extended precision, 66 880 kg
+            // of chicken from 6 C in 11 h would load 484 196 W instead of 484 195.
             const double latent = static_cast<double>(m * product.LatentHeat);
             const double toFreezing = static_cast<double>(
                 std::fabs(m * product.SpecificHeatAbove * Difference(FreezingPoint, t)));
@@ -97,12 +103,16 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
         return 0.0;
     }
     if (RunningHours == 0) return 0.0;
+    // Divided in extended precision, as the load is defined; a double division changed no watt in
+    // three million rooms of the window's inputs.
     return static_cast<double>(std::fabs(static_cast<long double>(q) / RunningHours));
 }
 
 double RespirationLoad(std::int32_t Capacity, std::string_view ProductName, std::uint8_t RunningHours)
 {
     if (RunningHours == 0) return 0.0;
+    // Extended precision: in doubles, 2 475 000 kg of nectarines at 22 h would respire 51 299 W
+    // instead of 51 300.
     const long double tonnes = static_cast<long double>(Capacity) / 1000.0L;
     const long double perHour = tonnes * GetProduceData(ProductName).RespirationHeat;
     const long double dayShare = 24.0L / RunningHours;

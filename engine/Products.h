@@ -13,7 +13,7 @@ namespace Tools {
 /// One product of the produce table.
 struct ProduceRow {
     std::string_view Name;
-    long double SpecificHeat;        // kJ per kg and K, as listed
+    long double SpecificHeat;        // kJ per kg and K, as listed; as doubles 9 rows miss the decimal product
     double RespirationHeat;          // W per 1000 kg stored
     std::int32_t StorageTemperature; // room temperature, C
 };
@@ -70,6 +70,8 @@ inline constexpr std::array<std::uint8_t, 35> ProduceListOrder{{
 inline constexpr std::size_t ProduceListDefault = 24;
 
 /// Thermal properties of one meat, already converted from kJ to Wh (x 0.277).
+// Doubles: in extended precision, freezing 19 760 kg of chicken from 31 C in 19 h would load
+// 104 429 W instead of 104 428.
 struct MeatData {
     std::string_view Name;
     double SpecificHeatAbove;  // Wh per kg and K, above freezing

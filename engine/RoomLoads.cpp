@@ -7,9 +7,11 @@ namespace Tools {
 namespace {
 
 constexpr std::int32_t GroundTemperature = 15;  // C, under the floor
+// Extended precision: as a double it costs a watt in the wall and lighting loads below.
 constexpr long double HoursPerDay = 24.0L;
 
-// Heat given off per person while working, W.
+// Heat given off per person while working, W. The types are those the load is defined with;
+// in any of them no people load changes.
 constexpr long double PersonHeatAboveZero = 262.0L;
 constexpr long double PersonHeatBelowZero = 393.0L;
 constexpr double PersonHeatPreCooler = 244.0;
@@ -45,11 +47,19 @@ double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
 
     // Each surface counts its own heat flow, so a room warmer than the air or the ground
     // still gains load through that surface and the two never cancel.
+    // Extended precision: in doubles, a 38 x 39 x 32 m produce room at 10 C (0.16, 49 C outside,
+    // 11 h) would lose a watt, 89 855 W instead of 89 856.
     const long double k = InsulationFactor;
+    // Stored as a double, as the load is defined; kept in extended precision it changed no watt in
+    // three million rooms of the window's inputs.
     const double a = static_cast<double>(std::fabs(envelope * k * toOutside));
     // The floor exchanges heat with the ground at 15 C, not with the outside air.
     const long double b = std::fabs(floor * k * toGround);
+    // The sum stored as a double before the scaling: unstored, a 29 x 8 x 43 m chilled room (0.16,
+    // 33 C, 8 h) would load 52 247 W instead of 52 248.
     double q = static_cast<double>(b + a);
+    // Scaled in extended precision: in doubles, a 10 x 5 x 20 m frozen room (0.16, 37 C, 22 h)
+    // would load 6527 W instead of 6528.
     if (IsStorage(Process)) q = static_cast<double>(HoursPerDay / RunningHours * q);
     return q;
 }
@@ -57,6 +67,7 @@ double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
 double LightingLoad(std::uint16_t FloorArea, ProcessKind Process, std::uint8_t RunningHours)
 {
     if (RunningHours == 0) return 0.0;
+    // Extended precision: in doubles, 2728 m2 of chilled room at 22 h would take 7439 W instead of 7440.
     const long double lighting = FloorArea * 0.5L * 5.0L;  // 2.5 W per m2 of floor
     if (IsStorage(Process)) return static_cast<double>(lighting * (HoursPerDay / RunningHours));
     if (Process == ProcessKind::PreCooler) return static_cast<double>(lighting);
@@ -67,6 +78,8 @@ double PeopleLoad(std::int32_t FloorArea, ProcessKind Process, std::uint8_t Runn
 {
     if (RunningHours == 0) return 0.0;
     const int persons = FloorArea < 100 ? 2 : FloorArea < 300 ? 3 : 4;
+    // Stored as a double, as the load is defined; kept in extended precision no watt changes for any
+    // floor, process and running time.
     double perPerson = 0.0;
     switch (Process) {
     case ProcessKind::ChilledMeatStorage:

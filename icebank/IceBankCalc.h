@@ -22,7 +22,7 @@ struct IceBankInput {
 };
 
 struct IceBankResult {
-    std::int64_t RequiredCapacity;   // watts with the margin, truncated
+    std::int64_t RequiredCapacity;   // cooling capacity in watts with the margin, truncated
     Tools::CompressorChoice Choice;  // from the ice-bank capacity table
     std::int32_t ExchangeSurface;    // square metres of coil, truncated
     std::int64_t TubeLength;         // metres of tube, truncated; beyond 65535 m for large tanks

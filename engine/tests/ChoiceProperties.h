@@ -1,6 +1,7 @@
 #pragma once
-// What every compressor choice must satisfy, shared by the property tests of the engine and
-// of both calculators, and the sizes of the seeded samples they draw.
+// What every compressor choice must satisfy, the plain search that defines it and every table
+// it is made from, shared by the engine's tests and the property tests of both calculators, and
+// how many cases of their exhaustive loops those property tests visit.
 
 #include "Compressors.h"
 
@@ -24,7 +25,7 @@ inline Tools::CompressorChoice PlainSearch(Tools::CompressorTable table, std::in
 {
     for (std::int64_t n = 1;; ++n)
         for (const Tools::CompressorRow& row : table)
-            if (n * row.Capacity >= load) return {n, row.Horsepower, row.ModelCode};
+            if (n * row.CapacityWatts >= load) return {n, row.Horsepower, row.ModelCode};
 }
 
 /// Empty when `choice` carries `load` with its count of its model, no smaller count of any
@@ -40,11 +41,11 @@ inline std::string ChoiceViolation(Tools::CompressorTable table, std::int64_t lo
     if (chosen == table.size()) return "model " + std::string(choice.ModelCode) + " not in the table";
     if (table[chosen].Horsepower != choice.Horsepower) return "horsepower is not the chosen row's";
     // Counts stay far below 2^31, so n x capacity cannot overflow 64 bits.
-    if (n * table[chosen].Capacity < load) return "the chosen count does not carry the load";
+    if (n * table[chosen].CapacityWatts < load) return "the chosen count does not carry the load";
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if ((n - 1) * table[i].Capacity >= load && n > 1)
+        if ((n - 1) * table[i].CapacityWatts >= load && n > 1)
             return std::to_string(n - 1) + " units of " + std::string(table[i].ModelCode) + " carry the load";
-        if (i < chosen && n * table[i].Capacity >= load)
+        if (i < chosen && n * table[i].CapacityWatts >= load)
             return "the earlier row " + std::string(table[i].ModelCode) + " carries the load with the same count";
     }
     return {};

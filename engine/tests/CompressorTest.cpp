@@ -60,7 +60,7 @@ TEST(SelectCompressor, AgreesWithPlainSearchAtEveryCapacityBoundary)
         for (std::int64_t n = 1; n <= 40; ++n) {
             for (const CompressorRow& row : table) {
                 for (std::int64_t delta : {-1, 0, 1}) {
-                    const std::int64_t load = n * row.Capacity + delta;
+                    const std::int64_t load = n * row.CapacityWatts + delta;
                     const CompressorChoice expected = ChoiceProperties::PlainSearch(table, load);
                     const CompressorChoice got = SelectCompressor(table, load);
                     ASSERT_EQ(got.Count, expected.Count) << load;

@@ -12,8 +12,10 @@ const std::string_view Chicken = MeatTable[0].Name;
 const std::string_view Fish = MeatTable[1].Name;
 const std::string_view Beef = MeatTable[2].Name;
 const std::string_view Pulses = ProduceTable[4].Name;
+const std::string_view Mushroom = ProduceTable[10].Name;
 const std::string_view Fig = ProduceTable[16].Name;
 const std::string_view Apple = ProduceTable[24].Name;
+const std::string_view Nectarine = ProduceTable[25].Name;
 const std::string_view Pear = ProduceTable[30].Name;
 const std::string_view Banana = ProduceTable[33].Name;
 
@@ -86,13 +88,31 @@ TEST(ProductLoad, LoadAndRoomTemperatureByProcess)
     }
 }
 
-// The run keeps whole watts, so the produce specific heat must be the exact decimal:
-// 1,000,000 x 1.011327 x 20 / 20 = 1,011,327 W.
-TEST(ProductLoad, WholeWattsOfALargeAppleIntake)
+// The run keeps whole watts, so where a load is whole in exact arithmetic the precision of each
+// step decides the watt: the first three stay whole, the freezing heat falls one watt short.
+TEST(ProductLoad, WholeWattsFollowThePrecisionOfEachStep)
 {
-    std::int32_t room = 99;
-    const double load = ProductLoad(100, 1000000, ProcessKind::ProduceStorage, Apple, 20, 20, room);
-    EXPECT_EQ(static_cast<std::int64_t>(load), 1011327);
+    const ProductCase cases[] = {
+        // 1,000,000 x 1.011327 x 20 / 20.
+        {"large apple intake", 100, 1000000, P::ProduceStorage, Apple, 20, 20, 0, 1011327},
+        // 0.35 x 10,680,000 x 0.831 x 16 / 7.
+        {"chicken at 35 percent", 35, 10680000, P::ChilledMeatStorage, Chicken, 18, 7, 2, 7100064},
+        // 0.8 x 1,150,000 x 1.076145 x 35 / 21.
+        {"mushroom at 80 percent", 80, 1150000, P::ProduceStorage, Mushroom, 35, 21, 0, 1650089},
+        // (66,880 x 65.095 + 66,880 x 0.831 x 9 + 66,880 x 0.4709 x 15) / 11 is 484,196 exactly, but
+        // the three heats stored as doubles add up to 5,326,155.999999999 Wh.
+        {"freezing chicken", 100, 66880, P::MeatFreezing, Chicken, 6, 11, -35, 484195},
+        // 19,760 x (65.095 + 0.831 x 34 + 0.4709 x 15) / 19 is 104,429 exactly; the meat's heats
+        // are doubles, a hair below their decimals.
+        {"freezing chicken from 31 C", 100, 19760, P::MeatFreezing, Chicken, 31, 19, -35, 104428},
+    };
+    for (const ProductCase& c : cases) {
+        std::int32_t room = 99;
+        const double load = ProductLoad(c.loading, c.capacity, c.process, c.name, c.entry, c.hours, room);
+        EXPECT_EQ(static_cast<std::int64_t>(load), static_cast<std::int64_t>(c.load)) << c.what;
+    }
+    // 2475 t x 19 W per t x 24 / 22.
+    EXPECT_EQ(static_cast<std::int64_t>(RespirationLoad(2475000, Nectarine, 22)), 51300);
 }
 
 struct RespirationCase {

@@ -27,7 +27,6 @@ const WallCase kWallCases[] = {
     {"frozen meat", 10, 5, 3, P::FrozenMeatStorage, 0.16, -18, 35, 20, 1741.44},
     // A 1050, B 125, unscaled.
     {"pre-cooler", 10, 5, 3, P::PreCooler, 0.25, 5, 35, 3, 1175.0},
-    {"pre-cooler, other hours", 10, 5, 3, P::PreCooler, 0.25, 5, 35, 22, 1175.0},
     // A 140 x 0.25 x 70 = 2450, B 50 x 0.25 x 50 = 625, unscaled.
     {"meat freezing", 10, 5, 3, P::MeatFreezing, 0.25, -35, 35, 20, 3075.0},
     // S 54: A |54 x 0.25 x -5| = 67.5, B 0.
@@ -52,6 +51,21 @@ TEST(WallLoad, EnvelopeAndFloorByProcess)
     }
 }
 
+// Loads that are whole in exact arithmetic keep every watt, which the run's truncation would
+// otherwise cost them.
+TEST(RoomLoads, ExactlyWholeLoadsKeepEveryWatt)
+{
+    const auto watts = [](double load) { return static_cast<std::int64_t>(load); };
+    // (6410 x 0.16 x 39 + 1482 x 0.16 x 5) x 24 / 11.
+    EXPECT_EQ(watts(WallLoad(38, 39, 32, P::ProduceStorage, 0.16, 10, 49, 11)), 89856);
+    // (3414 x 0.16 x 31 + 232 x 0.16 x 13) x 24 / 8.
+    EXPECT_EQ(watts(WallLoad(29, 8, 43, P::ChilledMeatStorage, 0.16, 2, 33, 8)), 52248);
+    // (650 x 0.16 x 55 + 50 x 0.16 x 33) x 24 / 22.
+    EXPECT_EQ(watts(WallLoad(10, 5, 20, P::FrozenMeatStorage, 0.16, -18, 37, 22)), 6528);
+    // 2728 m2 x 2.5 W x 24 / 22.
+    EXPECT_EQ(watts(LightingLoad(2728, P::ChilledMeatStorage, 22)), 7440);
+}
+
 TEST(LightingLoad, TwoAndAHalfWattsPerSquareMetre)
 {
     struct Case {
@@ -65,7 +79,6 @@ TEST(LightingLoad, TwoAndAHalfWattsPerSquareMetre)
         {50, P::FrozenMeatStorage, 16, 187.5},   // 125 x 1.5
         {50, P::ProduceStorage, 24, 125.0},
         {50, P::PreCooler, 3, 125.0},  // not scaled
-        {50, P::PreCooler, 22, 125.0},
         {50, P::MeatFreezing, 20, 0.0},
         {9801, P::ProduceStorage, 12, 49005.0},  // 24502.5 x 2
         {50, P::ChilledMeatStorage, 0, 0.0},
@@ -94,7 +107,6 @@ TEST(PeopleLoad, PersonsByFloorAreaAndHeatByProcess)
         {300, P::ProduceStorage, 24, 1048.0},  // 4 x 262
         {50, P::ProduceStorage, 20, 628.8},    // 2 x 314.4
         {300, P::PreCooler, 3, 976.0},         // 4 x 244 at any hours
-        {99, P::PreCooler, 22, 488.0},
         {99, P::MeatFreezing, 24, 0.0},
         {99, static_cast<P>(5), 24, 0.0},
         {99, P::ChilledMeatStorage, 0, 0.0},
