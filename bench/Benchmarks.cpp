@@ -1,7 +1,7 @@
 // How long one calculation takes, for a small room or tank and for about 3 GW, and the
 // compressor choice at both loads, against the plain search over counts that it replaces.
 
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 #include "IceBankCalc.h"
 
 #include <benchmark/benchmark.h>
@@ -36,7 +36,7 @@ BENCHMARK(ColdRoom3GW);
 
 void IceBankSmall(benchmark::State& state)
 {
-    const IceBank::IceBankInput tank{1000, 30, 18, IceBank::Tube7_8Inch};  // 2248 W
+    const IceBank::IceBankInput tank{1000, 30, 18, IceBank::TubeSizeIndex::SevenEighthsInch};  // 2248 W
     for (auto _ : state) benchmark::DoNotOptimize(IceBank::ComputeIceBank(tank));
 }
 BENCHMARK(IceBankSmall);
@@ -44,7 +44,7 @@ BENCHMARK(IceBankSmall);
 void IceBank3GW(benchmark::State& state)
 {
     // 275 600 000 l from 40 C in 5 hours, far beyond the window's six digits: 3 000 093 408 W.
-    const IceBank::IceBankInput tank{275'600'000, 40, 5, IceBank::Tube7_8Inch};
+    const IceBank::IceBankInput tank{275'600'000, 40, 5, IceBank::TubeSizeIndex::SevenEighthsInch};
     for (auto _ : state) benchmark::DoNotOptimize(IceBank::ComputeIceBank(tank));
 }
 BENCHMARK(IceBank3GW);

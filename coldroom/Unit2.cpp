@@ -1,6 +1,6 @@
 #include "Unit2.h"
 
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 #include "Unit3.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The cold-room result sheet: one line per load, the total and the compressors that carry it.
 
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 #include "Shell.h"
 
 class QFrame;

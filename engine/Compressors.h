@@ -81,6 +81,14 @@ static_assert(AscendingCapacities(PreCoolerTable));
 static_assert(AscendingCapacities(TwoStageFreezingTable));
 static_assert(AscendingCapacities(IceBankTable));
 
+// What the result sheets note beside a compressor choice: the refrigerant with the
+// temperature difference at the evaporator, and the evaporating and condensing temperatures.
+inline constexpr std::string_view NoteR22At10K = "R22    ,   DT = 10C";
+inline constexpr std::string_view NoteR22At7K = "R22    ,   DT = 7C";
+inline constexpr std::string_view NoteR22At5K = "R22    ,   DT = 5C";
+inline constexpr std::string_view NoteEvaporatingAndCondensing = "Evap. temp = -8C   Cond. temp = 40C";
+inline constexpr std::string_view NoteCondensing = "Cond. temp = 40C";
+
 /// The smallest number of compressors of one model that carries `load` watts and, for that
 /// number, the first row of `table` that suffices (equality suffices). A load of 0 or below
 /// gives one unit of the first row. `table` must not be empty and ascend in capacity.

@@ -3,7 +3,7 @@
 // capacities, any insulation factor). Nothing may crash, overflow or hang, and the sheet's
 // total must still be the lines plus their safety factor.
 
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.TankVolume = bytes.ConsumeIntegral<std::int32_t>();
     in.InletTemperature = bytes.ConsumeIntegral<std::uint8_t>();
     in.RunningHours = bytes.ConsumeIntegral<std::uint8_t>();
-    in.TubeSize = bytes.ConsumeIntegral<std::uint8_t>();
+    in.TubeSize = IceBank::TubeSizeIndex(bytes.ConsumeIntegral<std::uint8_t>());
     const IceBank::IceBankResult r = IceBank::ComputeIceBank(in);
     if (r.Choice.Count < 1 || r.ExchangeSurface < 0) std::abort();
     return 0;

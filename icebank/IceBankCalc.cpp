@@ -13,12 +13,12 @@ constexpr float MarginPercent = 20.0f;
 constexpr long double SurfacePerHorsepower = 1.744L;  // square metres
 
 /// Metres of coil tube per horsepower for a tube size; 0 outside the list.
-long double TubePerHorsepower(std::uint8_t tubeSize)
+long double TubePerHorsepower(TubeSizeIndex tubeSize)
 {
     switch (tubeSize) {
-    case Tube5_8Inch: return 35.0f;
-    case Tube3_4Inch: return 29.1L;
-    case Tube7_8Inch: return 25.0f;
+    case TubeSizeIndex::FiveEighthsInch: return 35.0f;
+    case TubeSizeIndex::ThreeQuartersInch: return 29.1L;
+    case TubeSizeIndex::SevenEighthsInch: return 25.0f;
     default: return 0.0L;
     }
 }

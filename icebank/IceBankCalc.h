@@ -5,6 +5,7 @@
 #include "Tools.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace IceBank {
 
@@ -12,13 +13,13 @@ namespace IceBank {
 inline constexpr std::int32_t MinimumTankVolume = 1000;  // litres
 
 /// Coil tube sizes, numbered as the tube-size list on the input window.
-enum TubeSizeIndex : std::uint8_t { Tube5_8Inch = 0, Tube3_4Inch = 1, Tube7_8Inch = 2 };
+enum class TubeSizeIndex : std::uint8_t { FiveEighthsInch = 0, ThreeQuartersInch = 1, SevenEighthsInch = 2 };
 
 struct IceBankInput {
     std::int32_t TankVolume;         // litres, at least MinimumTankVolume
     std::uint8_t InletTemperature;   // C, 20 to 40
     std::uint8_t RunningHours;       // hours per day, 5 to 23
-    std::uint8_t TubeSize;           // a TubeSizeIndex
+    TubeSizeIndex TubeSize;
 };
 
 struct IceBankResult {
@@ -26,6 +27,9 @@ struct IceBankResult {
     Tools::CompressorChoice Choice;  // from the ice-bank capacity table
     std::int32_t ExchangeSurface;    // square metres of coil, truncated
     std::int64_t TubeLength;         // metres of tube, truncated; beyond 65535 m for large tanks
+    // The sheet's notes on the conditions the ice-bank table is for.
+    std::string_view ConditionNote = Tools::NoteR22At10K;
+    std::string_view TemperatureNote = Tools::NoteCondensing;
 };
 
 /// Required capacity in watts, the compressors that carry it, the coil's exchange surface in

@@ -59,7 +59,7 @@ void TForm4::CreateControls()
     ComboBox1 = new Shell::FixedList(
         this, "ComboBox1",
         {QStringLiteral("لوله مسي 5/8"), QStringLiteral("لوله مسي 3/4"), QStringLiteral("لوله مسي 7/8")},
-        IceBank::Tube7_8Inch, {608, RowTop, 169, RowHeight});
+        int(IceBank::TubeSizeIndex::SevenEighthsInch), {608, RowTop, 169, RowHeight});
 
     Label3 = label("Label3", QStringLiteral("مدت زمان کارکرد کمپرسور"), 424, 180);
     Label4 = label("Label4", QStringLiteral("(ساعت)"), 480, 213);
@@ -119,7 +119,7 @@ void TForm4::Button1Click()
             .TankVolume = volume,
             .InletTemperature = static_cast<std::uint8_t>(Shell::StrToInt(ComboBox3->currentText())),
             .RunningHours = static_cast<std::uint8_t>(Shell::StrToInt(ComboBox2->currentText())),
-            .TubeSize = static_cast<std::uint8_t>(ComboBox1->currentIndex()),
+            .TubeSize = IceBank::TubeSizeIndex(ComboBox1->currentIndex()),
         };
         Form5->ShowResults(IceBank::ComputeIceBank(input));
         Form5->SetInputs(RunInputs());

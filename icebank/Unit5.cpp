@@ -16,9 +16,6 @@ TForm5* Form5 = nullptr;
 
 namespace {
 
-const QString Note1 = QStringLiteral("R22    ,   DT = 10C");
-const QString Note2 = QStringLiteral("Cond. temp = 40C");
-
 constexpr int RowHeight = 33;
 
 }  // namespace
@@ -55,8 +52,6 @@ void TForm5::CreateControls()
     const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, Shell::FontStyle::Italic);
     Label31 = AddNote("Label31", {248, 341, 201, 24}, noteFont);
     Label32 = AddNote("Label32", {248, 365, 201, 24}, noteFont);
-    WriteNote(Label31, Note1);
-    WriteNote(Label32, Note2);
 }
 
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
@@ -70,6 +65,6 @@ void TForm5::ShowResults(const IceBank::IceBankResult& result)
     Label6->setText(ResultLine(IntText(result.RequiredCapacity), QStringLiteral("وات")));
     Label22->setText(ResultLine(IntText(result.ExchangeSurface), QStringLiteral("متر مربع")));
     Label2->setText(ResultLine(IntText(result.TubeLength), QStringLiteral("متر")));
-    WriteNote(Label31, Note1);
-    WriteNote(Label32, Note2);
+    WriteNote(Label31, QString::fromUtf8(result.ConditionNote));
+    WriteNote(Label32, QString::fromUtf8(result.TemperatureNote));
 }

@@ -246,7 +246,8 @@ private slots:
                 QCOMPARE(outcome.modals, QStringList{"Form5"});
                 const IceBank::IceBankResult result = IceBank::ComputeIceBank(
                     {std::int32_t(*litres), std::uint8_t(Form4->ComboBox3->currentText().toInt()),
-                     std::uint8_t(Form4->ComboBox2->currentText().toInt()), std::uint8_t(Form4->ComboBox1->currentIndex())});
+                     std::uint8_t(Form4->ComboBox2->currentText().toInt()),
+                     IceBank::TubeSizeIndex(Form4->ComboBox1->currentIndex())});
                 QCOMPARE(Form5->Label6->text(), QString::number(result.RequiredCapacity) + "  " + QStringLiteral("وات"));
                 ++outcomes_["ice sheet"];
             }

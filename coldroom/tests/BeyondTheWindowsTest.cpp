@@ -1,7 +1,7 @@
 // Cold-room figures for inputs that no window produces: every line stays a defined whole
 // number and the total still adds up.
 
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // (capacities up to the largest suggested one).
 
 #include "ChoiceProperties.h"
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 
 #include <gtest/gtest.h>
 

@@ -21,7 +21,7 @@ constexpr std::int64_t TubeDenominator = 10;
 std::string Describe(const IceBankInput& in)
 {
     return std::to_string(in.TankVolume) + " l at " + std::to_string(in.InletTemperature) + " C, " +
-           std::to_string(in.RunningHours) + " h, tube size " + std::to_string(in.TubeSize);
+           std::to_string(in.RunningHours) + " h, tube size " + std::to_string(int(in.TubeSize));
 }
 
 // Empty when the calculation of `in` holds together; otherwise what is wrong with it.
@@ -47,7 +47,7 @@ std::string Violation(const IceBankInput& in)
     const std::int64_t surface = halves * 1744 / 2000;
     if (r.ExchangeSurface != surface)
         return "surface " + std::to_string(r.ExchangeSurface) + " m2, exactly " + std::to_string(surface) + " m2";
-    const std::int64_t tube = halves * TubeNumerator[in.TubeSize] / (2 * TubeDenominator);
+    const std::int64_t tube = halves * TubeNumerator[int(in.TubeSize)] / (2 * TubeDenominator);
     if (r.TubeLength != tube)
         return "tube " + std::to_string(r.TubeLength) + " m, exactly " + std::to_string(tube) + " m";
     return {};
@@ -67,13 +67,13 @@ TEST(IceBankProperties, EveryTankVolumeAndEverySetting)
     for (std::int32_t volume = MinimumTankVolume; volume <= LargestTank; ++volume, ++turn) {
         const std::uint8_t inlet = std::uint8_t(20 + turn % 21);
         const std::uint8_t hours = std::uint8_t(5 + (turn / 21) % 19);
-        const std::uint8_t tube = std::uint8_t((turn / (21 * 19)) % 3);
+        const auto tube = TubeSizeIndex((turn / (21 * 19)) % 3);
         check({volume, inlet, hours, tube});
     }
     for (int inlet = 20; inlet <= 40; ++inlet)
         for (int hours = 5; hours <= 23; ++hours)
             for (std::uint8_t tube = 0; tube < 3; ++tube)
                 for (std::int32_t volume : {MinimumTankVolume, LargestTank})
-                    check({volume, std::uint8_t(inlet), std::uint8_t(hours), tube});
+                    check({volume, std::uint8_t(inlet), std::uint8_t(hours), TubeSizeIndex(tube)});
     EXPECT_GT(check.checked(), 0);
 }

@@ -45,11 +45,11 @@ private:
     std::unique_ptr<ProgramWindows> program_;
     std::unique_ptr<MessageRecorder> messages_;
 
-    void Enter(const QString& volume, int tubeSize, const QString& hours, const QString& inlet)
+    void Enter(const QString& volume, IceBank::TubeSizeIndex tubeSize, const QString& hours, const QString& inlet)
     {
         Form4->Edit1->clear();
         QTest::keyClicks(Form4->Edit1, volume);
-        Form4->ComboBox1->setCurrentIndex(tubeSize);
+        Form4->ComboBox1->setCurrentIndex(int(tubeSize));
         Form4->ComboBox2->setCurrentText(hours);
         Form4->ComboBox3->setCurrentText(inlet);
     }
@@ -80,7 +80,7 @@ private slots:
     void startsWithDefaults()
     {
         QVERIFY(Form4->Edit1->text().isEmpty());
-        QCOMPARE(Form4->ComboBox1->currentIndex(), int(IceBank::Tube7_8Inch));
+        QCOMPARE(Form4->ComboBox1->currentIndex(), int(IceBank::TubeSizeIndex::SevenEighthsInch));
         QCOMPARE(Form4->ComboBox2->currentText(), QStringLiteral("18"));
         QCOMPARE(Form4->ComboBox3->currentText(), QStringLiteral("30"));
         Form4->activateWindow();
@@ -107,7 +107,7 @@ private slots:
         QTest::addColumn<SheetTexts>("values");
         // 3489 W exactly: one unit of 1.5 hp; 2.616 m2; 43.65 m of 3/4 inch tube.
         QTest::newRow("half horsepower")
-            << "2500" << int(IceBank::Tube3_4Inch) << "19" << "20"
+            << "2500" << int(IceBank::TubeSizeIndex::ThreeQuartersInch) << "19" << "20"
             << SheetTexts{{"Label22", QStringLiteral("2  متر مربع")},
                           {"Label2", QStringLiteral("43  متر")},
                           {"Label4", QStringLiteral("1 درجه سانتيگراد")},
@@ -126,7 +126,7 @@ private slots:
         QFETCH(QString, hours);
         QFETCH(QString, inlet);
         QFETCH(SheetTexts, values);
-        Enter(volume, tubeSize, hours, inlet);
+        Enter(volume, IceBank::TubeSizeIndex(tubeSize), hours, inlet);
         QCOMPARE(Calculate(), QStringList{"Form5"});
         QVERIFY(messages_->boxes.isEmpty());
         const SheetTexts sheet = ReadSheet();
@@ -152,7 +152,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(bool, closes);
-        Enter(QStringLiteral("1000"), IceBank::Tube7_8Inch, QStringLiteral("18"), QStringLiteral("30"));
+        Enter(QStringLiteral("1000"), IceBank::TubeSizeIndex::SevenEighthsInch, QStringLiteral("18"), QStringLiteral("30"));
         ModalCloser closer({key});
         QTest::mouseClick(Form4->Button1, Qt::LeftButton);
         QCOMPARE(closer.seen, QStringList{"Form5"});
@@ -162,7 +162,7 @@ private slots:
     // Enter presses the button that holds the focus, as Space does.
     void enterPressesTheFocusedButton()
     {
-        Enter(QStringLiteral("1000"), IceBank::Tube7_8Inch, QStringLiteral("18"), QStringLiteral("30"));
+        Enter(QStringLiteral("1000"), IceBank::TubeSizeIndex::SevenEighthsInch, QStringLiteral("18"), QStringLiteral("30"));
         Form4->Button1->setFocus();
         ModalCloser closer({Qt::Key_Return});
         QTest::keyClick(Form4->Button1, Qt::Key_Return);
@@ -172,7 +172,7 @@ private slots:
     void windowsAreCentredWhenShown()
     {
         QCOMPARE(Form4->pos(), CentredOnScreen(Form4));
-        Enter(QStringLiteral("1000"), IceBank::Tube7_8Inch, QStringLiteral("18"), QStringLiteral("30"));
+        Enter(QStringLiteral("1000"), IceBank::TubeSizeIndex::SevenEighthsInch, QStringLiteral("18"), QStringLiteral("30"));
         for (int run = 0; run < 2; ++run) {
             Form5->move(3, 3);  // where the user left it
             Calculate();

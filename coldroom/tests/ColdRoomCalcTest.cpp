@@ -1,4 +1,4 @@
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ColdRoomRun.h"
+#include "ColdRoomCalc.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +11,11 @@ using Tools::ProcessKind;
 
 constexpr std::string_view Horsepower = "اسب بخار";
 constexpr std::string_view HorsepowerTwoStage = "اسب بخار (2 مرحله)";
-constexpr std::string_view DifferenceOf10K = "R22    ,   DT = 10C";
-constexpr std::string_view DifferenceOf7K = "R22    ,   DT = 7C";
-constexpr std::string_view DifferenceOf5K = "R22    ,   DT = 5C";
-constexpr std::string_view EvaporatingAndCondensing = "Evap. temp = -8C   Cond. temp = 40C";
-constexpr std::string_view Condensing = "Cond. temp = 40C";
+using Tools::NoteCondensing;
+using Tools::NoteEvaporatingAndCondensing;
+using Tools::NoteR22At10K;
+using Tools::NoteR22At5K;
+using Tools::NoteR22At7K;
 
 // A load in whole watts as the sheet shows and sums it; 64 bits, since a large room with a
 // large capacity needs more watts than 32 bits hold. Inputs that no window gives (an
@@ -44,18 +44,18 @@ std::optional<CompressorTerms> CompressorTermsFor(ProcessKind process, std::int3
 {
     switch (process) {
     case ProcessKind::ChilledMeatStorage:
-        return CompressorTerms{Tools::ChilledStorageTable, Horsepower, DifferenceOf10K, EvaporatingAndCondensing};
+        return CompressorTerms{Tools::ChilledStorageTable, Horsepower, NoteR22At10K, NoteEvaporatingAndCondensing};
     case ProcessKind::FrozenMeatStorage:
-        return CompressorTerms{Tools::FrozenStorageTable, Horsepower, DifferenceOf7K, Condensing};
+        return CompressorTerms{Tools::FrozenStorageTable, Horsepower, NoteR22At7K, NoteCondensing};
     case ProcessKind::PreCooler:
-        return CompressorTerms{Tools::PreCoolerTable, Horsepower, DifferenceOf10K, Condensing};
+        return CompressorTerms{Tools::PreCoolerTable, Horsepower, NoteR22At10K, NoteCondensing};
     case ProcessKind::MeatFreezing:
-        return CompressorTerms{Tools::TwoStageFreezingTable, HorsepowerTwoStage, DifferenceOf5K, Condensing};
+        return CompressorTerms{Tools::TwoStageFreezingTable, HorsepowerTwoStage, NoteR22At5K, NoteCondensing};
     case ProcessKind::ProduceStorage:
         if (roomTemperature >= -1 && roomTemperature <= 4)
-            return CompressorTerms{Tools::ChilledStorageTable, Horsepower, DifferenceOf10K, Condensing};
+            return CompressorTerms{Tools::ChilledStorageTable, Horsepower, NoteR22At10K, NoteCondensing};
         if (roomTemperature >= 5 && roomTemperature <= 12)
-            return CompressorTerms{Tools::PreCoolerTable, Horsepower, DifferenceOf10K, Condensing};
+            return CompressorTerms{Tools::PreCoolerTable, Horsepower, NoteR22At10K, NoteCondensing};
         break;
     }
     return std::nullopt;
