@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <QMenu>
+#include <QContextMenuEvent>
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -237,7 +239,16 @@ ResultSheet::ResultSheet(const QString& caption, QSize client, QRect backButton,
     };
     action(QStringLiteral("کپي"), QKeySequence::Copy, &ResultSheet::CopySheet);
     action(QStringLiteral("چاپ"), QKeySequence::Print, &ResultSheet::PrintSheet);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void ResultSheet::contextMenuEvent(QContextMenuEvent* event)
+{
+    // In the buttons' face, read right to left as the sheet is.
+    QMenu menu(this);
+    menu.setFont(MakeFont(FaceMitra, 16));
+    menu.setLayoutDirection(Qt::RightToLeft);
+    menu.addActions(actions());
+    menu.exec(event->globalPos());
 }
 
 void ResultSheet::ShowModal()

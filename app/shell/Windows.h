@@ -163,6 +163,7 @@ protected:
     /// The bars of the sheet's load chart: none unless a sheet draws one.
     virtual QList<ChartBar> LoadChart() const { return {}; }
 
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
