@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's five windows, created once in their fixed order and reachable through their
 // global references Form1 ... Form5 for as long as this set lives.

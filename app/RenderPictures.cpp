@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the program to PNG files for the README: the start dialog, both
 // input windows, and both result sheets after a sample calculation; and prints the cold-room
 // report to a PDF file.

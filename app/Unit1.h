@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start dialog: the program's main window, where the user picks one of the two calculators.
 

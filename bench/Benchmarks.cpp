@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one calculation takes, for a small room or tank and for about 3 GW, and the
 // compressor choice at both loads, against the plain search over counts that it replaces.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cold-room calculation without any window: the inputs of one run, every value the
 // result sheet shows, the suggested capacity and how the input window is arranged per process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cold-room input window: room, process, product and temperatures; Calculate fills and
 // shows the result sheet, the suggestion button proposes a daily capacity.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cold-room result sheet: one line per load, the total and the compressors that carry it.
 

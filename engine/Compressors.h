@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Compressor capacity tables and the choice of how many compressors of one model carry a load.
 

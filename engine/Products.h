@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The products the engine knows: the produce table and the three meats. The cold-room window
 // builds its product lists from these arrays, so each name is written here and nowhere else.

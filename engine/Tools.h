@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The load engine: free functions of numbers and product names, no state, no windowing.
 // Loads are watts as doubles; the calculators truncate them to whole watts.

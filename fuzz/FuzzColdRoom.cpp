@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cold-room calculation on raw inputs: every field straight from the fuzzer's bytes,
 // including values that no window produces (process 7, no running hours, negative or huge
 // capacities, any insulation factor). Nothing may crash, overflow or hang, and the sheet's

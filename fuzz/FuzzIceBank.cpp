@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ice-bank calculation on raw inputs: any tank volume, inlet temperature, running hours
 // (0 included) and tube size. Nothing may crash, overflow or hang.
 

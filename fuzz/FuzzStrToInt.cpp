@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text a user can paste into a number field, converted as Calculate converts it: either
 // a whole number within 32 bits, written as an optional sign and ASCII digits, or the failure
 // that the general error box shows with the text itself.

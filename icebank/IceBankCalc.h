@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ice-bank calculation: the cooling plant that brings a tank of water down to 1 C within
 // the compressor's running hours, with a 20 % margin, and the coil it needs. No windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ice-bank input window: tank volume, tube size, running hours and inlet temperature;
 // Calculate fills the ice-bank result sheet and shows it, Exit ends the program.

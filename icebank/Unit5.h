@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ice-bank result sheet: coil surface and tube length, required capacity, the
 // compressors chosen and the notes on their operating conditions.

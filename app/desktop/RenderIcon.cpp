@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon as PNG files of the given sizes, in the folder layout of an
 // icon theme: OUTPUT_FOLDER/16x16/apps/NAME.png and so on, NAME being the SVG's own name.
 // Usage: render_icon ICON.svg OUTPUT_FOLDER SIZE...

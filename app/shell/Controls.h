@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls every window builds itself from, and their look: the program's faces and
 // colours, text labels, push buttons, pick-only lists, number fields with their digit filter,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of fields and result lines: whole numbers read from a field, numbers printed on a
 // sheet, and how a text is drawn. Qt Core only, so that the conversion can be fuzzed and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program tells the user something: the error and information boxes with their one
 // OK button, and the general error box for a failure that escapes a handler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed report of a result sheet: a text document with the window's caption, the date,
 // the inputs of the run, every row of the sheet read right to left, the notes and, for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The behaviour every window of the program shares, in one include: field texts and numbers
 // (FieldText.h), controls and their look (Controls.h), window kinds and placement

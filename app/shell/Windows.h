@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window of the program does alike: its icon, its frame and caption, where it
 // stands on the screen, and the three kinds of window: the start dialog, the input windows

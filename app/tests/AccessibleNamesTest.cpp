@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen reader tells the fields apart: every input control of both input windows is
 // labelled by its caption, as Qt's accessibility tree (what AT-SPI and Orca read) shows it.
 // An edit box is named by its caption, with the unit where a second caption gives it; a list,

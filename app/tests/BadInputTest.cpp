@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Awkward texts pasted into every number field of both input windows, the way a user pastes
 // (through the field's own paste, so the typing limit cuts them), then Calculate or Suggested
 // room capacity. Every press must end in exactly one outcome (the result sheet, an error box

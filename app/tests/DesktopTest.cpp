@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the windows meet the desktop: every window carries the program's icon, and on a screen
 // of pixel ratio 2 (run with QT_SCALE_FACTOR=2) every window keeps its size in logical pixels
 // and is drawn with twice the pixels each way, its banner drawn for that ratio rather than

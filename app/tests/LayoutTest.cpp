@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the five windows stands whole inside its own box, with the program's own fonts:
 // no text clipped, no two texts or a text and a control over each other, nothing past a
 // window's edge, every number field showing its whole number, and every list readable open

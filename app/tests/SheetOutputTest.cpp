@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a result sheet hands on. Ctrl+C puts it on the clipboard as plain text: the inputs of
 // the run that filled it, one line per input, then one line per row (the caption, ": " and
 // the value, top to bottom as the sheet shows them), then the notes. The printed report holds

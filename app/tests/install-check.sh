@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a temporary prefix, as `cmake --install build --prefix
 # ~/.local` does for a user, and checks what the desktop needs from it.
 #   layout:   the menu entry under share/applications/ starts the program installed under

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program on a real X display (Xvfb) with Qt's X11 platform, waits for the
 # start dialog by its caption, presses Enter to continue into the cold-room calculator,
 # clicks its Exit button and expects the program to end with code 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cold-room figures for inputs that no window produces: every line stays a defined whole
 // number and the total still adds up.
 

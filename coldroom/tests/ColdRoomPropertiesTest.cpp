@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of every cold-room calculation the input window can ask for: each list choice of
 // each process, every room size and the corners of the domain, with a seeded sample of the rest
 // (capacities up to the largest suggested one).

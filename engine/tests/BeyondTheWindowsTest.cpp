@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine loads for arguments that no window produces: they stay defined and exact.
 
 #include "Tools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every compressor choice must satisfy, the plain search that defines it and every table
 // it is made from, shared by the engine's tests and the property tests of both calculators, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ice-bank figures for inputs that no window produces: defined, and exact where they fit.
 
 #include "IceBankCalc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of every ice-bank calculation the input window can ask for: every tank volume and
 // every inlet temperature, running time and tube size.
 

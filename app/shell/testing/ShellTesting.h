@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Seams for window tests: message boxes are recorded instead of shown, and a real modal
 // window is closed from a timer so that no test waits for a person.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a field's text is worth, worked out apart from Shell::StrToInt, so that the tests and
 // the fuzz target can check the conversion against it: an optional sign and ASCII digits
