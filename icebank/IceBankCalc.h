@@ -16,6 +16,8 @@ inline constexpr std::int32_t MinimumTankVolume = 1000;  // litres
 /// Coil tube sizes, numbered as the tube-size list on the input window.
 enum class TubeSizeIndex : std::uint8_t { FiveEighthsInch = 0, ThreeQuartersInch = 1, SevenEighthsInch = 2 };
 
+/// What a run reads from the input window. Only the volume comes from a field the user can
+/// paste into, so only its text can fail to convert; the lists always hold numbers.
 struct IceBankInput {
     std::int32_t TankVolume;         // litres, at least MinimumTankVolume
     std::uint8_t InletTemperature;   // C, 20 to 40
