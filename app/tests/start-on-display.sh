@@ -5,6 +5,8 @@
 # clicks its Exit button and expects the program to end with code 0.
 # Usage: start-on-display.sh PATH_TO_Project1
 set -euo pipefail
+# xdotool matches the Persian captions only in a UTF-8 locale; C.UTF-8 is on every Debian.
+export LC_ALL=C.UTF-8
 program=$1
 start_caption='محاسبات بار برودتي نسخه 2.0'
 coldroom_caption='محاسبات سردخانه (فريوني)'
