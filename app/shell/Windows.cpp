@@ -151,9 +151,6 @@ void SetUpWindow(QWidget* window, const QString& caption, QSize client, TitleBut
     window->setBackgroundRole(QPalette::Button);
     window->setAutoFillBackground(true);
     window->setFont(MakeFont(FaceSansSerif, 11));
-    // The control that holds the focus shows it from the moment the window opens, not only
-    // after the first Tab.
-    window->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 // ---- Kinds of window --------------------------------------------------------------------

@@ -51,12 +51,13 @@ void CentreOnScreen(QWidget* window);
 enum class TitleButtons { Close, MinimizeAndClose };
 
 /// Caption, title-bar buttons, fixed client size, button-face background and the base font
-/// of a window; the focused control shows its focus from the start.
+/// of a window.
 void SetUpWindow(QWidget* window, const QString& caption, QSize client, TitleButtons buttons = TitleButtons::Close);
 
 // ---- Kinds of window --------------------------------------------------------------------
 
-/// A window that centres itself on the screen each time it is shown (FormShow).
+/// A window that centres itself on the screen each time it is shown (FormShow), and whose
+/// focused control shows its focus mark from the start.
 template <class Base>
 class Centred : public Base {
 public:
@@ -70,6 +71,9 @@ protected:
         // Runs before the window is mapped, so it appears in its place.
         if (!event->spontaneous()) FormShow();
         Base::showEvent(event);
+        // The control that holds the focus shows it from the moment the window opens, not
+        // only after the first Tab; showing a window clears this first.
+        this->setAttribute(Qt::WA_KeyboardFocusChange);
     }
 };
 

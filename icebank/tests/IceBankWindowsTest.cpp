@@ -87,6 +87,11 @@ private slots:
         Form4->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Form4));
         QCOMPARE(QApplication::focusWidget(), Form4->ComboBox1);
+        // It shows its focus mark from the start as after the user tabbed there.
+        const QImage opened = Form4->ComboBox1->grab().toImage();
+        QTest::keyClick(Form4->ComboBox1, Qt::Key_Tab);
+        QTest::keyClick(Form4->Edit1, Qt::Key_Backtab);
+        QCOMPARE(Form4->ComboBox1->grab().toImage(), opened);
     }
 
     // Which keys the digit filter drops is checked key by key in the shell tests; here, that
