@@ -40,13 +40,12 @@ TForm3::TForm3(QWidget* parent)
 
 void TForm3::CreateControls()
 {
-    const QFont valueFont = Shell::SheetFont();
     // Captions 200 x 32 at left 272; values 235 x 27 at left 27, beside their caption.
     const auto row = [&](QLabel*& caption, const char* captionName, const QString& text, QLabel*& value,
                          const char* valueName, int top, const QColor& colour = Shell::Red, int valueTop = 0,
                          int valueHeight = 27) {
         AddRow(caption, captionName, text, {272, top, 200, 32}, colour, value, valueName,
-               {27, valueTop ? valueTop : top, 235, valueHeight}, valueFont);
+               {27, valueTop ? valueTop : top, 235, valueHeight});
     };
 
     row(Label1, "Label1", QStringLiteral("دماي سالن"), Label10, "Label10", 15, Shell::Red, 15, 32);

@@ -30,12 +30,11 @@ TForm5::TForm5(QWidget* parent)
 
 void TForm5::CreateControls()
 {
-    const QFont valueFont = Shell::SheetFont();
     // Captions 200 wide at left 264; values 235 wide at left 19, beside their caption.
     const auto row = [&](QLabel*& caption, const char* captionName, const QString& text, QLabel*& value,
                          const char* valueName, int top, const QColor& colour, int valueTop) {
         AddRow(caption, captionName, text, {264, top, 200, RowHeight}, colour, value, valueName,
-               {19, valueTop, 235, RowHeight}, valueFont);
+               {19, valueTop, 235, RowHeight});
     };
 
     row(Label21, "Label21", QStringLiteral("سطح تبادل مورد نياز"), Label22, "Label22", 24, Shell::Red, 24);

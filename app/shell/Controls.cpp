@@ -23,6 +23,10 @@ namespace Shell {
 
 // ---- Faces ------------------------------------------------------------------------------
 
+namespace {
+
+// Maps the program's faces to freely licensed ones for machines that lack them; an installed
+// face of the program's own name is still preferred. Runs once.
 void InstallFontSubstitutes()
 {
     static const bool installed = [] {
@@ -35,6 +39,8 @@ void InstallFontSubstitutes()
     }();
     (void)installed;
 }
+
+}  // namespace
 
 QFont MakeFont(const char* face, int pixelHeight, FontStyle style)
 {

@@ -35,14 +35,12 @@ inline const QColor Red{0xFF, 0x00, 0x00};
 inline const QColor Maroon{0x80, 0x00, 0x00};
 inline const QColor Black{0x00, 0x00, 0x00};
 
-/// Maps the program's faces to freely licensed ones for machines that lack them; an
-/// installed face of the program's own name is still preferred. Runs once; MakeFont calls it.
-void InstallFontSubstitutes();
-
 enum class FontStyle { Regular, Bold, Italic };
 
-/// A font of the given face at a character height in pixels (3 more where Lateef stands in
-/// for a Persian face).
+/// A font of the given face at a character height in pixels. The program's faces stand in
+/// for each other as PersianSubstitute and the others' free equivalents where a machine lacks
+/// them (an installed original is still preferred); where Lateef stands in for a Persian
+/// face, 3 pixels more.
 QFont MakeFont(const char* face, int pixelHeight, FontStyle style = FontStyle::Regular);
 
 // ---- Labels -----------------------------------------------------------------------------

@@ -28,7 +28,7 @@ QStringList MessageBoxLines(QString text)
 // outer size. The texts were composed for a box that lays each line out on its own, left to
 // right: their leading blanks and full stops fall where they were meant to only so. Each
 // line is therefore a label of its own, read left to right whatever letter it begins with.
-class MessageWindow : public QDialog {
+class MessageWindow : public Centred<QDialog> {
 public:
     MessageWindow(MessageKind kind, const QString& caption, const QString& text)
     {
@@ -68,13 +68,6 @@ public:
         grid->addLayout(lines, 0, 1);
         grid->addWidget(ok, 1, 0, 1, 2, Qt::AlignHCenter);
         ok->setFocus();
-    }
-
-protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QDialog::showEvent(event);
-        if (!event->spontaneous()) CentreOnScreen(this);
     }
 };
 

@@ -3,23 +3,23 @@
 
 #include "Messages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMargins>
-#include <QPushButton>
-#include <QScreen>
-#include <QAction>
-#include <QComboBox>
-#include <QDate>
 #include <QLineEdit>
-#include <QMenu>
-#include <QContextMenuEvent>
 #include <QLocale>
+#include <QMargins>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextDocument>
 

@@ -119,6 +119,9 @@ private:
     std::vector<CaptionedInput> inputs_;
 };
 
+/// The face of a sheet's captions and values.
+QFont SheetFont();
+
 /// A result sheet: shown modally, centred on every showing; "بازگشت" (BitBtn1) and Enter
 /// close it, Escape does nothing, the close box only hides it. Ctrl+C copies the sheet.
 class ResultSheet : public Centred<QDialog> {
@@ -157,7 +160,7 @@ protected:
     /// made, which is top to bottom.
     void AddRow(QLabel*& caption, const char* captionName, const QString& captionText, const QRect& captionBox,
                 const QColor& captionColour, QLabel*& value, const char* valueName, const QRect& valueBox,
-                const QFont& valueFont, Reading valueReading = Reading::RightToLeft);
+                const QFont& valueFont = SheetFont(), Reading valueReading = Reading::RightToLeft);
     /// A note line below the rows, read left to right at the right edge of its box, copied
     /// after the rows.
     QLabel* AddNote(const char* name, const QRect& box, const QFont& font);
@@ -184,9 +187,6 @@ private:
     std::vector<Note> notes_;
     QList<ReportLine> inputs_;
 };
-
-/// The face of a sheet's captions and values.
-QFont SheetFont();
 
 /// Ends the program at once, without a question; nothing is saved.
 void ExitProgram();

@@ -1,17 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellTesting.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
-#include <QDialog>
 #include <QTest>
 
+#include <algorithm>
 #include <stdexcept>
 
 using ShellTesting::Boxes;
 using ShellTesting::MessageRecorder;
+
+namespace {
+
+// The leftmost column where a widget draws anything other than its background.
+int LeftmostInk(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int left = image.width();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0)) left = std::min(left, x);
+    return left;
+}
+
+}  // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -209,12 +225,7 @@ private slots:
         for (QLabel* line : box->findChildren<QLabel*>("Line")) {
             QCOMPARE(line->textFormat(), Qt::PlainText);
             shown << line->text();
-            const QImage image = line->grab().toImage();
-            int left = image.width();
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (image.pixel(x, y) != image.pixel(0, 0)) left = std::min(left, x);
-            leftmostInk << left;
+            leftmostInk << LeftmostInk(line);
         }
         QCOMPARE(shown.join(u'\r'), text);
         if (indentedSecondLine) QVERIFY2(leftmostInk[1] > leftmostInk[0] + 50, qPrintable(QDebug::toString(leftmostInk)));
@@ -226,12 +237,8 @@ private slots:
         QLabel* label = Shell::MakeLabel(&window, "Label1", QStringLiteral("\u062D\u062C\u0645"),
                                                QRect(0, 0, 300, 40), Shell::MakeFont(Shell::FaceMitra, 19),
                                                Shell::Red);
-        const QImage image = label->grab().toImage();
-        int leftmostInk = image.width();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != image.pixel(0, 0)) leftmostInk = std::min(leftmostInk, x);
-        QVERIFY2(leftmostInk > image.width() / 2, qPrintable(QString::number(leftmostInk)));
+        const int leftmostInk = LeftmostInk(label);
+        QVERIFY2(leftmostInk > label->width() / 2, qPrintable(QString::number(leftmostInk)));
     }
 };
 
