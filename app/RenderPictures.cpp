@@ -4,9 +4,10 @@
 // report to a PDF file.
 // Usage: render_pictures OUTPUT_FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
+#include "Identity.h"
 #include "ProgramWindows.h"
-#include "Shell.h"
-#include "ShellTesting.h"
+#include "QtTesting.h"
+#include "SheetCommands.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,8 +20,9 @@
 
 namespace {
 
-bool Save(QWidget* window, const QString& path)
+bool Save(const Shell::Form& form, const QString& path)
 {
+    QWidget* window = QtTesting::WidgetOf(form);
     // At full size, as the user sees the window: scaled down, the Persian texts blur.
     const QPixmap picture = window->grab();
     if (!picture.save(path)) {
@@ -31,11 +33,11 @@ bool Save(QWidget* window, const QString& path)
 }
 
 // Presses a Calculate button and saves the result sheet it opens, then closes the sheet.
-bool SaveSheet(QPushButton* calculate, const QString& path)
+bool SaveSheet(const Shell::Form& input, const Shell::Form& sheet, const QString& path)
 {
     bool saved = false;
-    ShellTesting::ModalCloser closer([&](QWidget* sheet) { saved = Save(sheet, path); });
-    calculate->click();
+    QtTesting::ModalCloser closer([&](QWidget*) { saved = Save(sheet, path); });
+    QtTesting::ControlOf<QPushButton>(input, "Button1")->click();
     return saved;
 }
 
@@ -50,26 +52,26 @@ int main(int argc, char* argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
 
-    ProgramWindows windows;
+    InstallProgramIdentity();
+    QtFace::Face face(ProgramTitle);
+    ProgramWindows windows(face);
 
-    bool ok = Save(Form1, out.filePath("start-dialog.png"));
+    bool ok = Save(*Form1, out.filePath("start-dialog.png"));
 
     // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
-    Form2->Edit2->setText("10");
-    Form2->Edit3->setText("5");
-    Form2->Edit4->setText("3");
-    Form2->Edit1->setText("1000");
-    ok = Save(Form2, out.filePath("cold-room.png")) && ok;
-    ok = SaveSheet(Form2->Button1, out.filePath("cold-room-results.png")) && ok;
+    for (const auto& [field, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
+        Form2->Window().SetText(field, text);
+    ok = Save(*Form2, out.filePath("cold-room.png")) && ok;
+    ok = SaveSheet(*Form2, *Form3, out.filePath("cold-room-results.png")) && ok;
     // Its printed report, as a PDF file that scripts/render-pictures turns into a picture.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(out.filePath("cold-room-report.pdf"));
-    Form3->PrintReport(printer);
+    QtFace::PrintReport(static_cast<QtFace::Window&>(Form3->Window()), printer);
 
     // A 10000-litre tank with the other inputs at their defaults.
-    Form4->Edit1->setText("10000");
-    ok = Save(Form4, out.filePath("ice-bank.png")) && ok;
-    ok = SaveSheet(Form4->Button1, out.filePath("ice-bank-results.png")) && ok;
+    Form4->Window().SetText("Edit1", "10000");
+    ok = Save(*Form4, out.filePath("ice-bank.png")) && ok;
+    ok = SaveSheet(*Form4, *Form5, out.filePath("ice-bank-results.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -10,17 +10,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // The first byte chooses how the rest becomes text: UTF-8 as from a clipboard, or raw
-    // UTF-16 code units (lone surrogates and every control character included).
-    if (size == 0) return 0;
-    const char* bytes = reinterpret_cast<const char*>(data + 1);
-    const qsizetype length = qsizetype(size - 1);
-    const QString text = data[0] % 2 == 0
-                             ? QString::fromUtf8(bytes, length)
-                             : QString(reinterpret_cast<const QChar*>(bytes), length / 2);
+    // Any bytes, as a pasted text reaches a field: broken UTF-8 and every control character
+    // included.
+    const std::string text(reinterpret_cast<const char*>(data), size);
     const std::optional<std::int32_t> expected = ShellTesting::WholeNumber(text);
     try {
         const std::int32_t value = Shell::StrToInt(text);

@@ -6,7 +6,7 @@
 // by its row's caption.
 
 #include "ProgramWindows.h"
-#include "ShellTesting.h"
+#include "QtTesting.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -19,22 +19,27 @@ class AccessibleNamesTest : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QtFace::Face> face_;
     std::unique_ptr<ProgramWindows> program_;
 
     static QWidget* Window(const QString& name)
     {
-        for (QWidget* window : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form4),
-                                static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form5)})
-            if (window->objectName() == name) return window;
+        for (const Shell::Form* form : {static_cast<Shell::Form*>(Form2), static_cast<Shell::Form*>(Form3),
+                                        static_cast<Shell::Form*>(Form4), static_cast<Shell::Form*>(Form5)})
+            if (QtTesting::WidgetOf(*form)->objectName() == name) return QtTesting::WidgetOf(*form);
         return nullptr;
     }
 
 private slots:
-    void init() { program_ = std::make_unique<ProgramWindows>(); }
+    void init()
+    {
+        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
+        program_ = std::make_unique<ProgramWindows>(*face_);
+    }
     void cleanup()
     {
         program_.reset();
-        QCOMPARE(ShellTesting::TopLevelWindows(), QStringList());
+        QCOMPARE(QtTesting::TopLevelWindows(), QStringList());
     }
 
     void everyInputIsLabelledByItsCaption_data()

@@ -4,8 +4,10 @@
 // and is drawn with twice the pixels each way, its banner drawn for that ratio rather than
 // enlarged from a picture of half the pixels.
 
+#include "Banner.h"
+#include "Identity.h"
 #include "ProgramWindows.h"
-#include "ShellTesting.h"
+#include "QtTesting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,8 +20,8 @@ namespace {
 
 QWidget* Window(int number)
 {
-    const QList<QWidget*> windows{Form1, Form2, Form3, Form4, Form5};
-    return windows.at(number - 1);
+    const Shell::Form* const forms[] = {Form1, Form2, Form3, Form4, Form5};
+    return QtTesting::WidgetOf(*forms[number - 1]);
 }
 
 // The share of 2 x 2 pixel blocks that hold more than one colour: none in a picture
@@ -44,19 +46,24 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QtFace::Face> face_;
     std::unique_ptr<ProgramWindows> program_;
 
 private slots:
     void initTestCase()
     {
         QVERIFY2(qApp->devicePixelRatio() == 2.0, "run with QT_SCALE_FACTOR=2");
-        Shell::InstallProgramIcon();
+        InstallProgramIdentity();
     }
-    void init() { program_ = std::make_unique<ProgramWindows>(); }
+    void init()
+    {
+        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
+        program_ = std::make_unique<ProgramWindows>(*face_);
+    }
     void cleanup()
     {
         program_.reset();
-        QCOMPARE(ShellTesting::TopLevelWindows(), QStringList());
+        QCOMPARE(QtTesting::TopLevelWindows(), QStringList());
     }
 
     void everyWindow_data()
@@ -79,7 +86,7 @@ private slots:
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.devicePixelRatio(), 2.0);
         QCOMPARE(icon.size(), QSize(64, 64));
-        QCOMPARE(icon.toImage(), Shell::ProgramIcon().pixmap(QSize(32, 32)).toImage());
+        QCOMPARE(icon.toImage(), ProgramIcon().pixmap(QSize(32, 32)).toImage());
 
         const QSize logical = shown->size();
         shown->show();
@@ -113,7 +120,7 @@ private slots:
 
         // As if the window came from a screen of ratio 1: its next painting draws the banner
         // anew for ratio 2 instead of enlarging the old picture.
-        banner->setPixmap(Shell::DrawBanner(banner->size(), shown->windowTitle(), 1.0));
+        banner->setPixmap(QtFace::DrawBanner(banner->size(), shown->windowTitle(), 1.0));
         QCOMPARE(FineDetail(banner->pixmap().scaled(banner->size() * 2).toImage()), 0.0);
         const double redrawn = FineDetail(banner->grab().toImage());
         QCOMPARE(banner->pixmap().devicePixelRatio(), 2.0);

@@ -5,8 +5,11 @@
 // and closed. The cold-room window is checked for every process, the sheets after sample
 // runs through the windows, the largest figures included.
 
+#include "Lists.h"
+#include "NumberField.h"
 #include "ProgramWindows.h"
-#include "ShellTesting.h"
+#include "QtTesting.h"
+#include "QtText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -39,7 +42,7 @@ QRect LabelInk(const QLabel* label)
         label->layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
     painter.drawText(label->contentsRect().translated(Room, Room),
                      QStyle::visualAlignment(label->layoutDirection(), label->alignment()) | direction,
-                     Shell::ShownText(label->text()));
+                     QtFace::Qs(Shell::ShownText(QtFace::Utf8(label->text()))));
     painter.end();
     QRect ink;
     for (int y = 0; y < picture.height(); ++y)
@@ -68,7 +71,7 @@ QString Name(const QWidget* widget, const QString& text = {})
 void CheckControlText(const QWidget* control, const QString& text, int room, Findings& findings)
 {
     ++findings.texts;
-    const int needed = QFontMetrics(control->font()).horizontalAdvance(Shell::ShownText(text));
+    const int needed = QFontMetrics(control->font()).horizontalAdvance(QtFace::Qs(Shell::ShownText(QtFace::Utf8(text))));
     if (needed > room)
         findings.clipped << QString("%1 needs %2 px in %3").arg(Name(control, text)).arg(needed).arg(room);
 }
@@ -93,7 +96,7 @@ void CheckList(QComboBox* list, Findings& findings)
         CheckControlText(list, item, field.width() - 4, findings);
         const QRect row = view->visualRect(list->model()->index(i, 0));
         CheckControlText(view, item, row.width() - 6, findings);
-        if (row.height() != Shell::FixedList::ItemHeight)
+        if (row.height() != QtFace::FixedList::ItemHeight)
             findings.clipped << QString("%1 row %2 is %3 px high").arg(Name(list)).arg(i).arg(row.height());
     }
     list->hidePopup();
@@ -139,7 +142,7 @@ Findings CheckWindow(QWidget* window)
                              findings);
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
             CheckList(list, findings);
-        } else if (auto* field = dynamic_cast<Shell::NumberEdit*>(widget)) {
+        } else if (auto* field = dynamic_cast<QtFace::NumberEdit*>(widget)) {
             ++findings.texts;
             const int needed = field->fontMetrics().horizontalAdvance(field->text());
             if (needed > field->TextRoom())
@@ -171,8 +174,9 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QtFace::Face> face_;
     std::unique_ptr<ProgramWindows> program_;
-    std::unique_ptr<ShellTesting::MessageRecorder> boxes_;
+    std::unique_ptr<QtTesting::MessageRecorder> boxes_;
     inline static int texts_ = 0;
 
     void Expect(QWidget* window)
@@ -188,90 +192,103 @@ private:
     void RunColdRoom(int process, const QString& side, const QString& height, const QString& capacity,
                      const QString& hours)
     {
-        Form2->ComboBox1->setCurrentIndex(process);
-        Type(Form2->Edit2, side);
-        Type(Form2->Edit3, side);
-        Type(Form2->Edit4, height);
+        List(*Form2, "ComboBox1")->setCurrentIndex(process);
+        Type(Field(*Form2, "Edit2"), side);
+        Type(Field(*Form2, "Edit3"), side);
+        Type(Field(*Form2, "Edit4"), height);
         if (capacity.isEmpty())
-            QTest::mouseClick(Form2->Button2, Qt::LeftButton);
+            QTest::mouseClick(Button(*Form2, "Button2"), Qt::LeftButton);
         else
-            Type(Form2->Edit1, capacity);
-        Form2->ComboBox7->setCurrentText(hours);
-        QCOMPARE(ShellTesting::ClickAndClose(Form2->Button1), QStringList{"Form3"});
+            Type(Field(*Form2, "Edit1"), capacity);
+        List(*Form2, "ComboBox7")->setCurrentText(hours);
+        QCOMPARE(QtTesting::ClickAndClose(Button(*Form2, "Button1")), QStringList{"Form3"});
+    }
+
+    static QComboBox* List(const Shell::Form& form, const char* name) { return QtTesting::ControlOf<QComboBox>(form, name); }
+    static QLineEdit* Field(const Shell::Form& form, const char* name) { return QtTesting::ControlOf<QLineEdit>(form, name); }
+    static QPushButton* Button(const Shell::Form& form, const char* name)
+    {
+        return QtTesting::ControlOf<QPushButton>(form, name);
+    }
+    static QWidget* Shown(const Shell::Form& form)
+    {
+        form.Window().ShowWindow();
+        return QtTesting::WidgetOf(form);
     }
 
 private slots:
     void init()
     {
-        program_ = std::make_unique<ProgramWindows>();
-        boxes_ = std::make_unique<ShellTesting::MessageRecorder>();
+        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
+        program_ = std::make_unique<ProgramWindows>(*face_);
+        boxes_ = std::make_unique<QtTesting::MessageRecorder>();
     }
     void cleanup()
     {
         boxes_.reset();
         program_.reset();
-        QCOMPARE(ShellTesting::TopLevelWindows(), QStringList());
+        QCOMPARE(QtTesting::TopLevelWindows(), QStringList());
     }
     void cleanupTestCase() { qInfo("%d texts checked", texts_); }
 
     void startDialog()
     {
-        Form1->show();
-        Expect(Form1);
+        Expect(Shown(*Form1));
     }
 
     void coldRoomWindowForEveryProcess()
     {
-        Form2->show();
-        for (int process = 0; process < Form2->ComboBox1->count(); ++process) {
-            Form2->ComboBox1->setCurrentIndex(process);
-            Expect(Form2);
+        QWidget* window = Shown(*Form2);
+        for (int process = 0; process < List(*Form2, "ComboBox1")->count(); ++process) {
+            List(*Form2, "ComboBox1")->setCurrentIndex(process);
+            Expect(window);
             if (QTest::currentTestFailed()) return;
         }
     }
 
     void coldRoomLargestSuggestions()
     {
-        Form2->show();
+        QWidget* window = Shown(*Form2);
         // 22 869 000 and 323 433 000 kg: eight and nine digits in the seven-digit field.
         for (const char* height : {"7", "99"}) {
-            Type(Form2->Edit2, "99");
-            Type(Form2->Edit3, "99");
-            Type(Form2->Edit4, height);
-            QTest::mouseClick(Form2->Button2, Qt::LeftButton);
-            Expect(Form2);
+            Type(Field(*Form2, "Edit2"), "99");
+            Type(Field(*Form2, "Edit3"), "99");
+            Type(Field(*Form2, "Edit4"), height);
+            QTest::mouseClick(Button(*Form2, "Button2"), Qt::LeftButton);
+            Expect(window);
         }
     }
 
     void coldRoomSheetAfterSampleRuns()
     {
-        Form2->show();
+        QWidget* window = Shown(*Form2);
+        QWidget* sheet = QtTesting::WidgetOf(*Form3);
         // A chilled-meat room with its long note; frozen meat at -18 C; meat freezing at
         // -35 C with its two-stage unit; produce; and the largest figures the window gives: a
         // 99 x 99 x 99 m pre-cooler at its suggested capacity in 3 hours.
         RunColdRoom(0, "10", "3", "1000", "20");
-        Expect(Form3);
+        Expect(sheet);
         RunColdRoom(1, "10", "3", "1000", "20");
-        Expect(Form3);
+        Expect(sheet);
         RunColdRoom(3, "99", "99", "9999999", "3");
-        Expect(Form3);
+        Expect(sheet);
         RunColdRoom(4, "10", "3", "1000", "20");
-        Expect(Form3);
+        Expect(sheet);
         RunColdRoom(2, "99", "99", "", "3");
-        Expect(Form3);
-        Expect(Form2);
+        Expect(sheet);
+        Expect(window);
     }
 
     void iceBankWindowAndSheet()
     {
-        Form4->show();
-        Type(Form4->Edit1, "999999");
-        Form4->ComboBox1->setCurrentIndex(0);
-        Form4->ComboBox2->setCurrentText("5");
-        Form4->ComboBox3->setCurrentText("40");
-        Expect(Form4);
-        QCOMPARE(ShellTesting::ClickAndClose(Form4->Button1), QStringList{"Form5"});
-        Expect(Form5);
+        Shown(*Form4);
+        Type(Field(*Form4, "Edit1"), "999999");
+        List(*Form4, "ComboBox1")->setCurrentIndex(0);
+        List(*Form4, "ComboBox2")->setCurrentText("5");
+        List(*Form4, "ComboBox3")->setCurrentText("40");
+        Expect(QtTesting::WidgetOf(*Form4));
+        QCOMPARE(QtTesting::ClickAndClose(Button(*Form4, "Button1")), QStringList{"Form5"});
+        Expect(QtTesting::WidgetOf(*Form5));
     }
 };
 

@@ -1,87 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProgramWindows.h"
-#include "ShellTesting.h"
+// The start dialog's decisions: Continue opens the chosen calculator for good, closing the
+// dialog ends the program, and every window centres itself when shown.
 
-#include <QApplication>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTimer>
+#include "FakeProgram.h"
 
-#include <memory>
+using StartDialog = FakeProgram;
 
+TEST_F(StartDialog, ContinueOpensTheColdRoomWindowAtFirst)
+{
+    form1.ShowWindow();
+    form1.Press("BitBtn1");
+    EXPECT_FALSE(form1.Shown());
+    EXPECT_TRUE(form2.Shown());
+    EXPECT_FALSE(form4.Shown());
+}
 
-class StartDialogTest : public QObject {
-    Q_OBJECT
+TEST_F(StartDialog, ContinueOpensTheIceBankWindowWhenChosen)
+{
+    form1.ShowWindow();
+    form1.Select("RadioButton1");
+    form1.Press("BitBtn1");
+    EXPECT_FALSE(form1.Shown());
+    EXPECT_FALSE(form2.Shown());
+    EXPECT_TRUE(form4.Shown());
+}
 
-private:
-    std::unique_ptr<ProgramWindows> program_;
+TEST_F(StartDialog, ClosingItOrAnInputWindowEndsTheProgram)
+{
+    form1.PressCloseBox();
+    EXPECT_TRUE(face.quit);
+    face.quit = false;
+    form4.PressCloseBox();
+    EXPECT_TRUE(face.quit);
+}
 
-    // Shows the start dialog as the program does and waits until it is exposed.
-    void ShowStartDialog()
-    {
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+// Continue first, so that it holds the focus when the dialog opens.
+TEST_F(StartDialog, ContinueComesFirstInTheTabOrder)
+{
+    EXPECT_EQ(TabOrder(*Form1), (std::vector<std::string>{"BitBtn1", "RadioButton1", "RadioButton2"}));
+}
+
+TEST_F(StartDialog, EveryWindowIsCentredByItsOuterSizeWhenShown)
+{
+    face.screen = {1024, 768};
+    for (const Shell::Form* form : {static_cast<Shell::Form*>(Form1), static_cast<Shell::Form*>(Form2),
+                                    static_cast<Shell::Form*>(Form4)}) {
+        ShellTesting::FakeView& view = ShellTesting::FakeFace::ViewOf(*form);
+        view.ShowWindow();
+        const Shell::Size outer = view.OuterSize();
+        EXPECT_EQ(view.Position(), (Shell::Point{(1024 - outer.width) / 2, (768 - outer.height) / 2}))
+            << form->Description().name;
     }
-
-private slots:
-    void init() { program_ = std::make_unique<ProgramWindows>(); }
-    void cleanup() { program_.reset(); }
-
-    void onlyTheStartDialogIsShownAtFirst()
-    {
-        ShowStartDialog();
-        for (QWidget* other : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form3),
-                               static_cast<QWidget*>(Form4), static_cast<QWidget*>(Form5)})
-            QVERIFY(!other->isVisible());
-        QVERIFY(Form1->RadioButton2->isChecked());
-        QVERIFY(!Form1->RadioButton1->isChecked());
-        QCOMPARE(QApplication::focusWidget(), Form1->BitBtn1);
-    }
-
-    void continueOpensTheChosenCalculator_data()
-    {
-        QTest::addColumn<bool>("iceBank");
-        QTest::addColumn<bool>("byEnter");
-        QTest::newRow("cold store, Continue clicked") << false << false;
-        QTest::newRow("cold store, Enter pressed") << false << true;
-        QTest::newRow("ice bank, Continue clicked") << true << false;
-        QTest::newRow("ice bank, Enter pressed") << true << true;
-    }
-    void continueOpensTheChosenCalculator()
-    {
-        QFETCH(bool, iceBank);
-        QFETCH(bool, byEnter);
-        ShowStartDialog();
-        if (iceBank) QTest::mouseClick(Form1->RadioButton1, Qt::LeftButton);
-        QCOMPARE(Form1->RadioButton2->isChecked(), !iceBank);  // the options form one group
-        if (byEnter) {
-            // Enter presses the default button wherever the focus is.
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        } else {
-            QTest::mouseClick(Form1->BitBtn1, Qt::LeftButton);
-        }
-        QVERIFY(!Form1->isVisible());
-        QCOMPARE(Form4->isVisible(), iceBank);
-        QCOMPARE(Form2->isVisible(), !iceBank);
-        QVERIFY(!Form3->isVisible() && !Form5->isVisible());
-    }
-
-    void closingTheStartDialogEndsTheProgram()
-    {
-        ShowStartDialog();
-        QTimer::singleShot(0, Form1, [] { Form1->close(); });
-        QCOMPARE(ShellTesting::ExecUntilTheProgramEnds(), 0);
-        QVERIFY(!Form2->isVisible() && !Form4->isVisible());
-    }
-
-    void escapeLeavesTheStartDialogOpen()
-    {
-        ShowStartDialog();
-        QTest::keyClick(Form1, Qt::Key_Escape);
-        QVERIFY(Form1->isVisible());
-    }
-};
-
-QTEST_MAIN(StartDialogTest)
-#include "StartDialogTest.moc"
+    // A window wider than the screen stands off its left edge by half the excess.
+    face.screen = {800, 600};
+    form2.ShowWindow();
+    EXPECT_EQ(form2.Position().x, (800 - 939 - ShellTesting::FakeFace::Frame.width) / 2);
+}

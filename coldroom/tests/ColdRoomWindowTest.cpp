@@ -1,287 +1,274 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProgramWindows.h"
-#include "ShellTesting.h"
+// The cold-room windows' decisions, on the fake face: how the process rearranges the window,
+// what Calculate and the suggestion read, in which order, what they show and write, and what
+// the result sheet keeps.
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
+#include "FakeProgram.h"
 
-#include <memory>
-#include <QWheelEvent>
-#include <QAbstractItemView>
-
-using ShellTesting::Boxes;
-using ShellTesting::MessageRecorder;
+#include <map>
 
 namespace {
 
-const QString Apple = QStringLiteral("سيب");
-const QString Pear = QStringLiteral("گلابي");
-const QString Fish = QStringLiteral("ماهي");
-const QString DimensionsError = QStringLiteral("           ابعاد سالن صحيح وارد نشده است          ");
-const QString CapacityError = QStringLiteral("           ظرفيت سالن صحيح نيست          ");
-// The notice before a suggested capacity, its rows joined by carriage returns.
-const QString SuggestionNotice =
-    QStringLiteral("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + "\r" + QString(34, ' ') +
-    QStringLiteral(".عدد تقريبي با واقعيت اختلاف زيادي دارد") + "\r" + QString(4, ' ') +
-    QStringLiteral("روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي") + "\r" + QString(84, ' ') +
-    QStringLiteral("وارد نمايد");
-const QString Watts = QStringLiteral("وات");
-const QString Kilograms = QStringLiteral("کيلوگرم");
+const std::string DimensionsError = "           ابعاد سالن صحيح وارد نشده است          ";
+const std::string CapacityError = "           ظرفيت سالن صحيح نيست          ";
+const std::string Watts = "وات";
 
 enum Process { Chilled, Frozen, PreCooler, Freezing, Produce };
 
-// The sheet's value labels, top to bottom.
-const QStringList SheetValues = {"Label10", "Label11", "Label20", "Label22", "Label12", "Label13",
-                                 "Label34", "Label14", "Label15", "Label16", "Label17", "Label33",
-                                 "Label24", "Label28", "Label29", "Label30", "Label31", "Label32"};
-const char* const RoomFields[] = {"Edit2", "Edit3", "Edit4", "Edit1"};  // length, width, height, capacity
-
-QString Line(int number, const QString& unit) { return QString::number(number) + "  " + unit; }
-
-template <class T>
-T* Control(const char* name) { return Form2->findChild<T*>(QString::fromLatin1(name)); }
-QComboBox* List(const char* name) { return Control<QComboBox>(name); }
-
-// The user picks another entry.
-void Choose(const char* list, int index) { List(list)->setCurrentIndex(index); }
-
-void TypeRoom(const QStringList& fields)
-{
-    for (int i = 0; i < 4; ++i) QTest::keyClicks(Control<QLineEdit>(RoomFields[i]), fields[i]);
-}
-
-QStringList RoomTexts()
-{
-    QStringList texts;
-    for (const char* edit : RoomFields) texts << Control<QLineEdit>(edit)->text();
-    return texts;
-}
-
-// Presses a button of the input window; a sheet that opens is closed with Enter.
-QStringList Press(const char* button) { return ShellTesting::ClickAndClose(Control<QPushButton>(button)); }
-
-QStringList Sheet()
-{
-    QStringList texts;
-    for (const QString& name : SheetValues) texts << Form3->findChild<QLabel*>(name)->text();
-    return texts;
-}
+std::string Line(std::int64_t number, const std::string& unit) { return std::to_string(number) + "  " + unit; }
 
 }  // namespace
 
-class ColdRoomWindowTest : public QObject {
-    Q_OBJECT
+class ColdRoomWindow : public FakeProgram {
+protected:
+    void SetUp() override { form2.ShowWindow(); }
 
-private:
-    std::unique_ptr<ProgramWindows> program_;
-
-private slots:
-    void init()
+    void TypeRoom(const std::string& length, const std::string& width, const std::string& height,
+                  const std::string& capacity)
     {
-        program_ = std::make_unique<ProgramWindows>();
-        Form2->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form2));
+        form2.Type("Edit2", length);
+        form2.Type("Edit3", width);
+        form2.Type("Edit4", height);
+        form2.Type("Edit1", capacity);
     }
 
-    void cleanup()
+    // The sheet's value labels, top to bottom.
+    std::vector<std::string> Sheet() const
     {
-        program_.reset();
-    }
-
-    // The lists that follow the process are checked in the "as opened" row below.
-    void startsWithDefaults()
-    {
-        QCOMPARE(RoomTexts(), QStringList(4));
-        QCOMPARE(List("ComboBox1")->currentIndex(), int(Chilled));
-        QCOMPARE(List("ComboBox5")->currentText(), QString("35"));
-        QCOMPARE(List("ComboBox6")->currentText(), QString("100"));
-    }
-
-    void processSelectionRearrangesTheWindow_data()
-    {
-        QTest::addColumn<int>("process");
-        QTest::addColumn<QStringList>("entries");  // first, last, proposed
-        QTest::addColumn<int>("entryCount");
-        QTest::addColumn<QString>("hours");
-        QTest::addColumn<int>("insulation");
-        QTest::addColumn<bool>("loadingEnabled");
-        QTest::addColumn<bool>("produceShown");
-        QTest::newRow("as opened") << -1 << QStringList{"3", "35", "4"} << 33 << "20" << 0 << true << false;
-        QTest::newRow("chilled") << int(Chilled) << QStringList{"3", "35", "4"} << 33 << "20" << 0 << true << false;
-        QTest::newRow("frozen") << int(Frozen) << QStringList{"-17", "-4", "-17"} << 14 << "20" << 1 << true << false;
-        QTest::newRow("pre-cooler") << int(PreCooler) << QStringList{"6", "35", "15"} << 30 << "5" << 0 << false
-                                    << false;
-        QTest::newRow("freezing") << int(Freezing) << QStringList{"-2", "35", "5"} << 38 << "8" << 1 << false << false;
-        QTest::newRow("produce") << int(Produce) << QStringList{"15", "35", "25"} << 21 << "20" << 0 << true << true;
-    }
-
-    void processSelectionRearrangesTheWindow()
-    {
-        QFETCH(int, process);
-        QFETCH(QStringList, entries);
-        QFETCH(int, entryCount);
-        QFETCH(QString, hours);
-        QFETCH(int, insulation);
-        QFETCH(bool, loadingEnabled);
-        QFETCH(bool, produceShown);
-        if (process >= 0) {
-            // From another process and other choices, so that every proposal is made anew.
-            Choose("ComboBox1", process == Frozen ? Freezing : Frozen);
-            List("ComboBox7")->setCurrentIndex(0);
-            List("ComboBox2")->setCurrentIndex(1 - insulation);
-            Choose("ComboBox1", process);
-        }
-        QComboBox* entry = List("ComboBox4");
-        QCOMPARE(entry->count(), entryCount);
-        QCOMPARE((QStringList{entry->itemText(0), entry->itemText(entryCount - 1), entry->currentText()}), entries);
-        QCOMPARE(List("ComboBox7")->currentText(), hours);
-        QCOMPARE(List("ComboBox2")->currentIndex(), insulation);
-        for (const char* name : {"Label12", "Label15", "Label13", "ComboBox6"})
-            QCOMPARE(Control<QWidget>(name)->isEnabled(), loadingEnabled);
-        QCOMPARE(List("ComboBox8")->isVisible(), produceShown);
-        QCOMPARE(List("ComboBox3")->isVisible(), !produceShown);
-    }
-
-    void produceStorageReselectsAppleAndKeepsTheOtherChoices()
-    {
-        List("ComboBox3")->setCurrentText(Fish);
-        List("ComboBox6")->setCurrentText("50");
-        List("ComboBox5")->setCurrentText("40");
-        Choose("ComboBox1", Produce);
-        List("ComboBox8")->setCurrentText(Pear);
-        QCOMPARE(List("ComboBox8")->currentText(), Pear);
-        Choose("ComboBox1", Chilled);
-        Choose("ComboBox1", Produce);
-        QCOMPARE(List("ComboBox8")->currentText(), Apple);
-        QCOMPARE(List("ComboBox3")->currentText(), Fish);
-        QCOMPARE(List("ComboBox6")->currentText(), QString("50"));
-        QCOMPARE(List("ComboBox5")->currentText(), QString("40"));
-    }
-
-    // Picking the process that is already chosen, or a wheel notch over the process list
-    // while the focus is elsewhere, changes none of the choices the user made.
-    void repickAndWheelKeepTheChoices()
-    {
-        Choose("ComboBox1", Produce);
-        List("ComboBox2")->setCurrentIndex(1);
-        List("ComboBox4")->setCurrentText("30");
-        List("ComboBox7")->setCurrentText("12");
-        List("ComboBox8")->setCurrentText(Pear);
-        const QList<int> chosen = ShellTesting::ListSelections(Form2);
-
-        QComboBox* process = List("ComboBox1");
-        QSignalSpy picked(process, &QComboBox::activated);
-        process->showPopup();
-        QAbstractItemView* view = process->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->currentIndex()).center());
-        QCOMPARE(picked.count(), 1);
-        QCOMPARE(ShellTesting::ListSelections(Form2), chosen);
-
-        Control<QLineEdit>("Edit2")->setFocus();
-        QWheelEvent notch(QPointF(10, 10), process->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(process, &notch);
-        QCOMPARE(ShellTesting::ListSelections(Form2), chosen);
-    }
-
-    void numberFieldsDropNonDigits()
-    {
-        TypeRoom({"-a1 .", "x2", "3+", "4/5"});
-        QCOMPARE(RoomTexts(), (QStringList{"1", "2", "3", "45"}));
-    }
-
-    void completeRunFillsTheSheetAndKeepsTheInputs_data()
-    {
-        QTest::addColumn<int>("process");
-        QTest::addColumn<QStringList>("sheet");
-        // A room of 10 x 5 x 3 m taking 1000 kg a day, every other choice as proposed.
-        const QStringList head = {Line(20, "ساعت"), Line(150, "مترمکعب"), Line(1000, Kilograms)};
-        const QString hp = "اسب بخار";
-        QTest::newRow("apples")
-            << int(Produce)
-            << QStringList{Line(0, "درجه سانتيگراد")} + head +
-                   QStringList{Line(1695, Watts), Line(1264, Watts), Line(14, Watts), Line(1823, Watts), Line(150, Watts),
-                               Line(628, Watts), "-", Line(557, Watts), Line(6131, Watts),
-                               Line(1, "دستگاه"), Line(3, hp), "Bitzer  2DC-3.2", "R22    ,   DT = 10C", "Cond. temp = 40C"};
-    }
-
-    void completeRunFillsTheSheetAndKeepsTheInputs()
-    {
-        QFETCH(int, process);
-        QFETCH(QStringList, sheet);
-        MessageRecorder recorder;
-        Choose("ComboBox1", process);
-        TypeRoom({"10", "5", "3", "1000"});
-        const QList<int> before = ShellTesting::ListSelections(Form2);
-        QCOMPARE(Press("Button1"), QStringList{"Form3"});
-        QVERIFY(recorder.boxes.isEmpty());
-        QCOMPARE(Sheet(), sheet);
-        // Closing the sheet returns to the window as the user left it.
-        QCOMPARE(RoomTexts(), (QStringList{"10", "5", "3", "1000"}));
-        QCOMPARE(ShellTesting::ListSelections(Form2), before);
-    }
-
-    void disabledPercentageStillSetsTheMassRow()
-    {
-        List("ComboBox6")->setCurrentText("50");
-        Choose("ComboBox1", PreCooler);
-        QVERIFY(!List("ComboBox6")->isEnabled());
-        TypeRoom({"10", "5", "3", "1001"});
-        QCOMPARE(Press("Button1"), QStringList{"Form3"});
-        QCOMPARE(Form3->Label22->text(), Line(500, Kilograms));  // 500.5 truncated
-        // The pre-cooler cools the whole 1001 kg from 15 to 5 C in 5 hours: 1001 x 0.831 x 10 / 5.
-        QCOMPARE(Form3->Label13->text(), Line(1663, Watts));
-    }
-
-    void suggestionIsWrittenWholeAfterTheNotice_data()
-    {
-        QTest::addColumn<int>("process");
-        QTest::addColumn<QString>("side");  // length, width and height alike
-        QTest::addColumn<QString>("suggestion");
-        // 27 / 3 x 1000; 27 / 4 = 6.75 to 7; floor 9, (9 - 3) x 380; 970299 / 3 x 1000.
-        QTest::newRow("chilled 3 m") << int(Chilled) << "3" << "9000";
-        QTest::newRow("produce 3 m") << int(Produce) << "3" << "7000";
-        QTest::newRow("freezing 3 m") << int(Freezing) << "3" << "2280";
-        QTest::newRow("chilled 99 m") << int(Chilled) << "99" << "323433000";
-    }
-
-    void suggestionIsWrittenWholeAfterTheNotice()
-    {
-        QFETCH(int, process);
-        QFETCH(QString, side);
-        QFETCH(QString, suggestion);
-        Choose("ComboBox1", process);
-        TypeRoom({side, side, side, "5"});
-        MessageRecorder recorder;
-        QCOMPARE(Press("Button2"), QStringList{});
-        QCOMPARE(recorder.boxes, Boxes{ShellTesting::InformationBox(SuggestionNotice)});
-        QCOMPARE(Control<QLineEdit>("Edit1")->text(), suggestion);
-    }
-
-    void sheetKeepsItsCompressorRowsWithoutATable()
-    {
-        ColdRoom::ColdRoomResult result;
-        result.HasCompressorTable = true;
-        result.Compressor = {1, 2.0, "2FC-3.2"};
-        result.HorsepowerUnit = "اسب بخار";
-        result.ConditionNote = "R22    ,   DT = 10C";
-        result.TemperatureNote = "Cond. temp = 40C";
-        Form3->ShowResults(result);
-        const QStringList before = Sheet();
-
-        result = {};
-        result.Total = 6131;
-        Form3->ShowResults(result);
-        const QStringList after = Sheet();
-        const qsizetype compressorRows = SheetValues.indexOf("Label28");
-        QCOMPARE(after[SheetValues.indexOf("Label24")], Line(6131, Watts));
-        QCOMPARE(after.mid(compressorRows), before.mid(compressorRows));
+        std::vector<std::string> values;
+        for (const Shell::SheetRow& row : Form3->Description().rows) values.push_back(form3.Text(row.value));
+        for (std::string_view note : Form3->Description().notes) values.push_back(form3.Text(note));
+        return values;
     }
 };
 
-QTEST_MAIN(ColdRoomWindowTest)
-#include "ColdRoomWindowTest.moc"
+TEST_F(ColdRoomWindow, EachProcessRearrangesTheWindow)
+{
+    struct Row {
+        Process process;
+        std::string firstEntry, lastEntry, proposedEntry;
+        std::size_t entries;
+        std::string hours;
+        int insulation;
+        bool loading, produce;
+    };
+    const Row rows[] = {
+        {Chilled, "3", "35", "4", 33, "20", 0, true, false},
+        {Frozen, "-17", "-4", "-17", 14, "20", 1, true, false},
+        {PreCooler, "6", "35", "15", 30, "5", 0, false, false},
+        {Freezing, "-2", "35", "5", 38, "8", 1, false, false},
+        {Produce, "15", "35", "25", 21, "20", 0, true, true},
+    };
+    // As the window opens, it stands as choosing the first process leaves it.
+    for (bool opened : {true, false}) {
+        for (const Row& row : rows) {
+            if (opened && row.process != Chilled) continue;
+            if (!opened) {
+                // From another process and other choices, so that every proposal is made anew.
+                form2.Pick("ComboBox1", row.process == Frozen ? Freezing : Frozen);
+                form2.Pick("ComboBox7", 0);
+                form2.Pick("ComboBox2", 1 - row.insulation);
+                form2.Pick("ComboBox1", row.process);
+            }
+            const std::vector<std::string> entries = form2.ItemsOf("ComboBox4");
+            ASSERT_EQ(entries.size(), row.entries) << row.process;
+            EXPECT_EQ(entries.front(), row.firstEntry);
+            EXPECT_EQ(entries.back(), row.lastEntry);
+            EXPECT_EQ(form2.Text("ComboBox4"), row.proposedEntry);
+            EXPECT_EQ(form2.Text("ComboBox7"), row.hours);
+            EXPECT_EQ(form2.Selection("ComboBox2"), row.insulation);
+            for (const char* loading : {"Label12", "Label15", "Label13", "ComboBox6"})
+                EXPECT_EQ(form2.Enabled(loading), row.loading) << loading;
+            EXPECT_EQ(form2.Hidden("ComboBox8"), !row.produce);
+            EXPECT_EQ(form2.Hidden("ComboBox3"), row.produce);
+        }
+    }
+}
+
+TEST_F(ColdRoomWindow, ProduceStorageReselectsAppleAndKeepsTheOtherChoices)
+{
+    form2.PickText("ComboBox3", "ماهي");
+    form2.PickText("ComboBox6", "50");
+    form2.PickText("ComboBox5", "40");
+    form2.Pick("ComboBox1", Produce);
+    form2.PickText("ComboBox8", "گلابي");
+    form2.Pick("ComboBox1", Chilled);
+    form2.Pick("ComboBox1", Produce);
+    EXPECT_EQ(form2.Text("ComboBox8"), "سيب");
+    EXPECT_EQ(form2.Text("ComboBox3"), "ماهي");
+    EXPECT_EQ(form2.Text("ComboBox6"), "50");
+    EXPECT_EQ(form2.Text("ComboBox5"), "40");
+}
+
+// Typing keeps only digits and backspace, within each field's limit: two characters for a
+// side, seven for the capacity.
+TEST_F(ColdRoomWindow, NumberFieldsTakeDigitsWithinTheirLimits)
+{
+    TypeRoom("-a1 .", "x2\b3", "45+6", "12345678");
+    EXPECT_EQ(form2.EditTexts(), (std::vector<std::string>{"1", "3", "45", "1234567"}));
+    form2.Type("Edit1", "\b\b9");
+    EXPECT_EQ(form2.Text("Edit1"), "123459");
+}
+
+TEST_F(ColdRoomWindow, CalculateFillsTheSheetAndKeepsTheInputs)
+{
+    // 10 x 5 x 3 m taking 1000 kg a day, every other choice as proposed; apples for produce.
+    const std::string hp = "اسب بخار";
+    const std::vector<std::string> head = {Line(20, "ساعت"), Line(150, "مترمکعب"), Line(1000, "کيلوگرم")};
+    struct Case {
+        Process process;
+        std::vector<std::string> sheet;
+    };
+    const Case cases[] = {
+        {Chilled,
+         {Line(2, "درجه سانتيگراد"), head[0], head[1], head[2], Line(1581, Watts), Line(83, Watts), Line(0, Watts),
+          Line(1823, Watts), Line(150, Watts), Line(628, Watts), "-", Line(426, Watts), Line(4691, Watts),
+          Line(1, "دستگاه"), Line(2, hp), "Bitzer  2FC-3.2", "R22    ,   DT = 10C",
+          "Evap. temp = -8C   Cond. temp = 40C"}},
+        {Produce,
+         {Line(0, "درجه سانتيگراد"), head[0], head[1], head[2], Line(1695, Watts), Line(1264, Watts), Line(14, Watts),
+          Line(1823, Watts), Line(150, Watts), Line(628, Watts), "-", Line(557, Watts), Line(6131, Watts),
+          Line(1, "دستگاه"), Line(3, hp), "Bitzer  2DC-3.2", "R22    ,   DT = 10C", "Cond. temp = 40C"}},
+    };
+    TypeRoom("10", "5", "3", "1000");
+    for (const Case& c : cases) {
+        form2.Pick("ComboBox1", c.process);
+        const std::vector<int> lists = form2.ListSelections();
+        const ShellTesting::Outcome outcome = PressAndRecord(face, form2, "Button1");
+        EXPECT_TRUE(outcome.messages.empty());
+        EXPECT_EQ(outcome.modals, std::vector<std::string>{"Form3"});
+        EXPECT_EQ(Sheet(), c.sheet);
+        // Closing the sheet returns to the window as the user left it.
+        EXPECT_EQ(form2.EditTexts(), (std::vector<std::string>{"10", "5", "3", "1000"}));
+        EXPECT_EQ(form2.ListSelections(), lists);
+    }
+}
+
+// The copy of a sheet starts with the inputs of the run that filled it, as the window showed
+// them, the hidden product list left out; a rejected run keeps them as they were.
+TEST_F(ColdRoomWindow, TheSheetKeepsTheInputsOfItsRun)
+{
+    TypeRoom("10", "5", "3", "1000");
+    form2.Press("Button1");
+    const std::string copy = Form3->SheetText();
+    EXPECT_EQ(copy.substr(0, copy.find("دماي سالن")),
+              "طول ابعاد سردخانه (متر): 10\nعرض ابعاد سردخانه (متر): 5\nارتفاع ابعاد سردخانه (متر): 3\n"
+              "ظرفيت سالن (کيلوگرم): 1000\nدرصد بارگيري %: 100\nفرآيند: نگهداري گوشت بالاي صفر\n"
+              "ضخامت عايق: پلي يورتان 10 سانتي\nنوع محصول: مرغ\nدماي محصول ورودي (سانتيگراد): 4\n"
+              "دماي محيط بيرون سردخانه (سانتيگراد): 35\nمدت زمان کارکرد کمپرسور (ساعت): 20\n");
+    form2.SetText("Edit1", "0");
+    form2.Press("Button1");
+    EXPECT_EQ(Form3->SheetText(), copy);
+}
+
+TEST_F(ColdRoomWindow, EmptyFieldsBecomeZeroAndTheDimensionsErrorComesFirst)
+{
+    form2.Type("Edit2", "10");
+    {
+        const ShellTesting::Outcome outcome = PressAndRecord(face, form2, "Button1");
+        EXPECT_EQ(outcome.messages, std::vector{Shell::ErrorBox(DimensionsError)});
+        EXPECT_TRUE(outcome.modals.empty());
+    }
+    EXPECT_EQ(form2.EditTexts(), (std::vector<std::string>{"10", "0", "0", "0"}));
+    form2.SetText("Edit3", "5");
+    form2.SetText("Edit4", "3");
+    EXPECT_EQ(PressAndRecord(face, form2, "Button1").messages, std::vector{Shell::ErrorBox(CapacityError)});
+    // A pasted sign gets past the digit filter; a negative side is as wrong as 0.
+    form2.Paste("Edit4", "-3");
+    form2.SetText("Edit1", "1000");
+    EXPECT_EQ(PressAndRecord(face, form2, "Button1").messages, std::vector{Shell::ErrorBox(DimensionsError)});
+    // The sheet was neither written nor shown.
+    EXPECT_TRUE(face.modals.empty());
+    EXPECT_EQ(form3.Text("Label24"), "");
+}
+
+// The fields are converted length, width, height, capacity: the general error box quotes the
+// first of them that is no whole number.
+TEST_F(ColdRoomWindow, TheFirstFieldThatIsNoNumberIsTheOneQuoted)
+{
+    const char* const order[] = {"Edit2", "Edit3", "Edit4", "Edit1"};
+    for (int first = 0; first < 4; ++first) {
+        for (int i = 0; i < 4; ++i) form2.SetText(order[i], i < first ? "5" : std::string("x") + order[i]);
+        const std::string quoted = std::string("x") + order[first];
+        EXPECT_EQ(PressAndRecord(face, form2, "Button1").messages,
+                  std::vector{Shell::GeneralErrorBox(ProgramTitle, "'" + quoted + "' is not a valid integer value")});
+        if (first < 3) {
+            EXPECT_EQ(PressAndRecord(face, form2, "Button2").messages,
+                      std::vector{
+                          Shell::GeneralErrorBox(ProgramTitle, "'" + quoted + "' is not a valid integer value")});
+        }
+    }
+}
+
+TEST_F(ColdRoomWindow, ASheetRunWithoutACompressorTableKeepsItsCompressorRows)
+{
+    TypeRoom("10", "5", "3", "1000");
+    form2.Press("Button1");
+    const std::vector<std::string> before = Sheet();
+    ColdRoom::ColdRoomResult result;
+    result.Total = 6131;
+    Form3->ShowResults(result);
+    const std::vector<std::string> after = Sheet();
+    EXPECT_EQ(after[12], Line(6131, Watts));
+    EXPECT_EQ(std::vector(after.begin() + 13, after.end()), std::vector(before.begin() + 13, before.end()));
+}
+
+TEST_F(ColdRoomWindow, TheSuggestionFollowsTheNoticeAndIsWrittenWhole)
+{
+    // The notice's four lines, each after a lone carriage return, indented with blanks.
+    const std::string notice = "تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها\r" + std::string(34, ' ') +
+                               ".عدد تقريبي با واقعيت اختلاف زيادي دارد\r" + std::string(4, ' ') +
+                               "روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي\r" + std::string(84, ' ') +
+                               "وارد نمايد";
+    struct Case {
+        Process process;
+        std::string side, suggestion;
+    };
+    // 27 / 3 x 1000; 27 / 4 = 6.75 to 7; floor 9, (9 - 3) x 380; 68 607 / 3 x 1000 and
+    // 970 299 / 3 x 1000, eight and nine digits in the seven-digit field.
+    const Case cases[] = {{Chilled, "3", "9000"},
+                          {Produce, "3", "7000"},
+                          {Freezing, "3", "2280"},
+                          {Chilled, "99", "323433000"}};
+    for (const Case& c : cases) {
+        form2.Pick("ComboBox1", c.process);
+        for (const char* side : {"Edit2", "Edit3", "Edit4"}) form2.SetText(side, c.side);
+        form2.SetText("Edit1", "5");
+        const ShellTesting::Outcome outcome = PressAndRecord(face, form2, "Button2");
+        EXPECT_EQ(outcome.messages, std::vector{Shell::InformationBox(notice)});
+        EXPECT_EQ(form2.Text("Edit1"), c.suggestion);
+    }
+    form2.SetText("Edit4", "7");
+    form2.Pick("ComboBox1", Chilled);
+    form2.Press("Button2");
+    EXPECT_EQ(form2.Text("Edit1"), "22869000");
+    // An empty side becomes 0 and is rejected; the capacity keeps its text.
+    form2.SetText("Edit3", "");
+    EXPECT_EQ(PressAndRecord(face, form2, "Button2").messages, std::vector{Shell::ErrorBox(DimensionsError)});
+    EXPECT_EQ(form2.EditTexts(), (std::vector<std::string>{"99", "0", "7", "22869000"}));
+}
+
+TEST_F(ColdRoomWindow, ADisabledPercentageStillSetsTheMassRow)
+{
+    form2.PickText("ComboBox6", "50");
+    form2.Pick("ComboBox1", PreCooler);
+    TypeRoom("10", "5", "3", "1001");
+    form2.Press("Button1");
+    EXPECT_EQ(form3.Text("Label22"), Line(500, "کيلوگرم"));  // 500.5 truncated
+    // The pre-cooler cools the whole 1001 kg from 15 to 5 C in 5 hours: 1001 x 0.831 x 10 / 5.
+    EXPECT_EQ(form3.Text("Label13"), Line(1663, Watts));
+}
+
+TEST_F(ColdRoomWindow, TabOrderRunsAsTheBandsRead)
+{
+    EXPECT_EQ(TabOrder(*Form2),
+              (std::vector<std::string>{"ComboBox1", "Edit2", "Edit3", "Edit4", "Button2", "Edit1", "ComboBox6",
+                                        "ComboBox2", "ComboBox8", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox7",
+                                        "Button1", "Button3"}));
+}
+
+TEST_F(ColdRoomWindow, ExitEndsTheProgram)
+{
+    form2.Press("Button3");
+    EXPECT_TRUE(face.quit);
+}
