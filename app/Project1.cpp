@@ -7,9 +7,27 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt ends a program that finds no display with its own advice to reinstall it; the program
+// says what it needs instead, in one line, and ends with an error code.
+void NoDisplay(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtFatalMsg) return;  // the platform's own warnings on the way there
+    std::fputs("coolingload: needs a graphical display (X11 or Wayland), and none could be opened\n", stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    const QtMessageHandler usual = qInstallMessageHandler(NoDisplay);
     QApplication application(argc, argv);
+    qInstallMessageHandler(usual);
     InstallProgramIdentity();
 
     // Every window is created here, once, in its fixed order, and lives until the program

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMargins>
 #include <QScreen>
+#include <QWindow>
 
 #include <utility>
 
@@ -14,13 +15,18 @@ namespace QtFace {
 
 namespace {
 
-// The frame around a top-level window, as far as the window system has told it.
+// The frame around a top-level window, as far as the window system has told it: the window
+// manager's own frame extents, not the difference of two geometries, one of which is still
+// 1 x 1 pixels during the first paint. A frame that cannot be (wider than any title bar, or
+// negative) is no frame told.
 QMargins FrameOf(const QWidget* window)
 {
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+    const QWindow* handle = window->windowHandle();
+    if (!handle) return {};
+    const QMargins frame = handle->frameMargins();
+    const auto sane = [](int side) { return side >= 0 && side <= 64; };
+    if (!sane(frame.left()) || !sane(frame.top()) || !sane(frame.right()) || !sane(frame.bottom())) return {};
+    return frame;
 }
 
 // The frame last seen around one of the program's windows: the best guess for a window that
@@ -100,10 +106,10 @@ void MoveOuterTo(QWidget* window, Shell::Point outer, std::function<void()> agai
     FrameWatch* watch = WatchOf(window);
     watch->assumed = frame;
     watch->again = std::move(again);
-    // A window's position is that of its frame once the window system has told the frame;
-    // until then it is that of its client area.
-    const QPoint topLeft(outer.x, outer.y);
-    window->move(told.isNull() ? topLeft + QPoint(frame.left(), frame.top()) : topLeft);
+    // The client area is placed, inside the frame: where a window's position includes its
+    // frame depends on what the window system knew of the frame when it was asked.
+    const QPoint client = QPoint(outer.x, outer.y) + QPoint(frame.left(), frame.top());
+    window->setGeometry(QRect(client, window->size()));
 }
 
 void CentreOnScreen(QWidget* window)

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -62,9 +63,26 @@ private:
     Window& window_;
 };
 
+// A push button that shows it holds the focus by a dotted line inside its edge, as Windows
+// draws it: a default button is already drawn highlighted, focused or not.
+class PushButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+};
+
 QPushButton* MakeButton(QWidget* parent, const Shell::Control& control)
 {
-    auto* button = new QPushButton(Qs(control.text), parent);
+    auto* button = new PushButton(Qs(control.text), parent);
     button->setObjectName(Qs(control.name));
     button->setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
     button->setFont(FontOf(control.role));
