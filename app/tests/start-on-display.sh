@@ -54,6 +54,9 @@ expect_centred() {
   local name=$1 id=$2 extents left right top bottom x y width height outer_x outer_y
   sleep 0.2  # the window manager frames and places a window after mapping it
   extents=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+  if [[ -n ${wm_pid:-} && -z $extents ]]; then
+    echo "$name has no frame from the window manager"; cat "$work/openbox.log"; return 1
+  fi
   read -r left right top bottom <<<"${extents:-0 0 0 0}"
   eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
                                     /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"
