@@ -1,18 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramWindows.h"
 
-ProgramWindows::ProgramWindows(Shell::Face& face)
-    : form1_(face), form2_(face), form3_(face), form4_(face), form5_(face)
+ProgramWindows::ProgramWindows(Shell::Face& face, Building building) : face_(face), form1_(face)
 {
     Form1 = &form1_;
-    Form2 = &form2_;
-    Form3 = &form3_;
-    Form4 = &form4_;
-    Form5 = &form5_;
+    if (building == Building::AllAtOnce) {
+        BuildTheRest();
+        return;
+    }
+    Shell::Form::BeforeAnyHandler([this] { BuildTheRest(); });
+    face.AfterFirstPaint(form1_.Window(), [this] { BuildTheRest(); });
+}
+
+void ProgramWindows::BuildTheRest()
+{
+    if (form2_) return;
+    Shell::Form::BeforeAnyHandler({});
+    Form2 = &form2_.emplace(face_);
+    Form3 = &form3_.emplace(face_);
+    Form4 = &form4_.emplace(face_);
+    Form5 = &form5_.emplace(face_);
 }
 
 ProgramWindows::~ProgramWindows()
 {
+    Shell::Form::BeforeAnyHandler({});
     Form1 = nullptr;
     Form2 = nullptr;
     Form3 = nullptr;

@@ -9,19 +9,30 @@
 #include "Unit4.h"
 #include "Unit5.h"
 
+#include <optional>
+
 class ProgramWindows {
 public:
-    explicit ProgramWindows(Shell::Face& face);
+    enum class Building {
+        AllAtOnce,
+        // The start dialog first; the four windows it hides once it has drawn itself, in their
+        // order, before any handler runs: the program's first window appears sooner.
+        RestAfterFirstPaint,
+    };
+
+    explicit ProgramWindows(Shell::Face& face, Building building = Building::AllAtOnce);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
 private:
-    // Members are built in the order they are declared: the start dialog first, so that it
-    // is the main window.
+    void BuildTheRest();
+
+    Shell::Face& face_;
+    // Built first, so that it is the main window.
     TForm1 form1_;
-    TForm2 form2_;
-    TForm3 form3_;
-    TForm4 form4_;
-    TForm5 form5_;
+    std::optional<TForm2> form2_;
+    std::optional<TForm3> form3_;
+    std::optional<TForm4> form4_;
+    std::optional<TForm5> form5_;
 };

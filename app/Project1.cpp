@@ -32,9 +32,10 @@ int main(int argc, char* argv[])
 
     // Every window is created here, once, in its fixed order, and lives until the program
     // ends; windows reach each other through their global references. Created first, the
-    // start dialog is the main window and the only one shown at first.
+    // start dialog is the main window and the only one shown at first; the four windows it
+    // hides are built as soon as it has drawn itself.
     QtFace::Face face(ProgramTitle);
-    ProgramWindows windows(face);
+    ProgramWindows windows(face, ProgramWindows::Building::RestAfterFirstPaint);
 
     Form1->Window().ShowWindow();
     application.exec();

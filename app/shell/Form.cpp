@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form.h"
 
+#include <utility>
+
 namespace Shell {
 
 namespace {
@@ -30,7 +32,22 @@ bool LetterOrDigit(char32_t c)
            (c >= 0x6F0 && c <= 0x6FF);
 }
 
+std::function<void()>& Pending()
+{
+    static std::function<void()> work;
+    return work;
+}
+
+void RunPending()
+{
+    if (!Pending()) return;
+    const std::function<void()> work = std::exchange(Pending(), {});
+    work();
+}
+
 }  // namespace
+
+void Form::BeforeAnyHandler(std::function<void()> work) { Pending() = std::move(work); }
 
 // A failure that escapes a handler: the general error box shows it, and the program goes on.
 void Form::Guarded(const std::function<void()>& handler)
@@ -70,21 +87,25 @@ void Form::Shown()
 
 void Form::Clicked(std::string_view control)
 {
+    RunPending();
     Guarded([this, control] { Click(control); });
 }
 
 void Form::Changed(std::string_view control)
 {
+    RunPending();
     Guarded([this, control] { Change(control); });
 }
 
 void Form::Typed(std::string_view control, char32_t& key)
 {
+    RunPending();
     Guarded([this, control, &key] { KeyPress(control, key); });
 }
 
 void Form::CloseBoxPressed()
 {
+    RunPending();
     Guarded([this] { CloseBox(); });
 }
 

@@ -58,6 +58,10 @@ public:
     /// The title bar's close button.
     void CloseBoxPressed();
 
+    /// Work that every handler needs done first, such as building the windows the handlers
+    /// reach; the first event runs it.
+    static void BeforeAnyHandler(std::function<void()> work);
+
 protected:
     // The handlers behind those events, by the control they happen to; a window ignores the
     // events it has no handler for.

@@ -7,6 +7,7 @@
 
 #include "Description.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -89,6 +90,14 @@ public:
     Face& operator=(const Face&) = delete;
 
     virtual std::unique_ptr<View> MakeWindow(const WindowDescription& window) = 0;
+
+    /// Runs `then` once `window` has drawn itself for the first time, before any input reaches
+    /// it; at once where the face knows no better.
+    virtual void AfterFirstPaint(View& window, std::function<void()> then)
+    {
+        (void)window;
+        then();
+    }
 
     std::string_view ProgramTitle() const { return programTitle_; }
 

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Look.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QHash>
-#include <QStyle>
 
 namespace QtFace {
 
@@ -37,9 +35,10 @@ void InstallFontSubstitutes()
     (void)installed;
 }
 
-// Whether Lateef stands in for a face: asked of the font system once per face.
+// Whether Lateef stands in for a face: asked of the font system once per Persian face.
 bool LateefStandsIn(Shell::Typeface face)
 {
+    if (face != Shell::Typeface::Mitra && face != Shell::Typeface::Morvarid) return false;
     static QHash<int, bool> known;
     const auto found = known.constFind(int(face));
     if (found != known.constEnd()) return *found;
@@ -83,8 +82,15 @@ QColor ColourOf(Shell::Colour colour)
 
 QIcon OkGlyph()
 {
-    // Drawn once for both OK-kind buttons: the style's search of the icon themes is slow.
-    static const QIcon glyph = QApplication::style()->standardIcon(QStyle::SP_DialogOkButton);
+    // Qt's own stock glyph, the one its styles fall back on, taken straight from Qt's built-in
+    // pictures: asking the style for it searches every icon theme first, which costs the start
+    // dialog a tenth of its start.
+    static const QIcon glyph = [] {
+        QIcon icon;
+        for (int size : {16, 32, 128})
+            icon.addFile(QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-ok-%1.png").arg(size));
+        return icon;
+    }();
     return glyph;
 }
 

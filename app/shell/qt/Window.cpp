@@ -407,6 +407,38 @@ std::unique_ptr<Shell::View> Face::MakeWindow(const Shell::WindowDescription& wi
     return std::make_unique<Window>(window);
 }
 
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget* window, std::function<void()> then) : QObject(window), then_(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint) return false;
+        watched->removeEventFilter(this);
+        // Posted events are delivered before the window system's events of the next round.
+        QMetaObject::invokeMethod(
+            qApp, [then = std::move(then_)] { then(); }, Qt::QueuedConnection);
+        deleteLater();
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+}  // namespace
+
+void Face::AfterFirstPaint(Shell::View& window, std::function<void()> then)
+{
+    new FirstPaint(static_cast<Window&>(window).Widget(), std::move(then));
+}
+
 QWidget* Face::WidgetOf(const Shell::Form& form) { return static_cast<Window&>(form.Window()).Widget(); }
 
 }  // namespace QtFace

@@ -84,6 +84,9 @@ class Face : public Shell::Face {
 public:
     using Shell::Face::Face;
     std::unique_ptr<Shell::View> MakeWindow(const Shell::WindowDescription& window) override;
+    /// Runs `then` from the event loop right after the window's first paint, before the window
+    /// system's next events (the input among them) are handled.
+    void AfterFirstPaint(Shell::View& window, std::function<void()> then) override;
 
     /// The top-level widget of a window this face made.
     static QWidget* WidgetOf(const Shell::Form& form);
