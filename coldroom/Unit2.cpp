@@ -145,6 +145,14 @@ void TForm2::Edit2KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 :
 void TForm2::Edit3KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
 void TForm2::Edit4KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
 
+bool TForm2::RejectsDimensions(std::int32_t length, std::int32_t width, std::int32_t height)
+{
+    // A pasted sign gets past the digit filter; a negative side is as wrong as 0.
+    if (length >= 1 && width >= 1 && height >= 1) return false;
+    ShowError(DimensionsError);
+    return true;
+}
+
 Tools::ProcessKind TForm2::Process() const { return Tools::ProcessKind(Window().Selection("ComboBox1")); }
 
 void TForm2::ComboBox1Change()
@@ -178,11 +186,7 @@ void TForm2::Button1Click()
     const std::int32_t height = IntOf("Edit4");
     const std::int32_t capacity = IntOf("Edit1");
     const std::int32_t loadingPercent = IntOf("ComboBox6");
-    // A pasted sign gets past the digit filter; a negative size is as wrong as 0.
-    if (length < 1 || width < 1 || height < 1) {
-        ShowError(DimensionsError);
-        return;
-    }
+    if (RejectsDimensions(length, width, height)) return;
     if (capacity < 1) {
         ShowError(CapacityError);
         return;
@@ -215,10 +219,7 @@ void TForm2::Button2Click()
     const std::int32_t length = IntOf("Edit2");
     const std::int32_t width = IntOf("Edit3");
     const std::int32_t height = IntOf("Edit4");
-    if (length < 1 || width < 1 || height < 1) {
-        ShowError(DimensionsError);
-        return;
-    }
+    if (RejectsDimensions(length, width, height)) return;
     ShowInformation(SuggestionNotice);
     // The suggestion may be longer than the seven digits the user can type.
     Window().SetText("Edit1", IntText(ColdRoom::SuggestedCapacity(std::uint16_t(length), std::uint16_t(width),

@@ -32,6 +32,8 @@ protected:
 
 private:
     Tools::ProcessKind Process() const;
+    /// Shows the dimensions error where a side is not at least 1 m.
+    bool RejectsDimensions(std::int32_t length, std::int32_t width, std::int32_t height);
 };
 
 extern TForm2* Form2;

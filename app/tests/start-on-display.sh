@@ -28,7 +28,8 @@ trap cleanup EXIT
 
 # Xvfb picks a free display number and writes it to the descriptor.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -noreset: a server that resets when its last client leaves refuses the next one for a moment.
+Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
