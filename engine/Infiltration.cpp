@@ -101,12 +101,12 @@ double RoundTo2(double value)
 {
     if (!std::isfinite(value)) return value;
 
-    // The value's decimal expansion to 18 significant digits: d.ddddddddddddddddde[+-]x.
-    // to_chars writes the same text in every locale. Widening to long double changes no digit of the
-    // double; it only keeps the 18-digit expansion on which the rounding is defined.
+    // The value's decimal expansion to 18 significant digits: d.ddddddddddddddddde[+-]x, the
+    // expansion on which the rounding is defined. Written from the double itself: to_chars of a
+    // long double goes through the C runtime's printf on Windows, whose decimal separator is the
+    // C locale's, and a comma there would end the digits at the first one.
     char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, static_cast<long double>(value),
-                                       std::chars_format::scientific, 17);
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 17);
     const std::string_view expansion(text, static_cast<std::size_t>(written.ptr - text));
     const bool negative = expansion.front() == '-';
     const std::size_t first = negative ? 1 : 0;
