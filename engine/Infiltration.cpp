@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExtendedPrecision.h"
 #include "Tools.h"
 
 #include <algorithm>
@@ -174,6 +175,8 @@ const std::array<AirProperties, AirTable.size()>& RoundedAirTable()
 
 void GetAirProperties(std::int32_t Temperature, double& Density, double& Enthalpy)
 {
+    // The first lookup converts the chart.
+    const ExtendedPrecision precision;
     // Temperatures beyond the chart take its nearest row.
     const std::int32_t temperature = std::clamp(Temperature, AirLowest, AirHighest);
     // Towards zero onto a multiple of 5: -7 reads the -5 row, -4 to 4 the 0 row.
@@ -196,6 +199,7 @@ double AirChangesBelowZero(std::int32_t RoomVolume)
 double InfiltrationLoad(std::uint32_t RoomVolume, std::int32_t OutsideTemperature, double AirChanges,
                         ProcessKind Process, std::uint8_t RunningHours)
 {
+    const ExtendedPrecision precision;
     double roomAir = 0.0;
     switch (Process) {
     case ProcessKind::ChilledMeatStorage:
