@@ -6,7 +6,11 @@ namespace Shell {
 std::string InputCaption(const View& view, const CaptionedInput& input)
 {
     std::string caption(Trimmed(view.Text(input.caption)));
-    if (!input.unit.empty()) caption += " " + std::string(Trimmed(view.Text(input.unit)));
+    if (!input.unit.empty()) {
+        const std::string unit = view.Text(input.unit);
+        caption += ' ';
+        caption += Trimmed(unit);
+    }
     return caption;
 }
 
