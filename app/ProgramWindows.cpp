@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramWindows.h"
 
-ProgramWindows::ProgramWindows()
+ProgramWindows::ProgramWindows(Shell::Face& face)
+    : form1_(face), form2_(face), form3_(face), form4_(face), form5_(face)
 {
     Form1 = &form1_;
     Form2 = &form2_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's five windows, created once in their fixed order and reachable through their
-// global references Form1 ... Form5 for as long as this set lives.
+// The program's five windows, created once through one face in their fixed order and
+// reachable through their global references Form1 ... Form5 for as long as this set lives.
 
 #include "Unit1.h"
 #include "Unit2.h"
@@ -11,7 +11,7 @@
 
 class ProgramWindows {
 public:
-    ProgramWindows();
+    explicit ProgramWindows(Shell::Face& face);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;

@@ -4,31 +4,20 @@
 
 #include "Shell.h"
 
-class QLabel;
-class QPushButton;
-class QRadioButton;
+#include <string_view>
 
-class TForm1 : public Shell::MainDialog {
+/// The program's title: the start dialog's caption, and the caption of the general error box.
+inline constexpr std::string_view ProgramTitle = "محاسبات بار برودتي نسخه 2.0";
+
+class TForm1 : public Shell::Form {
 public:
-    explicit TForm1(QWidget* parent = nullptr);
-
-    QRadioButton* RadioButton1 = nullptr;  // ice-bank calculator
-    QRadioButton* RadioButton2 = nullptr;  // cold-store calculator, selected at first
-    QPushButton* BitBtn1 = nullptr;        // Continue, the default button
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
+    explicit TForm1(Shell::Face& face);
 
     /// Continue: hides the dialog and hands over to the chosen calculator for good.
     void BitBtn1Click();
 
-private:
-    void CreateControls();
-    void ConnectEvents();
+protected:
+    void Click(std::string_view control) override;
 };
 
 extern TForm1* Form1;

@@ -128,21 +128,4 @@ std::int64_t SuggestedCapacity(std::uint16_t Length, std::uint16_t Width, std::u
     }
 }
 
-ProcessLayout LayoutFor(ProcessKind process)
-{
-    switch (process) {
-    case ProcessKind::FrozenMeatStorage:
-        return {-17, -4, -17, 20, 1, true, false};
-    case ProcessKind::PreCooler:
-        return {6, 35, 15, 5, 0, false, false};
-    case ProcessKind::MeatFreezing:
-        return {-2, 35, 5, 8, 1, false, false};
-    case ProcessKind::ProduceStorage:
-        return {15, 35, 25, 20, 0, true, true};
-    case ProcessKind::ChilledMeatStorage:
-        break;
-    }
-    return {3, 35, 4, 20, 0, true, false};
-}
-
 }  // namespace ColdRoom

@@ -6,6 +6,7 @@
 
 #include "Tools.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -90,16 +91,46 @@ std::int64_t SuggestedCapacity(std::uint16_t Length, std::uint16_t Width, std::u
 
 /// How the input window proposes its settings for a process.
 struct ProcessLayout {
+    Tools::ProcessKind Process;
+    int InsulationIndex;         // 0: 10 cm, 1: 15 cm
     std::int32_t EntryFrom;      // lowest product entry temperature offered, C
     std::int32_t EntryTo;        // highest, C
     std::int32_t ProposedEntry;  // C
     std::int32_t ProposedHours;
-    int InsulationIndex;         // 0: 10 cm, 1: 15 cm
     bool LoadingApplies;         // pre-coolers and freezers always take the whole capacity
     bool ProduceList;            // fruit and vegetables instead of meat
 };
 
-/// The window's proposals for a process.
-ProcessLayout LayoutFor(Tools::ProcessKind process);
+// clang-format off
+/// The window's proposals, one row per process in the process list's order.
+inline constexpr std::array<ProcessLayout, 5> ProcessLayouts{{
+    {.Process = Tools::ProcessKind::ChilledMeatStorage, .InsulationIndex = 0, .EntryFrom =   3, .EntryTo = 35,
+     .ProposedEntry =   4, .ProposedHours = 20, .LoadingApplies = true,  .ProduceList = false},
+    {.Process = Tools::ProcessKind::FrozenMeatStorage,  .InsulationIndex = 1, .EntryFrom = -17, .EntryTo = -4,
+     .ProposedEntry = -17, .ProposedHours = 20, .LoadingApplies = true,  .ProduceList = false},
+    {.Process = Tools::ProcessKind::PreCooler,          .InsulationIndex = 0, .EntryFrom =   6, .EntryTo = 35,
+     .ProposedEntry =  15, .ProposedHours =  5, .LoadingApplies = false, .ProduceList = false},
+    {.Process = Tools::ProcessKind::MeatFreezing,       .InsulationIndex = 1, .EntryFrom =  -2, .EntryTo = 35,
+     .ProposedEntry =   5, .ProposedHours =  8, .LoadingApplies = false, .ProduceList = false},
+    {.Process = Tools::ProcessKind::ProduceStorage,     .InsulationIndex = 0, .EntryFrom =  15, .EntryTo = 35,
+     .ProposedEntry =  25, .ProposedHours = 20, .LoadingApplies = true,  .ProduceList = true},
+}};
+// clang-format on
+
+constexpr bool LayoutsInProcessOrder()
+{
+    for (std::size_t i = 0; i < ProcessLayouts.size(); ++i)
+        if (static_cast<std::size_t>(ProcessLayouts[i].Process) != i) return false;
+    return true;
+}
+static_assert(LayoutsInProcessOrder());
+
+/// The window's proposals for a process; a position beyond the list (no window gives one)
+/// takes the first process's.
+constexpr const ProcessLayout& LayoutFor(Tools::ProcessKind process)
+{
+    const auto row = static_cast<std::size_t>(process);
+    return ProcessLayouts[row < ProcessLayouts.size() ? row : 0];
+}
 
 }  // namespace ColdRoom

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit3.h"
 
-#include <QFrame>
-#include <QLabel>
-
 // Captions on the right, each beside the value it names on the left:
 // Label1/Label10 room temperature, C; Label2/Label11 compressor running hours;
 // Label19/Label20 room volume, m3; Label21/Label22 loaded mass, kg;
@@ -19,99 +16,107 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-const QString Celsius = QStringLiteral("درجه سانتيگراد");
-const QString Hours = QStringLiteral("ساعت");
-const QString CubicMetres = QStringLiteral("مترمکعب");
-const QString Kilograms = QStringLiteral("کيلوگرم");
-const QString Watts = QStringLiteral("وات");
-const QString Units = QStringLiteral("دستگاه");
-const QString Maker = QStringLiteral("Bitzer  ");
+using namespace Shell;
 
-QString WattsLine(std::int64_t watts) { return Shell::ResultLine(Shell::IntText(watts), Watts); }
+constexpr std::string_view Celsius = "درجه سانتيگراد";
+constexpr std::string_view Hours = "ساعت";
+constexpr std::string_view CubicMetres = "مترمکعب";
+constexpr std::string_view Kilograms = "کيلوگرم";
+constexpr std::string_view Watts = "وات";
+constexpr std::string_view Units = "دستگاه";
+constexpr std::string_view Maker = "Bitzer  ";
+
+// Captions 200 x 32 at left 272; values 235 x 27 at left 27, beside their caption.
+constexpr Control Caption(std::string_view name, std::string_view text, int top, Role role = Role::SheetCaption)
+{
+    return Label(name, text, {272, top, 200, 32}, role, Align::Centred);
+}
+constexpr Rect ValueBox(int top, int height = 27) { return {27, top, 235, height}; }
+
+constexpr Control Controls[] = {
+    Caption("Label1", "دماي سالن", 15),                   Value("Label10", ValueBox(15, 32)),
+    Caption("Label2", "مدت زمان کارکرد کمپرسور", 50),     Value("Label11", ValueBox(50)),
+    Caption("Label19", "حجم سالن", 85),                   Value("Label20", ValueBox(85)),
+    Caption("Label21", "ظرفيت سالن", 120),                Value("Label22", ValueBox(120)),
+    Caption("Label3", "بار پرت از جداره ها", 155),         Value("Label12", ValueBox(155)),
+    Caption("Label4", "بار محصول و باکس پالت", 190),       Value("Label13", ValueBox(190)),
+    Caption("Label9", "بار تنفس", 225),                   Value("Label34", ValueBox(225)),
+    Caption("Label5", "بار نفوذ از درب سالن", 260),        Value("Label14", ValueBox(260)),
+    Caption("Label6", "بار روشنايي", 295),                Value("Label15", ValueBox(295)),
+    Caption("Label7", "بار نفرات", 330),                  Value("Label16", ValueBox(330)),
+    // The evaporator fan is never calculated: its row always reads "-".
+    Caption("Label8", "بار فن اواپراتور", 361),
+    Label("Label17", "-", ValueBox(365), Role::SheetValue, Align::Centred),
+    Caption("Label18", "ضريب اطمينان", 400),              Value("Label33", ValueBox(400)),
+    Caption("Label23", "مجموع کل بارها", 439),            Value("Label24", ValueBox(439)),
+    Caption("Label25", "تعداد کمپرسور", 486, Role::CompressorCaption), Value("Label28", ValueBox(486)),
+    Caption("Label26", "قدرت کمپرسور", 526, Role::CompressorCaption),  Value("Label29", ValueBox(526)),
+    // The model code is Latin text and reads left to right.
+    Caption("Label27", "مدل کمپرسور", 566, Role::CompressorCaption),
+    Value("Label30", ValueBox(566), Role::ModelValue, Reading::LeftToRight),
+    Note("Label31", {256, 624, 241, 24}),
+    Note("Label32", {256, 648, 233, 24}),
+    Rule("Bevel1", {26, 434, 441, 3}),
+    Rule("Bevel2", {26, 477, 441, 3}),
+    OkButton("BitBtn1", "بازگشت", {16, 624, 121, 49}),
+};
+
+constexpr SheetRow Rows[] = {
+    {"Label1", "Label10"},  {"Label2", "Label11"},  {"Label19", "Label20"}, {"Label21", "Label22"},
+    {"Label3", "Label12"},  {"Label4", "Label13"},  {"Label9", "Label34"},  {"Label5", "Label14"},
+    {"Label6", "Label15"},  {"Label7", "Label16"},  {"Label8", "Label17"},  {"Label18", "Label33"},
+    {"Label23", "Label24"}, {"Label25", "Label28"}, {"Label26", "Label29"}, {"Label27", "Label30"},
+};
+constexpr std::string_view Notes[] = {"Label31", "Label32"};
+
+constexpr WindowDescription Definition{
+    .name = "Form3",
+    .kind = WindowKind::ResultSheet,
+    .caption = "نتيجه محاسبات",
+    .client = {508, 684},
+    .border = Border::Dialog,
+    .buttons = TitleButtons::Close,
+    .controls = Controls,
+    .rows = Rows,
+    .notes = Notes,
+};
+
+std::string WattsLine(std::int64_t watts) { return ResultLine(IntText(watts), Watts); }
 
 }  // namespace
 
-TForm3::TForm3(QWidget* parent)
-    : Shell::ResultSheet(QStringLiteral("نتيجه محاسبات"), {508, 684}, {16, 624, 121, 49}, parent)
+TForm3::TForm3(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
+
+std::vector<ChartBar> TForm3::Chart() const
 {
-    setObjectName(QStringLiteral("Form3"));
-    CreateControls();
-}
-
-void TForm3::CreateControls()
-{
-    // Captions 200 x 32 at left 272; values 235 x 27 at left 27, beside their caption.
-    const auto row = [&](QLabel*& caption, const char* captionName, const QString& text, QLabel*& value,
-                         const char* valueName, int top, const QColor& colour = Shell::Red, int valueTop = 0,
-                         int valueHeight = 27) {
-        AddRow(caption, captionName, text, {272, top, 200, 32}, colour, value, valueName,
-               {27, valueTop ? valueTop : top, 235, valueHeight});
-    };
-
-    row(Label1, "Label1", QStringLiteral("دماي سالن"), Label10, "Label10", 15, Shell::Red, 15, 32);
-    row(Label2, "Label2", QStringLiteral("مدت زمان کارکرد کمپرسور"), Label11, "Label11", 50);
-    row(Label19, "Label19", QStringLiteral("حجم سالن"), Label20, "Label20", 85);
-    row(Label21, "Label21", QStringLiteral("ظرفيت سالن"), Label22, "Label22", 120);
-    row(Label3, "Label3", QStringLiteral("بار پرت از جداره ها"), Label12, "Label12", 155);
-    row(Label4, "Label4", QStringLiteral("بار محصول و باکس پالت"), Label13, "Label13", 190);
-    row(Label9, "Label9", QStringLiteral("بار تنفس"), Label34, "Label34", 225);
-    row(Label5, "Label5", QStringLiteral("بار نفوذ از درب سالن"), Label14, "Label14", 260);
-    row(Label6, "Label6", QStringLiteral("بار روشنايي"), Label15, "Label15", 295);
-    row(Label7, "Label7", QStringLiteral("بار نفرات"), Label16, "Label16", 330);
-    row(Label8, "Label8", QStringLiteral("بار فن اواپراتور"), Label17, "Label17", 361, Shell::Red, 365);
-    // The evaporator fan is never calculated: its row always reads "-".
-    Label17->setText(QStringLiteral("-"));
-    row(Label18, "Label18", QStringLiteral("ضريب اطمينان"), Label33, "Label33", 400);
-    row(Label23, "Label23", QStringLiteral("مجموع کل بارها"), Label24, "Label24", 439);
-    row(Label25, "Label25", QStringLiteral("تعداد کمپرسور"), Label28, "Label28", 486, Shell::Maroon);
-    row(Label26, "Label26", QStringLiteral("قدرت کمپرسور"), Label29, "Label29", 526, Shell::Maroon);
-    // The model code is Latin text and reads left to right.
-    AddRow(Label27, "Label27", QStringLiteral("مدل کمپرسور"), {272, 566, 200, 32}, Shell::Maroon, Label30, "Label30",
-           {27, 566, 235, 27}, Shell::MakeFont(Shell::FaceComic, 21), Shell::Reading::LeftToRight);
-
-    const QFont noteFont = Shell::MakeFont(Shell::FaceArial, 16, Shell::FontStyle::Italic);
-    Label31 = AddNote("Label31", {256, 624, 241, 24}, noteFont);
-    Label32 = AddNote("Label32", {256, 648, 233, 24}, noteFont);
-
-    const auto rule = [this](const char* name, int top) {
-        auto* frame = new QFrame(this);
-        frame->setObjectName(QString::fromLatin1(name));
-        frame->setFrameShape(QFrame::HLine);
-        frame->setFrameShadow(QFrame::Sunken);
-        frame->setGeometry(26, top, 441, 3);
-        return frame;
-    };
-    Bevel1 = rule("Bevel1", 434);
-    Bevel2 = rule("Bevel2", 477);
-}
-
-QList<Shell::ChartBar> TForm3::LoadChart() const
-{
-    return {{Label3->text(), shown_.WallLoad},        {Label4->text(), shown_.ProductLoad},
-            {Label9->text(), shown_.RespirationLoad}, {Label5->text(), shown_.InfiltrationLoad},
-            {Label6->text(), shown_.LightingLoad},    {Label7->text(), shown_.PeopleLoad},
-            {Label18->text(), shown_.SafetyFactor}};
+    const View& sheet = Window();
+    return {{sheet.Text("Label3"), shown_.WallLoad},        {sheet.Text("Label4"), shown_.ProductLoad},
+            {sheet.Text("Label9"), shown_.RespirationLoad}, {sheet.Text("Label5"), shown_.InfiltrationLoad},
+            {sheet.Text("Label6"), shown_.LightingLoad},    {sheet.Text("Label7"), shown_.PeopleLoad},
+            {sheet.Text("Label18"), shown_.SafetyFactor}};
 }
 
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)
 {
+    View& sheet = Window();
     shown_ = result;
-    Label10->setText(Shell::ResultLine(Shell::IntText(result.RoomTemperature), Celsius));
-    Label11->setText(Shell::ResultLine(Shell::IntText(result.RunningHours), Hours));
-    Label20->setText(Shell::ResultLine(Shell::IntText(result.Volume), CubicMetres));
-    Label22->setText(Shell::ResultLine(Shell::IntText(result.LoadedMass), Kilograms));
-    Label12->setText(WattsLine(result.WallLoad));
-    Label13->setText(WattsLine(result.ProductLoad));
-    Label34->setText(WattsLine(result.RespirationLoad));
-    Label14->setText(WattsLine(result.InfiltrationLoad));
-    Label15->setText(WattsLine(result.LightingLoad));
-    Label16->setText(WattsLine(result.PeopleLoad));
-    Label33->setText(WattsLine(result.SafetyFactor));
-    Label24->setText(WattsLine(result.Total));
+    sheet.SetText("Label10", ResultLine(IntText(result.RoomTemperature), Celsius));
+    sheet.SetText("Label11", ResultLine(IntText(result.RunningHours), Hours));
+    sheet.SetText("Label20", ResultLine(IntText(result.Volume), CubicMetres));
+    sheet.SetText("Label22", ResultLine(IntText(result.LoadedMass), Kilograms));
+    sheet.SetText("Label12", WattsLine(result.WallLoad));
+    sheet.SetText("Label13", WattsLine(result.ProductLoad));
+    sheet.SetText("Label34", WattsLine(result.RespirationLoad));
+    sheet.SetText("Label14", WattsLine(result.InfiltrationLoad));
+    sheet.SetText("Label15", WattsLine(result.LightingLoad));
+    sheet.SetText("Label16", WattsLine(result.PeopleLoad));
+    sheet.SetText("Label33", WattsLine(result.SafetyFactor));
+    sheet.SetText("Label24", WattsLine(result.Total));
     if (!result.HasCompressorTable) return;
-    Label28->setText(Shell::ResultLine(Shell::IntText(result.Compressor.Count), Units));
-    Label29->setText(Shell::ResultLine(Shell::FloatText(result.Compressor.Horsepower), QString::fromUtf8(result.HorsepowerUnit)));
-    Label30->setText(Maker + QString::fromUtf8(result.Compressor.ModelCode));
-    WriteNote(Label31, QString::fromUtf8(result.ConditionNote));
-    WriteNote(Label32, QString::fromUtf8(result.TemperatureNote));
+    sheet.SetText("Label28", ResultLine(IntText(result.Compressor.Count), Units));
+    sheet.SetText("Label29",
+                  ResultLine(FloatText(result.Compressor.Horsepower, sheet.DecimalSeparator()), result.HorsepowerUnit));
+    sheet.SetText("Label30", std::string(Maker) + std::string(result.Compressor.ModelCode));
+    sheet.SetText("Label31", result.ConditionNote);
+    sheet.SetText("Label32", result.TemperatureNote);
 }

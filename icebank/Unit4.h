@@ -3,44 +3,23 @@
 // The ice-bank input window: tank volume, tube size, running hours and inlet temperature;
 // Calculate fills the ice-bank result sheet and shows it, Exit ends the program.
 
+#include "IceBankCalc.h"
 #include "Shell.h"
-
-class QComboBox;
-class QKeyEvent;
-class QLabel;
-class QPushButton;
 
 class TForm4 : public Shell::InputWindow {
 public:
-    explicit TForm4(QWidget* parent = nullptr);
+    explicit TForm4(Shell::Face& face);
 
-    Shell::NumberEdit* Edit1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Image1 = nullptr;
-
+    /// The calculation: validates the volume, fills the result sheet and shows it.
     void Button1Click();
+    /// Ends the program.
     void Button3Click();
-    /// Whether the digit filter drops this key typed into Edit1.
-    bool Edit1KeyPress(const QKeyEvent& event);
+    /// The digit filter of the volume box.
+    void Edit1KeyPress(char32_t& Key);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void CreateControls();
-    void ConnectEvents();
+    void Click(std::string_view control) override;
+    void KeyPress(std::string_view control, char32_t& key) override;
 };
 
 /// The ice-bank input window, created at start and kept until the program ends.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The behaviour every window of the program shares, in one include: field texts and numbers
-// (FieldText.h), controls and their look (Controls.h), window kinds and placement
-// (Windows.h), message boxes and failures (Messages.h), the printed report (Report.h).
+// The behaviour every window of the program shares, written once for every face, in one
+// include: window descriptions (Description.h), the view a face implements (View.h), field
+// texts and numbers (FieldText.h), the window base with its conventions (Form.h), input
+// windows (InputWindow.h), result sheets and what they hand on (ResultSheet.h, Report.h).
 
-#include "Controls.h"
+#include "Description.h"
 #include "FieldText.h"
-#include "Messages.h"
+#include "Form.h"
+#include "InputWindow.h"
 #include "Report.h"
-#include "Windows.h"
+#include "ResultSheet.h"
+#include "View.h"

@@ -1,35 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Seams for window tests: message boxes are recorded instead of shown, and a real modal
-// window is closed from a timer so that no test waits for a person.
+// Seams for the Qt tests: message boxes are recorded instead of shown, a real modal window
+// is closed from a timer so that no test waits for a person, and a window's widgets are found
+// by the names of its description.
 
 #include "Shell.h"
+#include "Window.h"
 
 #include <QList>
 #include <QObject>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
+#include <vector>
 
-namespace ShellTesting {
+namespace QtTesting {
 
-struct RecordedBox {
-    Shell::MessageKind kind;
-    QString caption;
-    QString text;
-    friend bool operator==(const RecordedBox&, const RecordedBox&) = default;
-};
-using Boxes = QList<RecordedBox>;
-/// How QCOMPARE reports a box.
-char* toString(const RecordedBox& box);
-
-/// The boxes as the program shows them: the error box, the general error box (the program's
-/// title as caption) and the information box.
-RecordedBox ErrorBox(const QString& text);
-RecordedBox GeneralErrorBox(const QString& text);
-RecordedBox InformationBox(const QString& text);
+/// The top-level widget of a window, and one of its controls by name.
+inline QWidget* WidgetOf(const Shell::Form& form) { return QtFace::Face::WidgetOf(form); }
+template <class T = QWidget>
+T* ControlOf(const Shell::Form& form, const char* name)
+{
+    return WidgetOf(form)->findChild<T*>(QString::fromLatin1(name));
+}
 
 /// While alive, every message box is recorded here instead of shown.
 class MessageRecorder {
@@ -39,10 +35,10 @@ public:
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
-    QList<RecordedBox> boxes;
+    std::vector<Shell::Message> boxes;
 
 private:
-    Shell::MessageBoxFunction previous_;
+    QtFace::MessageBoxFunction previous_;
 };
 
 /// Waits in the event loop for a modal window to appear, records its object name, hands it
@@ -53,8 +49,8 @@ public:
     explicit ModalCloser(QList<int> keys = {});
     explicit ModalCloser(std::function<void(QWidget* modal)> onOpen);
 
-    QStringList seen;                 // object names of the modal windows that appeared
-    bool stillOpen = false;           // what `onOpen` did left it open
+    QStringList seen;        // object names of the modal windows that appeared
+    bool stillOpen = false;  // what `onOpen` did left it open
 
 private:
     void Poll();
@@ -69,10 +65,7 @@ QStringList ClickAndClose(QPushButton* button, QList<int> keys = {Qt::Key_Return
 /// ended after ten seconds.
 int ExecUntilTheProgramEnds();
 
-/// The current index of every list in `window`, to show that a press changed none of them.
-QList<int> ListSelections(const QWidget* window);
-
 /// The top-level windows still alive: none once a test has released the windows it made.
 QStringList TopLevelWindows();
 
-}  // namespace ShellTesting
+}  // namespace QtTesting

@@ -1,35 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ShellTesting.h"
+#include "QtTesting.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
-namespace ShellTesting {
+namespace QtTesting {
 
-char* toString(const RecordedBox& box)
+MessageRecorder::MessageRecorder() : previous_(QtFace::MessageBox())
 {
-    const QString kind = box.kind == Shell::MessageKind::Error ? "error" : "information";
-    return QTest::toString(kind + " box \"" + box.caption + "\": \"" + box.text + '"');
+    QtFace::MessageBox() = [this](const Shell::Message& message) { boxes.push_back(message); };
 }
 
-RecordedBox ErrorBox(const QString& text) { return {Shell::MessageKind::Error, QStringLiteral("Error"), text}; }
-RecordedBox GeneralErrorBox(const QString& text) { return {Shell::MessageKind::Error, Shell::ProgramTitle, text}; }
-RecordedBox InformationBox(const QString& text)
-{
-    return {Shell::MessageKind::Information, QStringLiteral("Information"), text};
-}
-
-MessageRecorder::MessageRecorder() : previous_(Shell::MessageBox())
-{
-    Shell::MessageBox() = [this](Shell::MessageKind kind, const QString& caption, const QString& text) {
-        boxes.append({kind, caption, text});
-    };
-}
-
-MessageRecorder::~MessageRecorder() { Shell::MessageBox() = previous_; }
+MessageRecorder::~MessageRecorder() { QtFace::MessageBox() = previous_; }
 
 ModalCloser::ModalCloser(QList<int> keys)
     : ModalCloser([keys](QWidget* modal) {
@@ -81,11 +64,4 @@ QStringList TopLevelWindows()
     return names;
 }
 
-QList<int> ListSelections(const QWidget* window)
-{
-    QList<int> indexes;
-    for (const QComboBox* list : window->findChildren<QComboBox*>()) indexes << list->currentIndex();
-    return indexes;
-}
-
-}  // namespace ShellTesting
+}  // namespace QtTesting

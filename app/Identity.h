@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The program on the Linux desktop: its icon on every window, and the menu entry the
+// windows belong to.
+
+#include <QIcon>
+
+/// The program's icon (a snowflake over a compressor on a block of ice), drawn from the SVG
+/// built into the program; null where Qt's SVG icon engine is missing.
+QIcon ProgramIcon();
+
+/// Gives every window the program's icon and tells the desktop which menu entry the windows
+/// belong to. Call once, after the application object exists.
+void InstallProgramIdentity();

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The handlers' side of a window, written once for every face: the events a face routes to
+// it by control name, the conventions every window shares (centring, the digit filter, the
+// message boxes, the general error box) and the small reads and writes handlers are made of.
+
+#include "Description.h"
+#include "FieldText.h"
+#include "View.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+namespace Shell {
+
+/// Top-left corner that centres a window of `outer` size (frame included) on a screen of
+/// `screen` size; halves truncate toward zero, so a window 3 pixels wider goes to -1.
+constexpr Point CentredTopLeft(Size screen, Size outer)
+{
+    return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
+}
+
+/// Whether the digit filter drops a typed character: everything but backspace and the ASCII
+/// digits, control characters of Ctrl shortcuts and the digits of other scripts included.
+constexpr bool DigitFilterDiscards(char32_t key) { return !(key == 8 || (key >= U'0' && key <= U'9')); }
+
+/// The error box: caption "Error".
+Message ErrorBox(std::string_view text);
+/// The information box: caption "Information".
+Message InformationBox(std::string_view text);
+/// The box for a failure that escaped a handler: the program's title as caption, and a full
+/// stop appended when the message ends in a letter or digit.
+Message GeneralErrorBox(std::string_view programTitle, std::string_view failure);
+
+class Form {
+public:
+    /// Builds the window through `face` and takes its events.
+    Form(Face& face, const WindowDescription& window);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const WindowDescription& Description() const { return window_; }
+    View& Window() const { return *view_; }
+
+    // What a face calls when something happens to the window. Each runs the window's handler;
+    // a failure that escapes it goes to the general error box and the program goes on.
+
+    /// The window is about to be shown.
+    void Shown();
+    void Clicked(std::string_view control);
+    /// The user chose another item of a list; a choice the program makes is no change.
+    void Changed(std::string_view control);
+    /// A character typed into an edit box, before the box takes it; 0 in `key` discards it.
+    void Typed(std::string_view control, char32_t& key);
+    /// The title bar's close button.
+    void CloseBoxPressed();
+
+protected:
+    // The handlers behind those events, by the control they happen to; a window ignores the
+    // events it has no handler for.
+
+    /// Centres the window on the screen by its outer size, before it appears.
+    virtual void FormShow();
+    virtual void Click(std::string_view control);
+    virtual void Change(std::string_view control);
+    virtual void KeyPress(std::string_view control, char32_t& key);
+    /// The start dialog and the input windows end the program, a result sheet closes.
+    virtual void CloseBox();
+
+    void ShowError(std::string_view text);
+    void ShowInformation(std::string_view text);
+    /// An empty field counts as 0, and shows it.
+    void FillEmpty(std::string_view edit);
+    /// The whole number in a field's text or a list's chosen item.
+    std::int32_t IntOf(std::string_view control) const;
+
+private:
+    void Guarded(const std::function<void()>& handler);
+
+    const WindowDescription& window_;
+    std::string_view programTitle_;
+    std::unique_ptr<View> view_;
+};
+
+}  // namespace Shell

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ResultSheet.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace Shell {
+
+void ResultSheet::ShowModal() { Window().ShowModal(); }
+
+void ResultSheet::BitBtn1Click() { Window().CloseModal(); }
+
+void ResultSheet::Click(std::string_view control)
+{
+    if (control == "BitBtn1") BitBtn1Click();
+}
+
+void ResultSheet::SetInputs(std::vector<ReportLine> inputs) { inputs_ = std::move(inputs); }
+
+std::string ResultSheet::SheetText() const
+{
+    std::string text;
+    const ReportContent report = Report();
+    for (const std::vector<ReportLine>* lines : {&report.inputs, &report.rows})
+        for (const ReportLine& line : *lines) text += line.caption + std::string(RowSeparator) + line.value + '\n';
+    for (const std::string& note : report.notes) text += note + '\n';
+    return text;
+}
+
+ReportContent ResultSheet::Report() const
+{
+    ReportContent report{std::string(Description().caption), inputs_, {}, {}, Chart()};
+    for (const SheetRow& row : Description().rows)
+        report.rows.push_back({Window().Text(row.caption), Window().Text(row.value)});
+    for (std::string_view note : Description().notes) report.notes.push_back(Window().Text(note));
+    return report;
+}
+
+std::vector<int> BarLengths(const std::vector<ChartBar>& bars, int full)
+{
+    std::int64_t largest = 0;
+    for (const ChartBar& bar : bars) largest = std::max(largest, bar.watts);
+    std::vector<int> lengths;
+    for (const ChartBar& bar : bars) lengths.push_back(largest > 0 && bar.watts > 0 ? int(bar.watts * full / largest) : 0);
+    return lengths;
+}
+
+}  // namespace Shell

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The shell's own texts, beside the windows' ones, for every face: the commands of the
+// context menus and the error of a printer that fails. Written with the Arabic yeh and
+// keheh, as the windows' texts are.
+
+#include <string_view>
+
+namespace Shell::Texts {
+
+// A result sheet's commands, on their keys and in its context menu.
+inline constexpr std::string_view CopySheet = "کپي";
+inline constexpr std::string_view PrintSheet = "چاپ";
+// A printer that fails: "printing was not done", padded as every error text is.
+inline constexpr std::string_view PrintFailed = "           چاپ انجام نشد          ";
+
+// A number field's context menu: undo, redo, cut, copy, paste, delete, select all.
+inline constexpr std::string_view Undo = "واگرد";
+inline constexpr std::string_view Redo = "انجام دوباره";
+inline constexpr std::string_view Cut = "برش";
+inline constexpr std::string_view Copy = "کپي";
+inline constexpr std::string_view Paste = "چسباندن";
+inline constexpr std::string_view Delete = "حذف";
+inline constexpr std::string_view SelectAll = "انتخاب همه";
+
+}  // namespace Shell::Texts

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Lists.h"
+
+#include "FieldText.h"
+#include "Look.h"
+#include "QtText.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
+
+namespace QtFace {
+
+namespace {
+
+QString Shown(const QString& text) { return Qs(Shell::ShownText(Utf8(text))); }
+
+// Draws the items of an open list at the right edge, 32 pixels high, as ShownText() gives them.
+class ListItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), FixedList::ItemHeight};
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = Shown(option->text);
+        option->displayAlignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+    }
+};
+
+// An open list of at most ten rows below or above the box, not a menu as tall as the screen
+// that some styles make of a pick-only list. One style for every list, since a style sheet
+// on each would cost every window its own style.
+class ListStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+QStyle* TheListStyle()
+{
+    static QStyle* const style = [] {
+        auto* made = new ListStyle;
+        made->setParent(qApp);
+        return made;
+    }();
+    return style;
+}
+
+}  // namespace
+
+FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox(parent)
+{
+    setObjectName(Qs(control.name));
+    setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
+    setStyle(TheListStyle());
+    setFont(FontOf(control.role));
+    setEditable(false);
+    setLayoutDirection(Qt::RightToLeft);
+    // A wheel notch gives no focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setMaxVisibleItems(Rows);
+    setItemDelegate(new ListItemDelegate(this));
+    view()->setLayoutDirection(Qt::RightToLeft);
+    for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
+    setCurrentIndex(control.selected);
+    setHidden(control.hidden);
+}
+
+void FixedList::paintEvent(QPaintEvent*)
+{
+    // As QComboBox draws itself, with the current text as ShownText() gives it.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = Shown(option.currentText);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void FixedList::wheelEvent(QWheelEvent* event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+void FixedList::showPopup()
+{
+    // A list longer than its open rows says so with a scroll bar.
+    view()->setVerticalScrollBarPolicy(count() > Rows ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    QComboBox::showPopup();
+}
+
+}  // namespace QtFace

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Pick-only drop-down lists as the descriptions give them.
+
+#include "Description.h"
+
+#include <QComboBox>
+
+namespace QtFace {
+
+/// A pick-only drop-down list. Its items read right to left and stand at the right edge,
+/// closed and open, 32 pixels high in an open list of at most ten rows with a scroll bar
+/// where it holds more. A wheel notch over the list changes it only while it has the focus,
+/// so that no choice changes in passing.
+class FixedList : public QComboBox {
+public:
+    FixedList(QWidget* parent, const Shell::Control& control);
+
+    static constexpr int ItemHeight = 32;
+    static constexpr int Rows = 10;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void showPopup() override;
+};
+
+}  // namespace QtFace

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The look of the Qt face: the program's typefaces with their free stand-ins, its colours,
+// and the stock OK glyph of the OK-kind buttons.
+
+#include "Description.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+
+namespace QtFace {
+
+/// The freely licensed face that stands in for both Persian faces where they are missing.
+inline constexpr char PersianSubstitute[] = "Lateef";
+
+/// A font of the typeface at a character height in pixels. The typefaces stand in for each
+/// other as PersianSubstitute and the others' free equivalents where a machine lacks them (an
+/// installed original is still preferred); where Lateef stands in for a Persian face, 3
+/// pixels more.
+QFont MakeFont(Shell::Typeface face, int pixelHeight, Shell::FontStyle style = Shell::FontStyle::Regular);
+
+/// The font of a role's type.
+QFont FontOf(Shell::Role role);
+
+/// A colour of the descriptions; the window-text colour is the palette's own (invalid here).
+QColor ColourOf(Shell::Colour colour);
+
+/// The stock OK glyph of the OK-kind buttons.
+QIcon OkGlyph();
+
+}  // namespace QtFace

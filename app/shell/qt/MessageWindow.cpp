@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MessageWindow.h"
+
+#include "Labels.h"
+#include "Look.h"
+#include "Placement.h"
+#include "QtText.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace QtFace {
+
+namespace {
+
+// The lines of a box's text: the texts split them with a lone carriage return.
+QStringList MessageBoxLines(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text.split(u'\n');
+}
+
+// The texts were composed for a box that lays each line out on its own, left to right: their
+// leading blanks and full stops fall where they were meant to only so. Each line is therefore
+// a label of its own, read left to right whatever letter it begins with.
+class MessageWindow : public QDialog {
+public:
+    explicit MessageWindow(const Shell::Message& message)
+    {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+        setWindowTitle(Qs(message.caption));
+        setModal(true);
+        setLayoutDirection(Qt::LeftToRight);
+
+        auto* icon = new QLabel(this);
+        icon->setObjectName(QStringLiteral("Icon"));
+        const auto standard = message.kind == Shell::MessageKind::Error ? QStyle::SP_MessageBoxCritical
+                                                                        : QStyle::SP_MessageBoxInformation;
+        icon->setPixmap(style()->standardIcon(standard).pixmap(32, 32));
+
+        // A pasted text that the general error box quotes is shown literally, never as markup.
+        auto* lines = new QVBoxLayout;
+        lines->setSpacing(0);
+        const QFont font = MakeFont(Shell::Typeface::Mitra, 19);
+        for (const QString& line : MessageBoxLines(Qs(message.text))) {
+            auto* label = new TextLabel(line, this);
+            label->setObjectName(QStringLiteral("Line"));
+            label->setTextFormat(Qt::PlainText);
+            label->setFont(font);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+            lines->addWidget(label);
+        }
+
+        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        ok->setObjectName(QStringLiteral("OK"));
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+        auto* grid = new QGridLayout(this);
+        grid->setSizeConstraint(QLayout::SetFixedSize);
+        grid->setHorizontalSpacing(16);
+        grid->addWidget(icon, 0, 0, Qt::AlignTop);
+        grid->addLayout(lines, 0, 1);
+        grid->addWidget(ok, 1, 0, 1, 2, Qt::AlignHCenter);
+        ok->setFocus();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // Centred on the screen, as every window of the program is.
+        if (!event->spontaneous()) CentreOnScreen(this);
+        QDialog::showEvent(event);
+    }
+};
+
+void ShowMessageBox(const Shell::Message& message) { MakeMessageBox(message)->exec(); }
+
+}  // namespace
+
+std::unique_ptr<QDialog> MakeMessageBox(const Shell::Message& message)
+{
+    return std::make_unique<MessageWindow>(message);
+}
+
+MessageBoxFunction& MessageBox()
+{
+    static MessageBoxFunction show = ShowMessageBox;
+    return show;
+}
+
+}  // namespace QtFace

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SheetCommands.h"
+
+#include "Look.h"
+#include "PrintedReport.h"
+#include "QtText.h"
+#include "ShellTexts.h"
+#include "Window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QWidget>
+
+#include <memory>
+
+namespace QtFace {
+
+namespace {
+
+Shell::ResultSheet& SheetOf(Window& window) { return static_cast<Shell::ResultSheet&>(window.Handlers()); }
+
+void CopySheet(Window& sheet) { QGuiApplication::clipboard()->setText(Qs(SheetOf(sheet).SheetText())); }
+
+void PrintSheet(Window& sheet)
+{
+    // The report goes where the user sends it, paper or a file; nothing is kept.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(sheet.Widget()->windowTitle());
+    QPrintDialog dialog(&printer, sheet.Widget());
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintReport(sheet, printer);
+}
+
+}  // namespace
+
+void AddSheetCommands(Window& sheet)
+{
+    const auto command = [&sheet](std::string_view text, QKeySequence::StandardKey key, void (*run)(Window&)) {
+        auto* action = new QAction(Qs(text), sheet.Widget());
+        action->setShortcut(key);
+        action->setShortcutVisibleInContextMenu(true);
+        QObject::connect(action, &QAction::triggered, sheet.Widget(), [&sheet, run] { run(sheet); });
+        sheet.Widget()->addAction(action);
+    };
+    command(Shell::Texts::CopySheet, QKeySequence::Copy, CopySheet);
+    command(Shell::Texts::PrintSheet, QKeySequence::Print, PrintSheet);
+}
+
+void ShowSheetMenu(Window& sheet, QPoint at)
+{
+    // In the buttons' face, read right to left as the sheet is.
+    QMenu menu(sheet.Widget());
+    menu.setFont(FontOf(Shell::Role::Button));
+    menu.setLayoutDirection(Qt::RightToLeft);
+    menu.addActions(sheet.Widget()->actions());
+    menu.exec(at);
+}
+
+void PrintReport(Window& sheet, QPrinter& printer)
+{
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    const std::unique_ptr<QTextDocument> report = MakeReport(SheetOf(sheet).Report(), date);
+    if (!PrintDocument(*report, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
+}
+
+}  // namespace QtFace

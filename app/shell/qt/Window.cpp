@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Window.h"
+
+#include "Banner.h"
+#include "Labels.h"
+#include "Lists.h"
+#include "Look.h"
+#include "MessageWindow.h"
+#include "NumberField.h"
+#include "Placement.h"
+#include "QtText.h"
+#include "SheetCommands.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+namespace QtFace {
+
+namespace {
+
+// The top-level widget: hands its showing, its close box, its keys and its context menu to
+// the window.
+template <class Base>
+class TopLevel : public Base {
+public:
+    explicit TopLevel(Window& window) : window_(window) {}
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // Runs before the window is mapped, so it appears in its place.
+        if (!event->spontaneous()) window_.Showing();
+        Base::showEvent(event);
+        // The control that holds the focus shows it from the moment the window opens, not
+        // only after the first Tab; showing a window clears this first.
+        this->setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        // What closing does is the window's to decide.
+        event->ignore();
+        window_.CloseBox();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!window_.Key(event)) Base::keyPressEvent(event);
+    }
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        if (!window_.ContextMenu(event)) Base::contextMenuEvent(event);
+    }
+
+private:
+    Window& window_;
+};
+
+QPushButton* MakeButton(QWidget* parent, const Shell::Control& control)
+{
+    auto* button = new QPushButton(Qs(control.text), parent);
+    button->setObjectName(Qs(control.name));
+    button->setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
+    button->setFont(FontOf(control.role));
+    button->setAutoDefault(false);
+    if (control.kind == Shell::Kind::OkButton) {
+        button->setIcon(OkGlyph());
+        button->setDefault(true);
+    }
+    return button;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const Shell::Control& control)
+{
+    auto* option = new QRadioButton(Qs(control.text), parent);
+    option->setObjectName(Qs(control.name));
+    option->setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
+    option->setFont(FontOf(control.role));
+    const QColor colour = ColourOf(Shell::TypeOf(control.role).colour);
+    if (colour.isValid()) {
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        option->setPalette(palette);
+    }
+    // The caption stands to the left of the button.
+    option->setLayoutDirection(Qt::RightToLeft);
+    option->setChecked(control.selected == 1);
+    return option;
+}
+
+QFrame* MakeRule(QWidget* parent, const Shell::Control& control)
+{
+    auto* rule = new QFrame(parent);
+    rule->setObjectName(Qs(control.name));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
+    return rule;
+}
+
+// Only the selected option of a group takes the focus from Tab, as in any option group; the
+// arrow keys move between the options.
+void FocusTheSelectedOption(QButtonGroup* group)
+{
+    for (QAbstractButton* option : group->buttons())
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// The first character a key types, or 0 where it types none. Delete and Tab type control
+// characters in Qt but no character into a field.
+char32_t TypedCharacter(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty()) return 0;
+    const QList<uint> characters = text.toUcs4();
+    return characters.isEmpty() ? 0 : char32_t(characters.front());
+}
+
+}  // namespace
+
+Window::Window(const Shell::WindowDescription& description) : description_(description)
+{
+    if (description.kind == Shell::WindowKind::InputWindow)
+        widget_ = std::make_unique<TopLevel<QWidget>>(*this);
+    else
+        widget_ = std::make_unique<TopLevel<QDialog>>(*this);
+    QWidget* window = widget_.get();
+    window->setObjectName(Qs(description.name));
+
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    if (description.buttons == Shell::TitleButtons::MinimizeAndClose) flags |= Qt::WindowMinimizeButtonHint;
+    if (description.kind != Shell::WindowKind::InputWindow) flags |= Qt::Dialog;
+    window->setWindowFlags(flags);
+    window->setWindowTitle(Qs(description.caption));
+    window->setFixedSize(description.client.width, description.client.height);
+    window->setBackgroundRole(QPalette::Button);
+    window->setAutoFillBackground(true);
+    window->setFont(FontOf(Shell::Role::Window));
+    if (description.kind == Shell::WindowKind::ResultSheet) {
+        static_cast<QDialog*>(window)->setModal(true);
+        AddSheetCommands(*this);
+    }
+    Build();
+}
+
+Window::~Window() = default;
+
+void Window::Build()
+{
+    QWidget* window = widget_.get();
+    QButtonGroup* options = nullptr;
+    QWidget* previous = nullptr;  // in the tab order
+    for (const Shell::Control& control : description_.controls) {
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case Shell::Kind::Label: widget = MakeLabel(window, control); break;
+        case Shell::Kind::Edit: widget = new NumberEdit(window, control); break;
+        case Shell::Kind::List: widget = new FixedList(window, control); break;
+        case Shell::Kind::Option: {
+            auto* option = MakeOption(window, control);
+            if (!options) options = new QButtonGroup(window);
+            options->addButton(option);
+            widget = option;
+            break;
+        }
+        case Shell::Kind::Button:
+        case Shell::Kind::OkButton: widget = MakeButton(window, control); break;
+        case Shell::Kind::Banner: widget = MakeBanner(window, control); break;
+        case Shell::Kind::Rule: widget = MakeRule(window, control); break;
+        }
+        const Built& built = controls_.emplace(std::string(control.name), Built{&control, widget}).first->second;
+        ConnectEvents(built);
+        if (Shell::TakesFocus(control.kind)) {
+            // The first in the tab order holds the focus when the window opens.
+            if (previous)
+                QWidget::setTabOrder(previous, widget);
+            else
+                widget->setFocus();
+            previous = widget;
+        }
+    }
+    if (options) {
+        FocusTheSelectedOption(options);
+        connect(options, &QButtonGroup::buttonToggled, this, [options] { FocusTheSelectedOption(options); });
+    }
+    CaptionInputs();
+    // A sheet's value is named by its row's caption for a screen reader.
+    for (const Shell::SheetRow& row : description_.rows) At(row.value).widget->setAccessibleName(Qs(Text(row.caption)));
+}
+
+void Window::ConnectEvents(const Built& built)
+{
+    const std::string_view name = built.control->name;
+    switch (built.control->kind) {
+    case Shell::Kind::Button:
+    case Shell::Kind::OkButton:
+        connect(static_cast<QPushButton*>(built.widget), &QPushButton::clicked, this,
+                [this, name] { form_->Clicked(name); });
+        break;
+    case Shell::Kind::List:
+        // Only a change the user makes is an event: picking the item already chosen, or the
+        // program filling and choosing, is none.
+        connect(static_cast<QComboBox*>(built.widget), &QComboBox::currentIndexChanged, this, [this, name] {
+            if (!writing_) form_->Changed(name);
+        });
+        break;
+    case Shell::Kind::Edit: built.widget->installEventFilter(this); break;
+    default: break;
+    }
+}
+
+void Window::CaptionInputs()
+{
+    for (const Shell::CaptionedInput& input : description_.inputs) {
+        QWidget* control = At(input.control).widget;
+        if (control->isHidden()) continue;
+        // A label that is a control's buddy gives the control the labelled-by relation.
+        static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
+        // An edit box is named by its caption with the unit; a list is named by its value.
+        if (qobject_cast<QLineEdit*>(control)) control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
+    }
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    char32_t key = TypedCharacter(static_cast<const QKeyEvent&>(*event));
+    if (key == 0) return false;
+    form_->Typed(Utf8(watched->objectName()), key);
+    // A discarded character never reaches the box.
+    return key == 0;
+}
+
+const Window::Built& Window::At(std::string_view control) const
+{
+    const auto found = controls_.find(control);
+    Q_ASSERT_X(found != controls_.end(), "QtFace::Window", "a control the description does not hold");
+    return found->second;
+}
+
+std::string Window::Text(std::string_view control) const
+{
+    QWidget* widget = At(control).widget;
+    if (auto* label = qobject_cast<QLabel*>(widget)) return Utf8(label->text());
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return Utf8(edit->text());
+    if (auto* list = qobject_cast<QComboBox*>(widget)) return Utf8(list->currentText());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return Utf8(button->text());
+    return {};
+}
+
+int Window::Selection(std::string_view control) const
+{
+    QWidget* widget = At(control).widget;
+    if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentIndex();
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) return option->isChecked() ? 1 : 0;
+    return -1;
+}
+
+bool Window::Hidden(std::string_view control) const { return At(control).widget->isHidden(); }
+
+void Window::SetText(std::string_view control, std::string_view text)
+{
+    const Built& built = At(control);
+    if (auto* label = qobject_cast<QLabel*>(built.widget)) WriteLabel(label, *built.control, Qs(text));
+    if (auto* edit = dynamic_cast<NumberEdit*>(built.widget)) edit->WriteText(Qs(text));
+    if (auto* button = qobject_cast<QAbstractButton*>(built.widget)) button->setText(Qs(text));
+}
+
+void Window::SetItems(std::string_view control, std::span<const std::string> items)
+{
+    auto* list = static_cast<QComboBox*>(At(control).widget);
+    QStringList texts;
+    for (const std::string& item : items) texts << Qs(item);
+    writing_ = true;
+    list->clear();
+    list->addItems(texts);
+    list->setCurrentIndex(-1);
+    writing_ = false;
+}
+
+void Window::SetSelection(std::string_view control, int position)
+{
+    QWidget* widget = At(control).widget;
+    writing_ = true;
+    if (auto* list = qobject_cast<QComboBox*>(widget)) list->setCurrentIndex(position);
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) option->setChecked(position != 0);
+    writing_ = false;
+}
+
+void Window::SetEnabled(std::string_view control, bool enabled) { At(control).widget->setEnabled(enabled); }
+
+void Window::SetHidden(std::string_view control, bool hidden)
+{
+    At(control).widget->setHidden(hidden);
+    CaptionInputs();
+}
+
+void Window::ShowWindow()
+{
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void Window::HideWindow() { widget_->hide(); }
+
+void Window::ShowModal()
+{
+    // The default button holds the focus each time the sheet opens.
+    for (const auto& [name, built] : controls_)
+        if (built.control->kind == Shell::Kind::OkButton) built.widget->setFocus();
+    static_cast<QDialog*>(widget_.get())->exec();
+}
+
+void Window::CloseModal() { static_cast<QDialog*>(widget_.get())->done(QDialog::Accepted); }
+
+Shell::Size Window::ScreenSize() const { return QtFace::ScreenSize(); }
+
+Shell::Size Window::OuterSize() const { return OuterSizeOf(widget_.get()); }
+
+void Window::MoveTo(Shell::Point outerTopLeft)
+{
+    // Once the window system tells the real frame, the window places itself anew.
+    MoveOuterTo(widget_.get(), outerTopLeft, [this] { form_->Shown(); });
+}
+
+void Window::ShowMessage(const Shell::Message& message) { MessageBox()(message); }
+
+std::string Window::DecimalSeparator() const { return Utf8(QLocale().decimalPoint()); }
+
+void Window::Quit() { QCoreApplication::exit(0); }
+
+void Window::Showing() { form_->Shown(); }
+
+void Window::CloseBox() { form_->CloseBoxPressed(); }
+
+bool Window::Key(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (description_.kind) {
+    case Shell::WindowKind::MainDialog:
+    case Shell::WindowKind::ResultSheet:
+        // Escape would close a dialog; only its buttons and its close box do, and Escape on
+        // the start dialog would leave the program running unseen.
+        if (event->key() == Qt::Key_Escape && plain) {
+            event->accept();
+            return true;
+        }
+        return false;
+    case Shell::WindowKind::InputWindow:
+        // A push button takes Enter only in a dialog; on an input window Enter presses the
+        // focused button as Space does.
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
+            if (auto* button = qobject_cast<QPushButton*>(widget_->focusWidget())) {
+                event->accept();
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+    return false;
+}
+
+bool Window::ContextMenu(QContextMenuEvent* event)
+{
+    if (description_.kind != Shell::WindowKind::ResultSheet) return false;
+    ShowSheetMenu(*this, event->globalPos());
+    return true;
+}
+
+std::unique_ptr<Shell::View> Face::MakeWindow(const Shell::WindowDescription& window)
+{
+    return std::make_unique<Window>(window);
+}
+
+QWidget* Face::WidgetOf(const Shell::Form& form) { return static_cast<Window&>(form.Window()).Widget(); }
+
+}  // namespace QtFace

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// One window of the program on the Qt face: its widget and controls built from the window's
+// description, its events routed to the window's handlers, and the view those handlers read
+// and write it through. Nothing here knows one window from another.
+
+#include "Shell.h"
+
+#include <QObject>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QContextMenuEvent;
+class QKeyEvent;
+class QWidget;
+
+namespace QtFace {
+
+class Window : public QObject, public Shell::View {
+public:
+    explicit Window(const Shell::WindowDescription& description);
+    ~Window() override;
+
+    /// The top-level widget.
+    QWidget* Widget() const { return widget_.get(); }
+    /// The window's handlers.
+    Shell::Form& Handlers() const { return *form_; }
+
+    // Shell::View
+    void Attach(Shell::Form& form) override { form_ = &form; }
+    std::string Text(std::string_view control) const override;
+    int Selection(std::string_view control) const override;
+    bool Hidden(std::string_view control) const override;
+    void SetText(std::string_view control, std::string_view text) override;
+    void SetItems(std::string_view control, std::span<const std::string> items) override;
+    void SetSelection(std::string_view control, int position) override;
+    void SetEnabled(std::string_view control, bool enabled) override;
+    void SetHidden(std::string_view control, bool hidden) override;
+    void ShowWindow() override;
+    void HideWindow() override;
+    void ShowModal() override;
+    void CloseModal() override;
+    Shell::Size ScreenSize() const override;
+    Shell::Size OuterSize() const override;
+    void MoveTo(Shell::Point outerTopLeft) override;
+    void ShowMessage(const Shell::Message& message) override;
+    std::string DecimalSeparator() const override;
+    void Quit() override;
+
+    // What the top-level widget hands on.
+    void Showing();
+    void CloseBox();
+    /// Whether the window took the key itself.
+    bool Key(QKeyEvent* event);
+    /// Whether the window showed a menu of its own.
+    bool ContextMenu(QContextMenuEvent* event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Built {
+        const Shell::Control* control;
+        QWidget* widget;
+    };
+    const Built& At(std::string_view control) const;
+    void Build();
+    void ConnectEvents(const Built& built);
+    /// A caption names the input beside it that is not hidden, for a screen reader.
+    void CaptionInputs();
+
+    const Shell::WindowDescription& description_;
+    std::unique_ptr<QWidget> widget_;
+    std::map<std::string, Built, std::less<>> controls_;
+    Shell::Form* form_ = nullptr;
+    bool writing_ = false;  // the program, not the user, is changing a list
+};
+
+/// Makes the windows of the program as Qt widgets.
+class Face : public Shell::Face {
+public:
+    using Shell::Face::Face;
+    std::unique_ptr<Shell::View> MakeWindow(const Shell::WindowDescription& window) override;
+
+    /// The top-level widget of a window this face made.
+    static QWidget* WidgetOf(const Shell::Form& form);
+};
+
+}  // namespace QtFace
