@@ -266,20 +266,10 @@ HICON CaptionPicture(std::wstring_view text, HFONT font, COLORREF colour, bool r
     return picture.Icon();
 }
 
-void DrawLine(HDC dc, const RECT& within, std::wstring_view text, HFONT font, COLORREF colour, TextEdge edge,
+void DrawLine(HDC dc, const RECT& box, std::wstring_view text, HFONT font, COLORREF colour, TextEdge edge,
               bool rightToLeft)
 {
     if (text.empty()) return;
-    RECT box = within;
-    // A window laid out right to left draws in mirrored coordinates; the text is placed in
-    // plain ones, where its shaped width is known.
-    const DWORD layout = GetLayout(dc);
-    if (layout & LAYOUT_RTL) {
-        RECT client{};
-        GetClientRect(WindowFromDC(dc), &client);
-        SetLayout(dc, 0);
-        box = {client.right - within.right, within.top, client.right - within.left, within.bottom};
-    }
     const HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
@@ -301,7 +291,6 @@ void DrawLine(HDC dc, const RECT& within, std::wstring_view text, HFONT font, CO
         ScriptStringFree(&analysis);
     }
     SelectObject(dc, old);
-    if (layout & LAYOUT_RTL) SetLayout(dc, layout);
 }
 
 }  // namespace Win32Face

@@ -16,7 +16,7 @@ namespace Win32Face {
 /// The freely licensed Persian face built into the program, loaded for the program alone.
 inline constexpr wchar_t PersianSubstitute[] = L"Nazli";
 /// How many pixels larger it stands in, for the letters of the faces the windows were drawn for.
-inline constexpr int SubstituteGrowth = 1;
+inline constexpr int SubstituteGrowth = -1;
 
 /// Pixels given at 96 per inch, on a screen of `dpi`.
 int Scaled(int pixels, unsigned dpi);

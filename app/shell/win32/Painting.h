@@ -13,8 +13,8 @@ namespace Win32Face {
 /// the banner's type.
 void DrawBanner(HDC dc, const RECT& box, std::wstring_view title, unsigned dpi);
 
-/// One item of a list, or its chosen item in the closed box, in `font`: at the right edge
-/// however the list's window is laid out, vertically centred.
+/// One item of a list, or its chosen item in the closed box, in `font`: at the right edge,
+/// read right to left, vertically centred.
 void DrawListItem(const DRAWITEMSTRUCT& item, std::wstring_view text, HFONT font, unsigned dpi);
 
 }  // namespace Win32Face

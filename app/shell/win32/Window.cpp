@@ -139,11 +139,9 @@ void Window::Build()
             exStyle |= WS_EX_CLIENTEDGE;
             break;
         case Shell::Kind::List:
-            // Laid out right to left, the list opens with its arrow and scroll bar at the left
-            // and its items, drawn here, at the right.
+            // Its items are drawn here, at the right edge, read right to left (DrawListItem).
             type = L"ComboBox";
             style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
-            exStyle |= WS_EX_LAYOUTRTL;
             break;
         case Shell::Kind::Option:
             // The caption stands to the left of the button, read right to left.
@@ -270,7 +268,12 @@ void Window::Picture(Built& button)
 {
     const Shell::Control& control = *button.control;
     const int glyph = control.kind == Shell::Kind::OkButton ? Scaled(18, dpi_) : 0;
-    const HICON picture = CaptionPicture(Wide(button.text), FontOf(control.role, dpi_),
+    // Inside the button's frame, beside an option's button.
+    const int room = Scaled(control.box.width, dpi_) - glyph - glyph / 3 -
+                     (control.kind == Shell::Kind::Option ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(6, dpi_)
+                                                         : Scaled(10, dpi_));
+    const std::wstring text = Wide(button.text);
+    const HICON picture = CaptionPicture(text, FittingFont(control.role, text, room, true, dpi_),
                                          ColourOf(Shell::TypeOf(control.role).colour), true, glyph);
     SendMessageW(button.handle, BM_SETIMAGE, IMAGE_ICON, LPARAM(picture));
     if (button.picture) DestroyIcon(button.picture);
