@@ -66,6 +66,8 @@ double InsulationFactorAt(int insulationIndex) { return insulationIndex == 0 ? 0
 
 ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
 {
+    // Each load sets the x87 precision it is defined in itself; what this run adds to them is
+    // doubles and whole watts, which the x87 precision does not touch.
     ColdRoomResult out;
     out.RunningHours = in.RunningHours;
     out.Volume = std::uint32_t{in.Length} * in.Width * in.Height;

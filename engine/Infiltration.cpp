@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExtendedPrecision.h"
 #include "Tools.h"
 
 #include <algorithm>
@@ -101,12 +102,12 @@ double RoundTo2(double value)
 {
     if (!std::isfinite(value)) return value;
 
-    // The value's decimal expansion to 18 significant digits: d.ddddddddddddddddde[+-]x.
-    // to_chars writes the same text in every locale. Widening to long double changes no digit of the
-    // double; it only keeps the 18-digit expansion on which the rounding is defined.
+    // The value's decimal expansion to 18 significant digits: d.ddddddddddddddddde[+-]x, the
+    // expansion on which the rounding is defined. Written from the double itself: to_chars of a
+    // long double goes through the C runtime's printf on Windows, whose decimal separator is the
+    // C locale's, and a comma there would end the digits at the first one.
     char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, static_cast<long double>(value),
-                                       std::chars_format::scientific, 17);
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 17);
     const std::string_view expansion(text, static_cast<std::size_t>(written.ptr - text));
     const bool negative = expansion.front() == '-';
     const std::size_t first = negative ? 1 : 0;
@@ -174,6 +175,8 @@ const std::array<AirProperties, AirTable.size()>& RoundedAirTable()
 
 void GetAirProperties(std::int32_t Temperature, double& Density, double& Enthalpy)
 {
+    // The first lookup converts the chart.
+    const ExtendedPrecision precision;
     // Temperatures beyond the chart take its nearest row.
     const std::int32_t temperature = std::clamp(Temperature, AirLowest, AirHighest);
     // Towards zero onto a multiple of 5: -7 reads the -5 row, -4 to 4 the 0 row.
@@ -196,6 +199,7 @@ double AirChangesBelowZero(std::int32_t RoomVolume)
 double InfiltrationLoad(std::uint32_t RoomVolume, std::int32_t OutsideTemperature, double AirChanges,
                         ProcessKind Process, std::uint8_t RunningHours)
 {
+    const ExtendedPrecision precision;
     double roomAir = 0.0;
     switch (Process) {
     case ProcessKind::ChilledMeatStorage:

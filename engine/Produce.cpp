@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExtendedPrecision.h"
 #include "Tools.h"
 
 namespace Tools {
@@ -14,6 +15,7 @@ constexpr long double KilojoulesToWattHours = 0.277L;
 
 ProduceData GetProduceData(std::string_view name)
 {
+    const ExtendedPrecision precision;
     long double specificHeat = 0.0L;
     ProduceData data;
     for (const ProduceRow& row : ProduceTable) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExtendedPrecision.h"
 #include "Tools.h"
 
 #include <cmath>
@@ -43,6 +44,7 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
                    std::string_view ProductName, std::int32_t EntryTemperature,
                    std::uint8_t RunningHours, std::int32_t& RoomTemperature)
 {
+    const ExtendedPrecision precision;
     Properties product;
     std::int32_t storageTemperature = 0;
     if (const MeatData* meat = FindMeat(ProductName)) {
@@ -111,6 +113,7 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
 
 double RespirationLoad(std::int32_t Capacity, std::string_view ProductName, std::uint8_t RunningHours)
 {
+    const ExtendedPrecision precision;
     if (RunningHours == 0) return 0.0;
     // Extended precision: in doubles, 2 475 000 kg of nectarines at 22 h would respire 51 299 W
     // instead of 51 300.

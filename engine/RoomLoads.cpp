@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExtendedPrecision.h"
 #include "Tools.h"
 
 #include <cmath>
@@ -35,6 +36,7 @@ double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
                 double InsulationFactor, std::int32_t RoomTemperature, std::int32_t OutsideTemperature,
                 std::uint8_t RunningHours)
 {
+    const ExtendedPrecision precision;
     if (RunningHours == 0 || !IsKnown(Process)) return 0.0;
     // In 64 bits: the areas stay exact for any sides a caller passes, not only the windows'
     // 1 to 99 m, where 32 bits would overflow from about 19 000 m on.
@@ -67,6 +69,7 @@ double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
 
 double LightingLoad(std::uint16_t FloorArea, ProcessKind Process, std::uint8_t RunningHours)
 {
+    const ExtendedPrecision precision;
     if (RunningHours == 0) return 0.0;
     // Extended precision: in doubles, 2728 m2 of chilled room at 22 h would take 7439 W instead of 7440.
     const long double lighting = FloorArea * 0.5L * 5.0L;  // 2.5 W per m2 of floor
@@ -77,6 +80,7 @@ double LightingLoad(std::uint16_t FloorArea, ProcessKind Process, std::uint8_t R
 
 double PeopleLoad(std::int32_t FloorArea, ProcessKind Process, std::uint8_t RunningHours)
 {
+    const ExtendedPrecision precision;
     if (RunningHours == 0) return 0.0;
     const int persons = FloorArea < 100 ? 2 : FloorArea < 300 ? 3 : 4;
     // Stored as a double, as the load is defined; kept in extended precision no watt changes for any

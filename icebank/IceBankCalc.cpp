@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IceBankCalc.h"
 
+#include "ExtendedPrecision.h"
+
 namespace IceBank {
 
 namespace {
@@ -28,6 +30,8 @@ long double TubePerHorsepower(TubeSizeIndex tubeSize)
 
 IceBankResult ComputeIceBank(const IceBankInput& input)
 {
+    // The surface and the tube length multiply in extended precision.
+    const Tools::ExtendedPrecision precision;
     // Each step is stored as a double, in this order: a capacity whose exact value is whole
     // then stays whole, where dividing by the hours first, or adding the margin as a single
     // factor of 1.2, loses a watt for some tanks: 6125 l from 21 C in 21 h would need 8140 W

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 
 using namespace ColdRoom;
@@ -83,6 +84,34 @@ TEST(ComputeColdRoom, GivesEveryLineOfTheWorkedExamples)
     // Product 1000 x 1.011327 x 25 / 20 = 1264.16, respiration 12 x 1.2 = 14.4: 5574 W.
     ExpectSheet(ComputeColdRoom(SmallRoom(ProcessKind::ProduceStorage, Apple, 25)),
                 {0, {1695, 1264, 14, 1823, 150, 628, 557, 6131}, 1, 3.0, "2DC-3.2", Horsepower, DT10, Cond});
+}
+
+// Windows' default x87 precision is 53 bits, and a DLL may set it again; the figures are those
+// of the 64 bits the loads are defined in, and the caller's setting comes back afterwards.
+TEST(ComputeColdRoom, SameFiguresAtTheCallersX87Precision)
+{
+#if defined(__i386__) || defined(__x86_64__)
+    ColdRoomInput input = SmallRoom(ProcessKind::ChilledMeatStorage, Chicken, 4);
+    input.Length = 11;
+    input.Width = 2;
+    input.RunningHours = 11;
+    std::uint16_t caller = 0;
+    asm volatile("fnstcw %0" : "=m"(caller) : : "memory");
+    const auto double53 = static_cast<std::uint16_t>((caller & ~0x0300) | 0x0200);  // precision bits 10
+    asm volatile("fldcw %0" : : "m"(double53) : "memory");
+    const ColdRoomResult r = ComputeColdRoom(input);
+    std::uint16_t after = 0;
+    asm volatile("fnstcw %0" : "=m"(after) : : "memory");
+    asm volatile("fldcw %0" : : "m"(caller) : "memory");
+
+    // Walls (100 m2 x 0.25 x 33 + 22 m2 x 0.25 x 13) x 24 / 11 and lighting 22 m2 x 2.5 x 24 / 11
+    // are 1956 W and 120 W exactly; 24 / 11 rounds high in 64 bits and low in 53, where both lose a watt.
+    EXPECT_EQ(r.WallLoad, 1956);
+    EXPECT_EQ(r.LightingLoad, 120);
+    EXPECT_EQ(after, double53);
+#else
+    GTEST_SKIP() << "no x87";
+#endif
 }
 
 TEST(ComputeColdRoom, MeatFreezingChoosesTwoStageModels)

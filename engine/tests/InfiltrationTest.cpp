@@ -38,12 +38,13 @@ TEST(RoundTo2, ZeroHasNoSign)
     EXPECT_FALSE(std::signbit(RoundTo2(-0.0)));
 }
 
-// Users with a comma as decimal separator get the same figures.
+// Users with a comma as decimal separator get the same figures. German_Germany.1252 is the
+// Windows C runtime's name, whose printf would write the comma.
 TEST(RoundTo2, SameInACommaDecimalLocale)
 {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     const char* comma = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"})
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8", "German_Germany.1252"})
         if ((comma = std::setlocale(LC_NUMERIC, name)) != nullptr) break;
     if (comma == nullptr) GTEST_SKIP() << "no comma-decimal locale installed";
 
