@@ -44,7 +44,12 @@ void Save(HWND window, const wchar_t* name)
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFOHEADER header{sizeof header, width, -height, 1, 24, BI_RGB};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
     void* bits = nullptr;
     const HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
                                              nullptr, 0);

@@ -217,11 +217,18 @@ void Window::Layout()
             SetWindowPos(built.handle, nullptr, left, top, width, height + OpenRows * Scaled(ItemHeight, dpi_) + 2,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             SendMessageW(built.handle, CB_SETITEMHEIGHT, 0, Scaled(ItemHeight, dpi_));
-            const int field = int(SendMessageW(built.handle, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-            RECT closed{};
-            GetWindowRect(built.handle, &closed);
-            const int frame = (closed.bottom - closed.top) - field;
-            SendMessageW(built.handle, CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, height - frame));
+            // The frame around the field is the system's; the field gives way until the box
+            // is as high as described.
+            // (Wine reports a field 2 pixels higher than it was given.)
+            int field = height - 6;
+            for (int tries = 0; tries < 3; ++tries) {
+                SendMessageW(built.handle, CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, field));
+                RECT closed{};
+                GetWindowRect(built.handle, &closed);
+                const int off = (closed.bottom - closed.top) - height;
+                if (off == 0) break;
+                field -= off;
+            }
             break;
         }
         case Shell::Kind::Button:
