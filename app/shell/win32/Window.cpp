@@ -127,8 +127,8 @@ void Window::Build()
         const bool rightToLeft = control.reading == Shell::Reading::RightToLeft;
         switch (control.kind) {
         case Shell::Kind::Label:
-            // Drawn here, placed by the width of its text shaped (DrawLine); the styles say
-            // the same to whoever reads them.
+            // Drawn here and placed by the width of its text shaped (DrawLine): the static
+            // control would place Persian by its letters unjoined under Wine.
             style |= SS_OWNERDRAW | SS_NOPREFIX;
             if (rightToLeft) exStyle |= WS_EX_RTLREADING;
             break;
