@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Texts between the windows' descriptions (UTF-8) and the Unicode window API (UTF-16).
+
+#include <string>
+#include <string_view>
+
+namespace Win32Face {
+
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+
+/// The text as a label or a list draws it (Shell::ShownText), in UTF-16.
+std::wstring ShownWide(std::string_view utf8);
+
+}  // namespace Win32Face

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pictures of every window of the program on the Win32 face, for the README: the start
+// dialog, both input windows, and both result sheets after a sample calculation, each as a
+// BMP file of the window with its frame, taken from the screen.
+// Usage: render_pictures_win32 OUTPUT_FOLDER
+
+#include "Look.h"
+#include "ProgramWindows.h"
+#include "Window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring folder;
+bool saved = true;
+
+// Lets the window paint itself before it is taken.
+void Settle()
+{
+    const DWORD until = GetTickCount() + 400;
+    MSG message;
+    while (GetTickCount() < until) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!Win32Face::TakeMessage(message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        Sleep(20);
+    }
+}
+
+void Save(HWND window, const wchar_t* name)
+{
+    Settle();
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    void* bits = nullptr;
+    const HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
+                                             nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, outer.left, outer.top, SRCCOPY);
+    GdiFlush();
+    const DWORD row = DWORD((width * 3 + 3) & ~3), size = row * DWORD(height);
+    BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof header + size), 0, 0,
+                          DWORD(sizeof(BITMAPFILEHEADER) + sizeof header)};
+    const std::wstring path = folder + L"\\" + name + L".bmp";
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    saved = out && fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&header, sizeof header, 1, out) == 1 &&
+            fwrite(bits, size, 1, out) == 1 && saved;
+    if (out) fclose(out);
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// Presses a Calculate button; the sheet it opens is taken and closed from a timer.
+const wchar_t* sheetName = nullptr;
+Shell::Form* sheet = nullptr;
+void SaveSheet(Shell::Form& input, Shell::Form& result, const wchar_t* name)
+{
+    sheetName = name;
+    sheet = &result;
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        Save(Win32Face::Face::WindowOf(*sheet).Handle(), sheetName);
+        sheet->Window().CloseModal();
+    });
+    input.Clicked("Button1");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: render_pictures_win32 OUTPUT_FOLDER\n");
+        return 2;
+    }
+    folder = argv[1];
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32Face::LoadProgramFonts();
+    Win32Face::Face face(ProgramTitle);
+    ProgramWindows windows(face);
+
+    Form1->Window().ShowWindow();
+    Save(Win32Face::Face::WindowOf(*Form1).Handle(), L"start-dialog");
+    Form1->Window().HideWindow();
+
+    // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
+    for (const auto& [edit, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
+        Form2->Window().SetText(edit, text);
+    Form2->Window().ShowWindow();
+    Save(Win32Face::Face::WindowOf(*Form2).Handle(), L"cold-room");
+    SaveSheet(*Form2, *Form3, L"cold-room-results");
+    Form2->Window().HideWindow();
+
+    // A 10000-litre tank with the other inputs at their defaults.
+    Form4->Window().SetText("Edit1", "10000");
+    Form4->Window().ShowWindow();
+    Save(Win32Face::Face::WindowOf(*Form4).Handle(), L"ice-bank");
+    SaveSheet(*Form4, *Form5, L"ice-bank-results");
+    return saved ? 0 : 1;
+}
