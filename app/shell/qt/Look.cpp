@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Look.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QHash>
 
 namespace QtFace {
@@ -20,45 +20,43 @@ const char* FamilyOf(Shell::Typeface face)
     return "MS Sans Serif";
 }
 
-// Maps the program's faces to freely licensed ones for machines that lack them; an installed
-// face of the program's own name is still preferred. Runs once.
-void InstallFontSubstitutes()
+// The free face that stands in for one of the program's faces on a machine that lacks it.
+const char* StandInOf(Shell::Typeface face)
 {
-    static const bool installed = [] {
-        QFont::insertSubstitutions("B Mitra", {PersianSubstitute});
-        QFont::insertSubstitutions("B Morvarid", {PersianSubstitute});
-        QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue"});
-        QFont::insertSubstitutions("Arial", {"Liberation Sans"});
-        QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans"});
-        return true;
-    }();
-    (void)installed;
+    switch (face) {
+    case Shell::Typeface::Mitra:
+    case Shell::Typeface::Morvarid: return PersianSubstitute;
+    case Shell::Typeface::ComicSans: return "Comic Neue";
+    case Shell::Typeface::Arial:
+    case Shell::Typeface::SansSerif: return "Liberation Sans";
+    }
+    return "Liberation Sans";
 }
 
-// Whether Lateef stands in for a face: asked of the font system once per Persian face.
-bool LateefStandsIn(Shell::Typeface face)
+// The family a face is drawn in: its own where installed, else its stand-in, asked of the font
+// system once per face. Fonts are made in that family, not in the missing one: resolving a
+// missing family costs the font system a search of every installed face, some 7 ms a face.
+const QString& FamilyFor(Shell::Typeface face)
 {
-    if (face != Shell::Typeface::Mitra && face != Shell::Typeface::Morvarid) return false;
-    static QHash<int, bool> known;
+    static QHash<int, QString> known;
     const auto found = known.constFind(int(face));
     if (found != known.constEnd()) return *found;
-    QFont font(QString::fromLatin1(FamilyOf(face)));
-    font.setPixelSize(19);
-    return known[int(face)] = QFontInfo(font).family() == QLatin1String(PersianSubstitute);
+    const QString given = QString::fromLatin1(FamilyOf(face));
+    return known[int(face)] = QFontDatabase::hasFamily(given) ? given : QString::fromLatin1(StandInOf(face));
 }
 
 }  // namespace
 
 QFont MakeFont(Shell::Typeface face, int pixelHeight, Shell::FontStyle style)
 {
-    InstallFontSubstitutes();
-    QFont font(QString::fromLatin1(FamilyOf(face)));
+    QFont font(FamilyFor(face));
     font.setBold(style == Shell::FontStyle::Bold);
     font.setItalic(style == Shell::FontStyle::Italic);
     // The window geometry was drawn for the original Persian faces, whose letters stand
     // larger for their pixel height than Lateef's: 3 pixels more give Lateef their letter
     // height. An installed original keeps its given size.
-    font.setPixelSize(LateefStandsIn(face) ? pixelHeight + 3 : pixelHeight);
+    const bool lateef = FamilyFor(face) == QLatin1String(PersianSubstitute);
+    font.setPixelSize(lateef ? pixelHeight + 3 : pixelHeight);
     return font;
 }
 
