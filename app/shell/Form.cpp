@@ -61,6 +61,20 @@ void Form::Guarded(const std::function<void()>& handler)
     }
 }
 
+std::vector<std::string> MessageLines(std::string_view text)
+{
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += text[i];
+        }
+    }
+    return lines;
+}
+
 Message ErrorBox(std::string_view text) { return {MessageKind::Error, "Error", std::string(text)}; }
 
 Message InformationBox(std::string_view text) { return {MessageKind::Information, "Information", std::string(text)}; }

@@ -11,7 +11,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace Shell {
 
@@ -25,6 +27,10 @@ constexpr Point CentredTopLeft(Size screen, Size outer)
 /// Whether the digit filter drops a typed character: everything but backspace and the ASCII
 /// digits, control characters of Ctrl shortcuts and the digits of other scripts included.
 constexpr bool DigitFilterDiscards(char32_t key) { return !(key == 8 || (key >= U'0' && key <= U'9')); }
+
+/// The lines of a box's text: the texts split them with a lone carriage return (a line feed,
+/// or both together, split them too).
+std::vector<std::string> MessageLines(std::string_view text);
 
 /// The error box: caption "Error".
 Message ErrorBox(std::string_view text);

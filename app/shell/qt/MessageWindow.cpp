@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageWindow.h"
 
+#include "Form.h"
 #include "Labels.h"
 #include "Look.h"
 #include "Placement.h"
@@ -15,14 +16,6 @@
 namespace QtFace {
 
 namespace {
-
-// The lines of a box's text: the texts split them with a lone carriage return.
-QStringList MessageBoxLines(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text.split(u'\n');
-}
 
 // The texts were composed for a box that lays each line out on its own, left to right: their
 // leading blanks and full stops fall where they were meant to only so. Each line is therefore
@@ -47,8 +40,8 @@ public:
         auto* lines = new QVBoxLayout;
         lines->setSpacing(0);
         const QFont font = MakeFont(Shell::Typeface::Mitra, 19);
-        for (const QString& line : MessageBoxLines(Qs(message.text))) {
-            auto* label = new TextLabel(line, this);
+        for (const std::string& line : Shell::MessageLines(message.text)) {
+            auto* label = new TextLabel(Qs(line), this);
             label->setObjectName(QStringLiteral("Line"));
             label->setTextFormat(Qt::PlainText);
             label->setFont(font);

@@ -16,21 +16,6 @@ namespace {
 constexpr int IconId = 10;
 constexpr int FirstLineId = 100;
 
-// The lines of a box's text: the texts split them with a lone carriage return.
-std::vector<std::wstring> Lines(const std::wstring& text)
-{
-    std::vector<std::wstring> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' || text[i] == L'\n') {
-            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += text[i];
-        }
-    }
-    return lines;
-}
-
 LRESULT CALLBACK Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* open = reinterpret_cast<bool*>(GetWindowLongPtrW(box, GWLP_USERDATA));
@@ -104,7 +89,8 @@ void ShowMessageBox(const Shell::Message& message)
     // Each line is laid out on its own, left to right: the texts were composed so, and their
     // leading blanks and full stops fall where they were meant to only so.
     const HFONT font = MakeFont(Shell::Typeface::Mitra, 19, Shell::FontStyle::Regular, dpi);
-    const std::vector<std::wstring> lines = Lines(Wide(message.text));
+    std::vector<std::wstring> lines;
+    for (const std::string& line : Shell::MessageLines(message.text)) lines.push_back(Wide(line));
     int width = 0, lineHeight = 0;
     for (const std::wstring& line : lines) {
         const SIZE size = TextSize(font, line, false);
