@@ -48,9 +48,10 @@ public:
         lines->setSpacing(0);
         const QFont font = MakeFont(Shell::Typeface::Mitra, 19);
         for (const QString& line : MessageBoxLines(Qs(message.text))) {
-            auto* label = new TextLabel(line, this);
+            auto* label = new TextLabel(this);
             label->setObjectName(QStringLiteral("Line"));
             label->setTextFormat(Qt::PlainText);
+            label->setText(line);
             label->setFont(font);
             label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
             lines->addWidget(label);

@@ -217,8 +217,8 @@ void Window::Build()
         connect(options, &QButtonGroup::buttonToggled, this, [options] { FocusTheSelectedOption(options); });
     }
     CaptionInputs();
-    // A sheet's value is named by its row's caption for a screen reader.
-    for (const Shell::SheetRow& row : description_.rows) At(row.value).widget->setAccessibleName(Qs(Text(row.caption)));
+    for (const Shell::SheetRow& row : description_.rows)
+        HearAsOneLine(static_cast<TextLabel*>(At(row.caption).widget), static_cast<TextLabel*>(At(row.value).widget));
 }
 
 void Window::ConnectEvents(const Built& built)
