@@ -43,7 +43,7 @@ QImage DrawChart(const std::vector<Shell::ChartBar>& bars, int width, qreal pixe
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFont captionFont = MakeFont(Shell::Typeface::Morvarid, 17);
+    const QFont captionFont = PrintFont(13);
     const QFont valueFont = MakeFont(Shell::Typeface::Arial, 13);
     const int valueRoom = QFontMetrics(valueFont).horizontalAdvance(QStringLiteral("00000000000 W"));
     const int full = width - CaptionRoom - valueRoom - 16;
@@ -69,7 +69,7 @@ QImage DrawChart(const std::vector<Shell::ChartBar>& bars, int width, qreal pixe
 std::unique_ptr<QTextDocument> MakeReport(const Shell::ReportContent& content, const QString& date)
 {
     auto document = std::make_unique<QTextDocument>();
-    document->setDefaultFont(MakeFont(Shell::Typeface::Morvarid, 13));
+    document->setDefaultFont(PrintFont(13));
     document->setDocumentMargin(0);
     document->setDefaultStyleSheet(QStringLiteral(
         "h1 { font-size: 26px; } td { padding: 0px 10px; white-space: pre; } td.caption { color: #800000; } "
