@@ -5,7 +5,7 @@
 # would (the option, Continue, the fields found by their names, Calculate) and checks what
 # each result sheet says when it opens: every row once, in the sheet's order, as "caption:
 # value" with the value the sheet shows, the captions not read a second time, then the
-# notes. The fields must be named by their captions with their units, and every list must
+# notes. The fields must be heard by their captions with their units, and every list must
 # say its current item, also after a key changes it and after the program fills it anew, and
 # be labelled by its caption.
 # Expected figures: the worked examples of the calculators' own tests (a 10 x 5 x 3 m room
@@ -172,6 +172,9 @@ def walk_through(calculator, program):
         field = find(inputs, pyatspi.ROLE_TEXT, name)
         if check(field is not None, f"{calculator}: no field named {name!r}; the fields are named "
                  + repr([n.name for n in descendants(inputs) if n.getRole() == pyatspi.ROLE_TEXT])):
+            # A screen reader says the labels that label a field in place of its name.
+            said = " ".join(captions(field)) or field.name
+            check(said == name, f"{calculator}: the field named {name!r} is heard as {said!r}")
             field.queryEditableText().setTextContents(text)
     lists_say_their_items(inputs, f"{calculator} window opened")
     # A key changes the first list (a cold room's process, which fills other lists anew), and

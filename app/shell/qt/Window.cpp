@@ -247,10 +247,14 @@ void Window::CaptionInputs()
     for (const Shell::CaptionedInput& input : description_.inputs) {
         QWidget* control = At(input.control).widget;
         if (control->isHidden()) continue;
-        // A label that is a control's buddy gives the control the labelled-by relation.
-        static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
-        // An edit box is named by its caption with the unit; a list is named by its value.
-        if (qobject_cast<QLineEdit*>(control)) control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
+        // An edit box is named by its caption with the unit. A list is named by its value, and
+        // its caption, as the list's buddy, gives it the labelled-by relation; a screen reader
+        // says a labelling caption in place of the name, so an edit box has none, or its unit
+        // would go unsaid.
+        if (qobject_cast<QLineEdit*>(control))
+            control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
+        else
+            static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
     }
 }
 
