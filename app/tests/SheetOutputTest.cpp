@@ -10,6 +10,7 @@
 #include "SheetCommands.h"
 
 #include <QClipboard>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -85,27 +86,41 @@ private slots:
         QVERIFY(copied.contains(QStringLiteral("22484  وات")));
     }
 
-    // The report reads right to left as the sheet does: each caption stands to the right of
-    // its value, a negative figure keeps its sign left of its digits, and every load has its bar.
-    void reportReadsAsTheSheet()
+    // The report says what it is: the calculator and the program with its version under the
+    // sheet's caption, the date in the Solar Hijri calendar in Persian. It reads right to left
+    // as the sheet does: each caption stands to the right of its value, a negative figure
+    // keeps its sign left of its digits, and every load has its bar, with its value as the
+    // sheet shows it.
+    void reportSaysWhatItIsAndReadsAsTheSheet()
     {
         RunColdRoom();
         const Shell::ReportContent content = Form3->Report();
-        const std::unique_ptr<QTextDocument> report = QtFace::MakeReport(content, QStringLiteral("today"));
-        // The date, in Latin letters here, reads right to left too: the whole report does.
-        QVERIFY(report->find(QStringLiteral("today")).block().textDirection() == Qt::RightToLeft);
+        // 9 December 2026 is Wednesday 18 Azar 1405.
+        const QString date = QtFace::ReportDate(QDate(2026, 12, 9));
+        QVERIFY2(date.contains(QString::fromUtf16(u"\u06F1\u06F8 \u0622\u0630\u0631 \u06F1\u06F4\u06F0\u06F5")),
+                 qPrintable(date));
+        const std::unique_ptr<QTextDocument> report = QtFace::MakeReport(content, date);
+        QVERIFY(report->find(date).block().textDirection() == Qt::RightToLeft);
         const QString text = report->toPlainText();
+        for (std::string_view name : {ColdRoomCalculator, ProgramTitle})
+            QVERIFY2(text.contains(QtFace::Qs(name)), std::string(name).c_str());
         for (const Shell::ReportLine& line : content.inputs)
             QVERIFY2(text.contains(QtFace::Qs(line.caption)), line.caption.c_str());
         QCOMPARE(content.rows.size(), std::size_t(16));
         QCOMPARE(Shell::BarLengths(content.chart, 500), (std::vector<int>{433, 22, 0, 500, 41, 172, 116}));
+        for (const Shell::ChartBar& bar : content.chart) {
+            const auto row = std::find_if(content.rows.begin(), content.rows.end(),
+                                          [&bar](const Shell::ReportLine& line) { return line.caption == bar.caption; });
+            QVERIFY2(row != content.rows.end() && row->value == bar.shown, bar.caption.c_str());
+        }
         // Each row's value comes first in the table, so that it stands left of its caption.
         const QString total = QStringLiteral("4691  وات");
         QVERIFY(text.indexOf(total) >= 0 && text.indexOf(total) < text.indexOf(QStringLiteral("مجموع کل بارها")));
     }
 
     // Printed to a PDF file, the report can be searched: pdftotext gives back every caption
-    // and every value whole, each row on one line; a printer that fails is reported.
+    // and every value whole, each row on one line. The file is titled as the report is, and
+    // holds no picture: the chart is shapes and text. A printer that fails is reported.
     void printsASearchableReportToAPdfFile()
     {
         RunColdRoom();
@@ -136,6 +151,15 @@ private slots:
                 QVERIFY2(whole, qPrintable("not whole in the PDF: " + QtFace::Qs(row.caption + ": " + row.value) +
                                            "\n" + lines.join('\n')));
             }
+        QProcess info;
+        info.start("pdfinfo", {printer.outputFileName()});
+        QVERIFY(info.waitForFinished(10000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QtFace::Qs(Shell::ReportTitle(content))));
+        QProcess pictures;
+        pictures.start("pdfimages", {"-list", printer.outputFileName()});
+        QVERIFY(pictures.waitForFinished(10000));
+        // Only the list's two heading lines.
+        QCOMPARE(QString::fromUtf8(pictures.readAllStandardOutput()).count('\n'), 2);
 
         printer.setOutputFileName(folder.filePath("no such folder/report.pdf"));
         QtFace::PrintReport(static_cast<QtFace::Window&>(Form3->Window()), printer);

@@ -11,7 +11,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,7 +31,8 @@ void PrintSheet(Window& sheet)
 {
     // The report goes where the user sends it, paper or a file; nothing is kept.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(sheet.Widget()->windowTitle());
+    // A PDF says what it is in its title too.
+    printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())));
     QPrintDialog dialog(&printer, sheet.Widget());
     if (dialog.exec() != QDialog::Accepted) return;
     PrintReport(sheet, printer);
@@ -65,8 +65,9 @@ void ShowSheetMenu(Window& sheet, QPoint at)
 
 void PrintReport(Window& sheet, QPrinter& printer)
 {
-    const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
-    const std::unique_ptr<QTextDocument> report = MakeReport(SheetOf(sheet).Report(), date);
+    const Shell::ReportContent content = SheetOf(sheet).Report();
+    printer.setDocName(Qs(Shell::ReportTitle(content)));
+    const std::unique_ptr<QTextDocument> report = MakeReport(content, ReportDate(QDate::currentDate()));
     if (!PrintDocument(*report, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
 }
 
