@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a result sheet hands on through Qt: Ctrl+C puts the sheet's text (composed and tested
 // on the fake face) on the clipboard; the printed report holds the sheet read right to left,
-// with the load chart, and prints to a PDF file as to paper.
+// with the load chart, and prints to a searchable PDF file as to paper; the print dialog
+// speaks the user's language.
 
+#include "Look.h"
 #include "PrintedReport.h"
 #include "ProgramWindows.h"
 #include "QtTesting.h"
 #include "QtText.h"
+#include "QtTexts.h"
 #include "SheetCommands.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDate>
 #include <QElapsedTimer>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -165,6 +170,35 @@ private slots:
         QtFace::PrintReport(static_cast<QtFace::Window&>(Form3->Window()), printer);
         QCOMPARE(boxes.boxes.size(), std::size_t(1));
         QCOMPARE(boxes.boxes[0].caption, std::string("Error"));
+    }
+
+    // Under a Persian locale (this test runs under fa_IR) Qt's own texts are Persian: a button
+    // box's Cancel and the print dialog that Ctrl+P opens, which reads right to left in the
+    // program's face, while the windows keep the direction they were drawn with.
+    void qtsOwnTextsArePersian()
+    {
+        QtFace::LoadQtTexts();
+        const auto persian = [](const QString& text) {
+            return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF; });
+        };
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QVERIFY2(persian(buttons.button(QDialogButtonBox::Cancel)->text()),
+                 qPrintable(buttons.button(QDialogButtonBox::Cancel)->text()));
+        QString title;
+        QFont font;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QtTesting::ModalCloser closer([&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            font = dialog->font();
+            direction = dialog->layoutDirection();
+        });
+        for (QAction* command : QtTesting::WidgetOf(*Form3)->actions())
+            if (command->shortcut() == QKeySequence(QKeySequence::Print)) command->trigger();
+        QCOMPARE(closer.seen.size(), 1);
+        QVERIFY2(persian(title), qPrintable(title));
+        QCOMPARE(font.family(), QtFace::FontOf(Shell::Role::Button).family());
+        QCOMPARE(direction, Qt::RightToLeft);
+        QCOMPARE(QtTesting::WidgetOf(*Form3)->layoutDirection(), Qt::LeftToRight);
     }
 };
 

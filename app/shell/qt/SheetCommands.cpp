@@ -4,6 +4,7 @@
 #include "Look.h"
 #include "PrintedReport.h"
 #include "QtText.h"
+#include "QtTexts.h"
 #include "ShellTexts.h"
 #include "Window.h"
 
@@ -34,6 +35,9 @@ void PrintSheet(Window& sheet)
     // A PDF says what it is in its title too.
     printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())));
     QPrintDialog dialog(&printer, sheet.Widget());
+    // Qt's texts in the user's language, in the program's face and direction for them.
+    dialog.setFont(FontOf(Shell::Role::Button));
+    dialog.setLayoutDirection(QtTextsDirection());
     if (dialog.exec() != QDialog::Accepted) return;
     PrintReport(sheet, printer);
 }
