@@ -20,6 +20,8 @@ void ProgramWindows::BuildTheRest()
     Form3 = &form3_.emplace(face_);
     Form4 = &form4_.emplace(face_);
     Form5 = &form5_.emplace(face_);
+    form3_->NameReport(ColdRoomCalculator, ProgramTitle);
+    form5_->NameReport(IceBankCalculator, ProgramTitle);
 }
 
 ProgramWindows::~ProgramWindows()

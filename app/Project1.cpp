@@ -3,6 +3,7 @@
 
 #include "Identity.h"
 #include "ProgramWindows.h"
+#include "QtTexts.h"
 #include "Window.h"
 
 #include <QApplication>
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
     InstallProgramIdentity();
+    // The print dialog and its buttons in the user's language.
+    QtFace::LoadQtTexts();
 
     // Every window is created here, once, in its fixed order, and lives until the program
     // ends; windows reach each other through their global references. Created first, the

@@ -18,8 +18,8 @@ using namespace Shell;
 constexpr Control Controls[] = {
     // Continue comes first, so it holds the focus when the dialog opens.
     OkButton("BitBtn1", "ادامه", {128, 160, 137, 41}),
-    Option("RadioButton1", "محاسبات مربوط به آيس بانک", {56, 32, 273, 41}, false),
-    Option("RadioButton2", "محاسبات مربوط به سردخانه", {72, 88, 257, 41}, true),
+    Option("RadioButton1", IceBankCalculator, {56, 32, 273, 41}, false),
+    Option("RadioButton2", ColdRoomCalculator, {72, 88, 257, 41}, true),
     Label("Label1", "برنامه محاسبات بار برودتي نسخه 2.0", {24, 226, 337, 33}, Role::StartLine, Align::Centred),
     Label("Label2", "با پيشنهادات و انتقادات خود ما را در ارتقاء روند اين برنامه", {24, 266, 337, 33}, Role::StartLine,
           Align::Centred),

@@ -6,8 +6,14 @@
 
 #include <string_view>
 
-/// The program's title: the start dialog's caption, and the caption of the general error box.
+/// The program's title with its version: the start dialog's caption, the caption of the
+/// general error box, and the line under a printed report's title.
 inline constexpr std::string_view ProgramTitle = "محاسبات بار برودتي نسخه 2.0";
+
+/// The start dialog's two options, each naming its calculator; a printed report names its
+/// calculator with them.
+inline constexpr std::string_view IceBankCalculator = "محاسبات مربوط به آيس بانک";
+inline constexpr std::string_view ColdRoomCalculator = "محاسبات مربوط به سردخانه";
 
 class TForm1 : public Shell::Form {
 public:

@@ -90,10 +90,13 @@ TForm3::TForm3(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 std::vector<ChartBar> TForm3::Chart() const
 {
     const View& sheet = Window();
-    return {{sheet.Text("Label3"), shown_.WallLoad},        {sheet.Text("Label4"), shown_.ProductLoad},
-            {sheet.Text("Label9"), shown_.RespirationLoad}, {sheet.Text("Label5"), shown_.InfiltrationLoad},
-            {sheet.Text("Label6"), shown_.LightingLoad},    {sheet.Text("Label7"), shown_.PeopleLoad},
-            {sheet.Text("Label18"), shown_.SafetyFactor}};
+    const auto bar = [&sheet](std::string_view caption, std::int64_t watts, std::string_view value) {
+        return ChartBar{sheet.Text(caption), watts, sheet.Text(value)};
+    };
+    return {bar("Label3", shown_.WallLoad, "Label12"),         bar("Label4", shown_.ProductLoad, "Label13"),
+            bar("Label9", shown_.RespirationLoad, "Label34"),  bar("Label5", shown_.InfiltrationLoad, "Label14"),
+            bar("Label6", shown_.LightingLoad, "Label15"),     bar("Label7", shown_.PeopleLoad, "Label16"),
+            bar("Label18", shown_.SafetyFactor, "Label33")};
 }
 
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)

@@ -17,6 +17,12 @@ void ResultSheet::Click(std::string_view control)
 
 void ResultSheet::SetInputs(std::vector<ReportLine> inputs) { inputs_ = std::move(inputs); }
 
+void ResultSheet::NameReport(std::string_view calculator, std::string_view program)
+{
+    calculator_ = calculator;
+    program_ = program;
+}
+
 std::string ResultSheet::SheetText() const
 {
     std::string text;
@@ -29,11 +35,21 @@ std::string ResultSheet::SheetText() const
 
 ReportContent ResultSheet::Report() const
 {
-    ReportContent report{std::string(Description().caption), inputs_, {}, {}, Chart()};
+    ReportContent report{std::string(Description().caption), calculator_, program_, inputs_, {}, {}, Chart()};
     for (const SheetRow& row : Description().rows)
         report.rows.push_back({Window().Text(row.caption), Window().Text(row.value)});
     for (std::string_view note : Description().notes) report.notes.push_back(Window().Text(note));
     return report;
+}
+
+std::string ReportHeading(const ReportContent& report)
+{
+    return report.calculator.empty() ? report.title : report.title + " - " + report.calculator;
+}
+
+std::string ReportTitle(const ReportContent& report)
+{
+    return report.program.empty() ? ReportHeading(report) : ReportHeading(report) + " - " + report.program;
 }
 
 std::vector<int> BarLengths(const std::vector<ChartBar>& bars, int full)

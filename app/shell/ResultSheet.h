@@ -24,12 +24,17 @@ public:
     /// Keeps the inputs of the run that is filling the sheet, to copy and print them with it.
     void SetInputs(std::vector<ReportLine> inputs);
 
+    /// Names the calculator the sheet belongs to and the program with its version, for the
+    /// report to say what it is.
+    void NameReport(std::string_view calculator, std::string_view program);
+
     /// The sheet as plain text: one line per input of the run that filled it, then one per row
     /// as the labels read now, from top to bottom, each the caption, RowSeparator and the value;
     /// then one line per note. Lines end in a line feed.
     std::string SheetText() const;
 
-    /// What a printed report holds: the caption, the inputs, the rows, the notes and the chart.
+    /// What a printed report holds: the caption, the calculator and the program, the inputs,
+    /// the rows, the notes and the chart.
     ReportContent Report() const;
 
     /// Between caption and value. With the Persian caption first, a right-to-left mail shows
@@ -44,6 +49,8 @@ protected:
 
 private:
     std::vector<ReportLine> inputs_;
+    std::string calculator_;
+    std::string program_;
 };
 
 }  // namespace Shell

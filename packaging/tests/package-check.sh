@@ -83,7 +83,8 @@ echo "window class: $class"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 \
-               libqt6svg6 qt6-qpa-plugins fonts-sil-lateef fonts-comic-neue fonts-liberation2; do
+               libqt6svg6 qt6-qpa-plugins fonts-sil-lateef fonts-comic-neue fonts-liberation2 fonts-dejavu-core \
+               qt6-translations-l10n; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package"
 done
 

@@ -4,11 +4,80 @@
 #include "FieldText.h"
 #include "Look.h"
 #include "QtText.h"
+#include "ResultSheet.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 
 namespace QtFace {
+
+namespace {
+
+// What a screen reader gets of a label: its text, as Qt gives a label's, but a sheet's row
+// as one line. Qt's own interface of a label takes its text for a name the label was not
+// given, so it cannot leave a caption unread.
+class LabelReading : public QAccessibleWidget {
+public:
+    explicit LabelReading(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
+        const auto* label = static_cast<const TextLabel*>(widget());
+        if (!label->accessibleName().isEmpty()) return label->accessibleName();
+        if (label->HeardWithItsValue()) return {};
+        if (const QLabel* caption = label->RowCaption())
+            return caption->text() + Qs(Shell::ResultSheet::RowSeparator) + label->text();
+        return label->text();
+    }
+
+    // A caption that names a control says so, as Qt's own label does.
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        const QWidget* buddy = static_cast<const QLabel*>(widget())->buddy();
+        if ((match & QAccessible::Labelled) && buddy)
+            relations.append({QAccessible::queryAccessibleInterface(const_cast<QWidget*>(buddy)), QAccessible::Labelled});
+        return relations;
+    }
+};
+
+QAccessibleInterface* ReadingOf(const QString&, QObject* object)
+{
+    auto* label = dynamic_cast<TextLabel*>(object);
+    return label ? new LabelReading(label) : nullptr;
+}
+
+}  // namespace
+
+TextLabel::TextLabel(QWidget* parent) : QLabel(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ReadingOf);
+        return true;
+    }();
+    (void)installed;
+}
+
+void HearAsOneLine(TextLabel* caption, TextLabel* value)
+{
+    caption->heardWithValue_ = true;
+    value->rowCaption_ = caption;
+    // A screen reader that already knows the labels hears their new names.
+    for (QLabel* label : {static_cast<QLabel*>(caption), static_cast<QLabel*>(value)}) {
+        QAccessibleEvent changed(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
 
 void TextLabel::paintEvent(QPaintEvent*)
 {
@@ -22,9 +91,10 @@ void TextLabel::paintEvent(QPaintEvent*)
 
 QLabel* MakeLabel(QWidget* parent, const Shell::Control& control)
 {
-    auto* label = new TextLabel(Qs(control.text), parent);
+    auto* label = new TextLabel(parent);
     label->setObjectName(Qs(control.name));
     label->setTextFormat(Qt::PlainText);
+    label->setText(Qs(control.text));
     label->setFont(FontOf(control.role));
     // The window paints in the button face, whose text role would hide a label's own colour.
     label->setForegroundRole(QPalette::WindowText);

@@ -76,6 +76,10 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     setMaxVisibleItems(Rows);
     setItemDelegate(new ListItemDelegate(this));
     view()->setLayoutDirection(Qt::RightToLeft);
+    // A screen reader says a list's description when the list takes the focus and when it
+    // changes, where it would not say the current item: the description is that item, whoever
+    // chose it.
+    connect(this, &QComboBox::currentTextChanged, this, &QWidget::setAccessibleDescription);
     for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
     setCurrentIndex(control.selected);
     setHidden(control.hidden);

@@ -11,7 +11,7 @@ namespace QtFace {
 /// A pick-only drop-down list. Its items read right to left and stand at the right edge,
 /// closed and open, 32 pixels high in an open list of at most ten rows with a scroll bar
 /// where it holds more. A wheel notch over the list changes it only while it has the focus,
-/// so that no choice changes in passing.
+/// so that no choice changes in passing. Its current item is its accessible description too.
 class FixedList : public QComboBox {
 public:
     FixedList(QWidget* parent, const Shell::Control& control);

@@ -60,6 +60,13 @@ QFont MakeFont(Shell::Typeface face, int pixelHeight, Shell::FontStyle style)
     return font;
 }
 
+QFont PrintFont(int pixelHeight)
+{
+    QFont font(QString::fromLatin1(PrintedPersianFace));
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
 QFont FontOf(Shell::Role role)
 {
     const Shell::Type type = Shell::TypeOf(role);

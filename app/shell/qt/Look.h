@@ -14,6 +14,15 @@ namespace QtFace {
 /// The freely licensed face that stands in for both Persian faces where they are missing.
 inline constexpr char PersianSubstitute[] = "Lateef";
 
+/// The face a printed report's Persian is set in. A PDF's text maps each glyph back to the
+/// character it stands for; DejaVu Sans holds every contextual form of a letter as the
+/// letter's presentation form, which a search folds to the letter, where Lateef's forms map
+/// back to nothing, and a report set in Lateef could be neither searched nor copied.
+inline constexpr char PrintedPersianFace[] = "DejaVu Sans";
+
+/// A font of the printed report's face at a character height in pixels.
+QFont PrintFont(int pixelHeight);
+
 /// A font of the typeface at a character height in pixels. The typefaces stand in for each
 /// other as PersianSubstitute and the others' free equivalents where a machine lacks them (an
 /// installed original is still preferred); where Lateef stands in for a Persian face, 3

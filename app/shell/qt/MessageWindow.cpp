@@ -41,9 +41,10 @@ public:
         lines->setSpacing(0);
         const QFont font = MakeFont(Shell::Typeface::Mitra, 19);
         for (const std::string& line : Shell::MessageLines(message.text)) {
-            auto* label = new TextLabel(Qs(line), this);
+            auto* label = new TextLabel(this);
             label->setObjectName(QStringLiteral("Line"));
             label->setTextFormat(Qt::PlainText);
+            label->setText(Qs(line));
             label->setFont(font);
             label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
             lines->addWidget(label);

@@ -4,6 +4,7 @@
 #include "Look.h"
 #include "PrintedReport.h"
 #include "QtText.h"
+#include "QtTexts.h"
 #include "ShellTexts.h"
 #include "Window.h"
 
@@ -11,7 +12,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,8 +32,12 @@ void PrintSheet(Window& sheet)
 {
     // The report goes where the user sends it, paper or a file; nothing is kept.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(sheet.Widget()->windowTitle());
+    // A PDF says what it is in its title too.
+    printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())));
     QPrintDialog dialog(&printer, sheet.Widget());
+    // Qt's texts in the user's language, in the program's face and direction for them.
+    dialog.setFont(FontOf(Shell::Role::Button));
+    dialog.setLayoutDirection(QtTextsDirection());
     if (dialog.exec() != QDialog::Accepted) return;
     PrintReport(sheet, printer);
 }
@@ -65,8 +69,9 @@ void ShowSheetMenu(Window& sheet, QPoint at)
 
 void PrintReport(Window& sheet, QPrinter& printer)
 {
-    const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
-    const std::unique_ptr<QTextDocument> report = MakeReport(SheetOf(sheet).Report(), date);
+    const Shell::ReportContent content = SheetOf(sheet).Report();
+    printer.setDocName(Qs(Shell::ReportTitle(content)));
+    const std::unique_ptr<QTextDocument> report = MakeReport(content, ReportDate(QDate::currentDate()));
     if (!PrintDocument(*report, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
 }
 

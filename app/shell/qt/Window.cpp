@@ -217,8 +217,8 @@ void Window::Build()
         connect(options, &QButtonGroup::buttonToggled, this, [options] { FocusTheSelectedOption(options); });
     }
     CaptionInputs();
-    // A sheet's value is named by its row's caption for a screen reader.
-    for (const Shell::SheetRow& row : description_.rows) At(row.value).widget->setAccessibleName(Qs(Text(row.caption)));
+    for (const Shell::SheetRow& row : description_.rows)
+        HearAsOneLine(static_cast<TextLabel*>(At(row.caption).widget), static_cast<TextLabel*>(At(row.value).widget));
 }
 
 void Window::ConnectEvents(const Built& built)
@@ -247,10 +247,14 @@ void Window::CaptionInputs()
     for (const Shell::CaptionedInput& input : description_.inputs) {
         QWidget* control = At(input.control).widget;
         if (control->isHidden()) continue;
-        // A label that is a control's buddy gives the control the labelled-by relation.
-        static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
-        // An edit box is named by its caption with the unit; a list is named by its value.
-        if (qobject_cast<QLineEdit*>(control)) control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
+        // An edit box is named by its caption with the unit. A list is named by its value, and
+        // its caption, as the list's buddy, gives it the labelled-by relation; a screen reader
+        // says a labelling caption in place of the name, so an edit box has none, or its unit
+        // would go unsaid.
+        if (qobject_cast<QLineEdit*>(control))
+            control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
+        else
+            static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
     }
 }
 

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs screen-reader-walk.py against the built program as a screen reader meets it: on an X
+# display (Xvfb; Qt's offscreen platform has no accessibility bridge), in a D-Bus session of
+# its own, where the session bus starts the AT-SPI bus and its registry when first asked, with
+# Qt's accessibility on as it is under a running screen reader.
+# Usage: screen-reader-check.sh PATH_TO_Project1
+set -euo pipefail
+# The Persian names reach Python and xdotool whole only in a UTF-8 locale.
+export LC_ALL=C.UTF-8
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+
+if [[ -z ${SCREEN_READER_SESSION:-} ]]; then
+  work=$(mktemp -d)
+  trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  [[ -s $work/display ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  DISPLAY=":$(cat "$work/display")" SCREEN_READER_SESSION=1 dbus-run-session -- "$0" "$program"
+  exit
+fi
+
+export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The system's Python, where Debian's python3-pyatspi lives.
+exec /usr/bin/python3 "$here/screen-reader-walk.py" "$program"
