@@ -15,7 +15,7 @@ if [[ -z ${SCREEN_READER_SESSION:-} ]]; then
   work=$(mktemp -d)
   trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
   [[ -s $work/display ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }

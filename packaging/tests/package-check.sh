@@ -59,7 +59,7 @@ done < <(grep '^Keywords\[' "$entry")
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [[ -n $wm_class ]] || fail "the menu entry names no StartupWMClass"
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
