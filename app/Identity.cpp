@@ -11,7 +11,8 @@ QIcon ProgramIcon()
 
 void InstallProgramIdentity()
 {
-    QGuiApplication::setWindowIcon(ProgramIcon());
     // Lets the desktop show the windows under the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_DESKTOP_ID));
 }
+
+void InstallProgramIcon() { QGuiApplication::setWindowIcon(ProgramIcon()); }

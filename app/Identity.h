@@ -9,6 +9,9 @@
 /// built into the program; null where Qt's SVG icon engine is missing.
 QIcon ProgramIcon();
 
-/// Gives every window the program's icon and tells the desktop which menu entry the windows
-/// belong to. Call once, after the application object exists.
+/// Tells the desktop which menu entry the windows belong to. Call once, after the application
+/// object exists and before the first window is shown.
 void InstallProgramIdentity();
+
+/// Gives every window, shown or not, the program's icon.
+void InstallProgramIcon();

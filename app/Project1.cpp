@@ -39,6 +39,9 @@ int main(int argc, char* argv[])
     // hides are built as soon as it has drawn itself.
     QtFace::Face face(ProgramTitle);
     ProgramWindows windows(face, ProgramWindows::Building::RestAfterFirstPaint);
+    // The icon is drawn from its SVG at every size the window system takes, about a sixth of
+    // the work before the start dialog appears: it follows once the dialog has drawn itself.
+    face.AfterFirstPaint(Form1->Window(), InstallProgramIcon);
 
     Form1->Window().ShowWindow();
     application.exec();

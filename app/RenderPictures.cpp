@@ -53,6 +53,7 @@ int main(int argc, char* argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
 
     InstallProgramIdentity();
+    InstallProgramIcon();
     QtFace::Face face(ProgramTitle);
     ProgramWindows windows(face);
 

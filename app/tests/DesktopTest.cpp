@@ -54,6 +54,7 @@ private slots:
     {
         QVERIFY2(qApp->devicePixelRatio() == 2.0, "run with QT_SCALE_FACTOR=2");
         InstallProgramIdentity();
+        InstallProgramIcon();
     }
     void init()
     {

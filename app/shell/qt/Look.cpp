@@ -41,8 +41,12 @@ const QString& FamilyFor(Shell::Typeface face)
     static QHash<int, QString> known;
     const auto found = known.constFind(int(face));
     if (found != known.constEnd()) return *found;
+    // The installed families, listed once; asking whether one family is installed resolves
+    // its aliases through the font configuration, which costs more than the list.
+    static const QStringList installed = QFontDatabase::families();
     const QString given = QString::fromLatin1(FamilyOf(face));
-    return known[int(face)] = QFontDatabase::hasFamily(given) ? given : QString::fromLatin1(StandInOf(face));
+    return known[int(face)] =
+               installed.contains(given, Qt::CaseInsensitive) ? given : QString::fromLatin1(StandInOf(face));
 }
 
 }  // namespace
@@ -92,7 +96,8 @@ QIcon OkGlyph()
     // dialog a tenth of its start.
     static const QIcon glyph = [] {
         QIcon icon;
-        for (int size : {16, 32, 128})
+        // The button shows it at 16 pixels, 32 on a screen of pixel ratio 2.
+        for (int size : {16, 32})
             icon.addFile(QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-ok-%1.png").arg(size));
         return icon;
     }();
