@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program on the Win32 face.
 
-#include "Look.h"
 #include "ProgramWindows.h"
 #include "Window.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    Win32Face::LoadProgramFonts();
 
     // Every window is created here, once, in its fixed order, and lives until the program
     // ends; windows reach each other through their global references. Created first, the

@@ -4,12 +4,10 @@
 // BMP file of the window with its frame, taken from the screen.
 // Usage: render_pictures_win32 OUTPUT_FOLDER
 
-#include "Look.h"
 #include "ProgramWindows.h"
 #include "Window.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -94,9 +92,6 @@ int wmain(int argc, wchar_t* argv[])
         return 2;
     }
     folder = argv[1];
-    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    Win32Face::LoadProgramFonts();
     Win32Face::Face face(ProgramTitle);
     ProgramWindows windows(face);
 

@@ -723,6 +723,17 @@ void Window::Quit() { PostQuitMessage(0); }
 
 // ---- The face and the message loop ------------------------------------------------------
 
+Face::Face(std::string_view programTitle) : Shell::Face(programTitle)
+{
+    static const bool prepared = [] {
+        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        LoadProgramFonts();
+        return true;
+    }();
+    (void)prepared;
+}
+
 std::unique_ptr<Shell::View> Face::MakeWindow(const Shell::WindowDescription& window)
 {
     return std::make_unique<Window>(*this, window);

@@ -98,7 +98,9 @@ private:
 /// Makes the windows of the program as Win32 windows.
 class Face : public Shell::Face {
 public:
-    using Shell::Face::Face;
+    /// The first face made prepares what every window needs: the common controls and, where
+    /// the machine lacks the program's Persian faces, the built-in one.
+    explicit Face(std::string_view programTitle);
     std::unique_ptr<Shell::View> MakeWindow(const Shell::WindowDescription& window) override;
 
     /// The window of a form this face made.

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 
 #include <functional>
 #include <memory>
@@ -375,9 +374,6 @@ TEST_F(Win32FaceTest, TheMessageBoxShowsItsCaptionEachLineAndOneOkCentredOverDis
 
 int wmain(int argc, wchar_t* argv[])
 {
-    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    Win32Face::LoadProgramFonts();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
