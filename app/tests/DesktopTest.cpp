@@ -6,7 +6,7 @@
 
 #include "Banner.h"
 #include "Identity.h"
-#include "ProgramWindows.h"
+#include "QtProgram.h"
 #include "QtTesting.h"
 
 #include <QApplication>
@@ -46,8 +46,7 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtFace::Face> face_;
-    std::unique_ptr<ProgramWindows> program_;
+    std::unique_ptr<QtProgram> program_;
 
 private slots:
     void initTestCase()
@@ -58,8 +57,7 @@ private slots:
     }
     void init()
     {
-        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
-        program_ = std::make_unique<ProgramWindows>(*face_);
+        program_ = std::make_unique<QtProgram>();
     }
     void cleanup()
     {

@@ -7,7 +7,7 @@
 
 #include "Lists.h"
 #include "NumberField.h"
-#include "ProgramWindows.h"
+#include "QtProgram.h"
 #include "QtTesting.h"
 #include "QtText.h"
 
@@ -174,8 +174,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtFace::Face> face_;
-    std::unique_ptr<ProgramWindows> program_;
+    std::unique_ptr<QtProgram> program_;
     std::unique_ptr<QtTesting::MessageRecorder> boxes_;
     inline static int texts_ = 0;
 
@@ -219,8 +218,7 @@ private:
 private slots:
     void init()
     {
-        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
-        program_ = std::make_unique<ProgramWindows>(*face_);
+        program_ = std::make_unique<QtProgram>();
         boxes_ = std::make_unique<QtTesting::MessageRecorder>();
     }
     void cleanup()

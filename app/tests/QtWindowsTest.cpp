@@ -3,7 +3,7 @@
 // (Enter, Escape, Tab), the close boxes, modal sheets, placement on the screen, and the end of
 // the program. The decisions behind them are tested on the fake face.
 
-#include "ProgramWindows.h"
+#include "QtProgram.h"
 #include "QtTesting.h"
 
 #include <QAbstractItemView>
@@ -46,8 +46,7 @@ class QtWindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtFace::Face> face_;
-    std::unique_ptr<ProgramWindows> program_;
+    std::unique_ptr<QtProgram> program_;
 
     void Show(const Shell::Form& form)
     {
@@ -63,8 +62,7 @@ private:
 private slots:
     void init()
     {
-        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
-        program_ = std::make_unique<ProgramWindows>(*face_);
+        program_ = std::make_unique<QtProgram>();
     }
     void cleanup()
     {

@@ -6,7 +6,7 @@
 
 #include "Look.h"
 #include "PrintedReport.h"
-#include "ProgramWindows.h"
+#include "QtProgram.h"
 #include "QtTesting.h"
 #include "QtText.h"
 #include "QtTexts.h"
@@ -53,8 +53,7 @@ class SheetOutputTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtFace::Face> face_;
-    std::unique_ptr<ProgramWindows> program_;
+    std::unique_ptr<QtProgram> program_;
 
     // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day: total 4691 W.
     void RunColdRoom()
@@ -68,8 +67,7 @@ private:
 private slots:
     void init()
     {
-        face_ = std::make_unique<QtFace::Face>(ProgramTitle);
-        program_ = std::make_unique<ProgramWindows>(*face_);
+        program_ = std::make_unique<QtProgram>();
     }
     void cleanup() { program_.reset(); }
 
