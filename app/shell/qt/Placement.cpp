@@ -63,7 +63,8 @@ protected:
             if (window->isVisible() && !frame.isNull() && frame != assumed) {
                 KnownFrame() = frame;
                 assumed = frame;
-                if (again) again();
+                // A copy runs: placing the window again hands the watch its next `again`.
+                if (const std::function<void()> run = again) run();
             }
             break;
         }
@@ -105,7 +106,7 @@ void MoveOuterTo(QWidget* window, Shell::Point outer, std::function<void()> agai
     const QMargins frame = told.isNull() ? KnownFrame() : told;
     FrameWatch* watch = WatchOf(window);
     watch->assumed = frame;
-    watch->again = std::move(again);
+    if (again) watch->again = std::move(again);
     // The client area is placed, inside the frame: where a window's position includes its
     // frame depends on what the window system knew of the frame when it was asked.
     const QPoint client = QPoint(outer.x, outer.y) + QPoint(frame.left(), frame.top());
@@ -114,12 +115,8 @@ void MoveOuterTo(QWidget* window, Shell::Point outer, std::function<void()> agai
 
 void CentreOnScreen(QWidget* window)
 {
-    const auto centre = [window] {
-        const Shell::Point topLeft = Shell::CentredTopLeft(ScreenSize(), OuterSizeOf(window));
-        MoveOuterTo(window, topLeft);
-    };
-    const Shell::Point topLeft = Shell::CentredTopLeft(ScreenSize(), OuterSizeOf(window));
-    MoveOuterTo(window, topLeft, centre);
+    const auto centre = [window] { MoveOuterTo(window, Shell::CentredTopLeft(ScreenSize(), OuterSizeOf(window))); };
+    MoveOuterTo(window, Shell::CentredTopLeft(ScreenSize(), OuterSizeOf(window)), centre);
 }
 
 }  // namespace QtFace

@@ -17,8 +17,8 @@ Shell::Size OuterSizeOf(const QWidget* window);
 Shell::Size ScreenSize();
 
 /// Moves a top-level window's outer top-left corner to `outer`. Once the window system tells
-/// the real frame of a window placed with another, `again` runs, so that the window can be
-/// placed anew.
+/// the real frame of a window placed with another, `again` (or the one given before) runs, so
+/// that the window can be placed anew.
 void MoveOuterTo(QWidget* window, Shell::Point outer, std::function<void()> again = {});
 
 /// Centres a top-level window of the program on the screen by its outer size.
