@@ -27,8 +27,7 @@ constexpr Control Controls[] = {
     Label("Label4", "محاسبه بار برودتي سردخانه و آيس بانک", {32, 360, 337, 33}, Role::StartLine, Align::Centred),
     Label("Label5", "براي تاسيسات تبريد فريوني (R22)", {32, 400, 337, 33}, Role::StartLine, Align::Centred),
     Label("Label6", "نسخه 2.0", {32, 440, 337, 33}, Role::StartLine, Align::Centred),
-    Label("Label7", "اشکالات را به پشتيباني نرم افزار گزارش دهيد", {32, 480, 337, 33}, Role::StartLine,
-          Align::Centred),
+    Label("Label7", "اشکالات را به پشتيباني نرم افزار گزارش دهيد", {32, 480, 337, 33}, Role::StartLine, Align::Centred),
 };
 
 constexpr WindowDescription Definition{

@@ -12,16 +12,30 @@ namespace {
 using Tools::ProcessKind;
 
 // 10 x 5 x 3 m of chicken, 1000 kg a day: 4691 W.
-const ColdRoom::ColdRoomInput SmallRoom{
-    .Length = 10, .Width = 5, .Height = 3, .Capacity = 1000, .LoadingPercent = 100, .OutsideTemperature = 35,
-    .RunningHours = 20, .Process = ProcessKind::ChilledMeatStorage, .InsulationFactor = 0.25,
-    .EntryTemperature = 4, .ProductName = "مرغ"};
+const ColdRoom::ColdRoomInput SmallRoom{.Length = 10,
+                                        .Width = 5,
+                                        .Height = 3,
+                                        .Capacity = 1000,
+                                        .LoadingPercent = 100,
+                                        .OutsideTemperature = 35,
+                                        .RunningHours = 20,
+                                        .Process = ProcessKind::ChilledMeatStorage,
+                                        .InsulationFactor = 0.25,
+                                        .EntryTemperature = 4,
+                                        .ProductName = "مرغ"};
 
 // 99 x 99 x 99 m pre-cooler taking its suggested 323 433 000 kg in 3 hours: 2 972 890 156 W.
-const ColdRoom::ColdRoomInput HugeRoom{
-    .Length = 99, .Width = 99, .Height = 99, .Capacity = 323'433'000, .LoadingPercent = 100,
-    .OutsideTemperature = 35, .RunningHours = 3, .Process = ProcessKind::PreCooler, .InsulationFactor = 0.25,
-    .EntryTemperature = 35, .ProductName = "مرغ"};
+const ColdRoom::ColdRoomInput HugeRoom{.Length = 99,
+                                       .Width = 99,
+                                       .Height = 99,
+                                       .Capacity = 323'433'000,
+                                       .LoadingPercent = 100,
+                                       .OutsideTemperature = 35,
+                                       .RunningHours = 3,
+                                       .Process = ProcessKind::PreCooler,
+                                       .InsulationFactor = 0.25,
+                                       .EntryTemperature = 35,
+                                       .ProductName = "مرغ"};
 
 void ColdRoomSmall(benchmark::State& state)
 {

@@ -82,8 +82,7 @@ ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
     const double respiration = Tools::RespirationLoad(in.Capacity, in.ProductName, in.RunningHours);
     const double wall = Tools::WallLoad(in.Length, in.Width, in.Height, in.Process, in.InsulationFactor,
                                         out.RoomTemperature, in.OutsideTemperature, in.RunningHours);
-    const double lighting =
-        Tools::LightingLoad(static_cast<std::uint16_t>(floorArea), in.Process, in.RunningHours);
+    const double lighting = Tools::LightingLoad(static_cast<std::uint16_t>(floorArea), in.Process, in.RunningHours);
     const double people = Tools::PeopleLoad(static_cast<std::int32_t>(floorArea), in.Process, in.RunningHours);
     // Meat freezing counts no door air changes.
     double airChanges = 0.0;
@@ -100,8 +99,8 @@ ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
     out.InfiltrationLoad = Watts(infiltration);
     out.LightingLoad = Watts(lighting);
     out.PeopleLoad = Watts(people);
-    const std::int64_t sum = out.WallLoad + out.ProductLoad + out.RespirationLoad + out.InfiltrationLoad +
-                             out.LightingLoad + out.PeopleLoad;
+    const std::int64_t sum =
+        out.WallLoad + out.ProductLoad + out.RespirationLoad + out.InfiltrationLoad + out.LightingLoad + out.PeopleLoad;
     out.SafetyFactor = SafetyFactor(sum);
     out.Total = sum + out.SafetyFactor;
 
@@ -115,18 +114,14 @@ ColdRoomResult ComputeColdRoom(const ColdRoomInput& in)
     return out;
 }
 
-std::int64_t SuggestedCapacity(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
-                               ProcessKind Process)
+std::int64_t SuggestedCapacity(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height, ProcessKind Process)
 {
     const std::int64_t area = std::int64_t{Length} * Width;
     const std::int64_t volume = area * Height;
     switch (Process) {
-    case ProcessKind::MeatFreezing:
-        return (area - RoundHalfEven(area, 3)) * 380;
-    case ProcessKind::ProduceStorage:
-        return RoundHalfEven(volume, 4) * 1000;
-    default:
-        return RoundHalfEven(volume, 3) * 1000;
+    case ProcessKind::MeatFreezing: return (area - RoundHalfEven(area, 3)) * 380;
+    case ProcessKind::ProduceStorage: return RoundHalfEven(volume, 4) * 1000;
+    default: return RoundHalfEven(volume, 3) * 1000;
     }
 }
 

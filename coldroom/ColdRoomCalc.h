@@ -20,16 +20,16 @@ namespace ColdRoom {
 // more than one is not a whole number; the window's designated initializers follow the order of
 // the fields, so moving a field here moves its conversion too.
 struct ColdRoomInput {
-    std::uint16_t Length = 0;              // metres, 1 to 99
-    std::uint16_t Width = 0;               // metres, 1 to 99
-    std::uint16_t Height = 0;              // metres, 1 to 99
-    std::int32_t Capacity = 0;             // kilograms of product per day, not watts
-    std::int32_t LoadingPercent = 0;       // share of the capacity actually loaded
-    std::int32_t OutsideTemperature = 0;   // C
-    std::uint8_t RunningHours = 0;         // compressor hours per day, never 0
+    std::uint16_t Length = 0;             // metres, 1 to 99
+    std::uint16_t Width = 0;              // metres, 1 to 99
+    std::uint16_t Height = 0;             // metres, 1 to 99
+    std::int32_t Capacity = 0;            // kilograms of product per day, not watts
+    std::int32_t LoadingPercent = 0;      // share of the capacity actually loaded
+    std::int32_t OutsideTemperature = 0;  // C
+    std::uint8_t RunningHours = 0;        // compressor hours per day, never 0
     Tools::ProcessKind Process = Tools::ProcessKind::ChilledMeatStorage;
-    double InsulationFactor = 0.0;         // W per m2 and K
-    std::int32_t EntryTemperature = 0;     // C, of the incoming product
+    double InsulationFactor = 0.0;      // W per m2 and K
+    std::int32_t EntryTemperature = 0;  // C, of the incoming product
     std::string ProductName;
 };
 
@@ -37,8 +37,8 @@ struct ColdRoomInput {
 struct ColdRoomResult {
     std::int32_t RoomTemperature = 0;  // C
     std::uint8_t RunningHours = 0;
-    std::uint32_t Volume = 0;          // m3
-    std::int64_t LoadedMass = 0;       // kg: the loading percentage of the capacity
+    std::uint32_t Volume = 0;     // m3
+    std::int64_t LoadedMass = 0;  // kg: the loading percentage of the capacity
     std::int64_t WallLoad = 0;
     std::int64_t ProductLoad = 0;
     std::int64_t RespirationLoad = 0;
@@ -46,7 +46,7 @@ struct ColdRoomResult {
     std::int64_t LightingLoad = 0;
     std::int64_t PeopleLoad = 0;
     std::int64_t SafetyFactor = 0;
-    std::int64_t Total = 0;            // the six loads plus the safety factor
+    std::int64_t Total = 0;  // the six loads plus the safety factor
     // Without a compressor table for the room temperature the sheet keeps its compressor
     // rows and notes as they were, and the four fields below stay empty.
     bool HasCompressorTable = false;
@@ -97,8 +97,8 @@ struct ProcessLayout {
     std::int32_t EntryTo;        // highest, C
     std::int32_t ProposedEntry;  // C
     std::int32_t ProposedHours;
-    bool LoadingApplies;         // pre-coolers and freezers always take the whole capacity
-    bool ProduceList;            // fruit and vegetables instead of meat
+    bool LoadingApplies;  // pre-coolers and freezers always take the whole capacity
+    bool ProduceList;     // fruit and vegetables instead of meat
 };
 
 // clang-format off

@@ -24,8 +24,8 @@ constexpr std::string_view DimensionsError = "           ابعاد سالن ص�
 constexpr std::string_view CapacityError = "           ظرفيت سالن صحيح نيست          ";
 
 // Four lines, each after a lone carriage return, indented with blanks.
-const std::string SuggestionNotice = std::string("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") +
-                                     '\r' + std::string(34, ' ') + ".عدد تقريبي با واقعيت اختلاف زيادي دارد" + '\r' +
+const std::string SuggestionNotice = std::string("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + '\r' +
+                                     std::string(34, ' ') + ".عدد تقريبي با واقعيت اختلاف زيادي دارد" + '\r' +
                                      std::string(4, ' ') + "روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي" +
                                      '\r' + std::string(84, ' ') + "وارد نمايد";
 
@@ -92,10 +92,18 @@ constexpr Control Controls[] = {
 // Dimensions, capacity, loading percentage, process, insulation, product, entry and outside
 // temperatures, running hours; the two product lists share their caption.
 constexpr CaptionedInput Inputs[] = {
-    {"Edit2", "Label3", "Label2"},       {"Edit3", "Label4", "Label2"},      {"Edit4", "Label5", "Label2"},
-    {"Edit1", "Label7", "Label14"},      {"ComboBox6", "Label12", "Label13"}, {"ComboBox1", "Label1"},
-    {"ComboBox2", "Label6"},             {"ComboBox3", "Label8"},            {"ComboBox8", "Label8"},
-    {"ComboBox4", "Label17", "Label18"}, {"ComboBox5", "Label11", "Label16"}, {"ComboBox7", "Label9"},
+    {"Edit2", "Label3", "Label2"},
+    {"Edit3", "Label4", "Label2"},
+    {"Edit4", "Label5", "Label2"},
+    {"Edit1", "Label7", "Label14"},
+    {"ComboBox6", "Label12", "Label13"},
+    {"ComboBox1", "Label1"},
+    {"ComboBox2", "Label6"},
+    {"ComboBox3", "Label8"},
+    {"ComboBox8", "Label8"},
+    {"ComboBox4", "Label17", "Label18"},
+    {"ComboBox5", "Label11", "Label16"},
+    {"ComboBox7", "Label9"},
 };
 
 constexpr WindowDescription Definition{

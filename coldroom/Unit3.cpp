@@ -33,6 +33,7 @@ constexpr Control Caption(std::string_view name, std::string_view text, int top,
 }
 constexpr Rect ValueBox(int top, int height = 27) { return {27, top, 235, height}; }
 
+// clang-format off
 constexpr Control Controls[] = {
     Caption("Label1", "دماي سالن", 15),                   Value("Label10", ValueBox(15, 32)),
     Caption("Label2", "مدت زمان کارکرد کمپرسور", 50),     Value("Label11", ValueBox(50)),
@@ -60,6 +61,7 @@ constexpr Control Controls[] = {
     Rule("Bevel2", {26, 477, 441, 3}),
     OkButton("BitBtn1", "بازگشت", {16, 624, 121, 49}),
 };
+// clang-format on
 
 constexpr SheetRow Rows[] = {
     {"Label1", "Label10"},  {"Label2", "Label11"},  {"Label19", "Label20"}, {"Label21", "Label22"},
@@ -93,9 +95,9 @@ std::vector<ChartBar> TForm3::Chart() const
     const auto bar = [&sheet](std::string_view caption, std::int64_t watts, std::string_view value) {
         return ChartBar{sheet.Text(caption), watts, sheet.Text(value)};
     };
-    return {bar("Label3", shown_.WallLoad, "Label12"),         bar("Label4", shown_.ProductLoad, "Label13"),
-            bar("Label9", shown_.RespirationLoad, "Label34"),  bar("Label5", shown_.InfiltrationLoad, "Label14"),
-            bar("Label6", shown_.LightingLoad, "Label15"),     bar("Label7", shown_.PeopleLoad, "Label16"),
+    return {bar("Label3", shown_.WallLoad, "Label12"),        bar("Label4", shown_.ProductLoad, "Label13"),
+            bar("Label9", shown_.RespirationLoad, "Label34"), bar("Label5", shown_.InfiltrationLoad, "Label14"),
+            bar("Label6", shown_.LightingLoad, "Label15"),    bar("Label7", shown_.PeopleLoad, "Label16"),
             bar("Label18", shown_.SafetyFactor, "Label33")};
 }
 

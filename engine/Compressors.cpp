@@ -27,8 +27,7 @@ CompressorChoice SelectCompressor(CompressorTable table, std::int64_t load)
         count = load / largest + (load % largest != 0 ? 1 : 0);
     }
     for (const CompressorRow& row : table) {
-        if (load <= 0 || Carries(count, row.CapacityWatts, load))
-            return {count, row.Horsepower, row.ModelCode};
+        if (load <= 0 || Carries(count, row.CapacityWatts, load)) return {count, row.Horsepower, row.ModelCode};
     }
     return {count, table.back().Horsepower, table.back().ModelCode};  // not reached
 }

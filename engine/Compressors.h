@@ -71,8 +71,7 @@ template <std::size_t N>
 constexpr bool AscendingCapacities(const std::array<CompressorRow, N>& table)
 {
     for (std::size_t i = 1; i < N; ++i)
-        if (table[i].CapacityWatts <= table[i - 1].CapacityWatts || table[i - 1].CapacityWatts <= 0)
-            return false;
+        if (table[i].CapacityWatts <= table[i - 1].CapacityWatts || table[i - 1].CapacityWatts <= 0) return false;
     return true;
 }
 // The selection takes the last row as the largest model.

@@ -46,8 +46,7 @@ constexpr std::array<AirRow, 18> AirTable{{
 // clang-format on
 // The clamped temperatures reach exactly the first and the last row.
 static_assert(AirLowest - AirLowest % 5 == AirFirstKey);
-static_assert(AirFirstKey + 5 * (static_cast<std::int32_t>(AirTable.size()) - 1) ==
-              AirHighest - AirHighest % 5);
+static_assert(AirFirstKey + 5 * (static_cast<std::int32_t>(AirTable.size()) - 1) == AirHighest - AirHighest % 5);
 
 // Extended precision, as the chart's conversion is defined; held as doubles, no rounded row changes.
 constexpr long double FeetPerMetre = 3.28L;
@@ -162,8 +161,8 @@ const std::array<AirProperties, AirTable.size()>& RoundedAirTable()
         for (std::size_t i = 0; i < AirTable.size(); ++i) {
             const AirRow& row = AirTable[i];
             // Left to right in extended precision; in double precision every row rounds the same.
-            rows[i].Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre *
-                                                           FeetPerMetre * FeetPerMetre / PoundsPerKilogram));
+            rows[i].Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre * FeetPerMetre *
+                                                           FeetPerMetre / PoundsPerKilogram));
             rows[i].Enthalpy = RoundTo2(static_cast<double>(WattHoursPerBtu * row.Enthalpy * PoundsPerKilogram));
         }
         return rows;
@@ -186,15 +185,9 @@ void GetAirProperties(std::int32_t Temperature, double& Density, double& Enthalp
     Enthalpy = row.Enthalpy;
 }
 
-double AirChangesAboveZero(std::int32_t RoomVolume)
-{
-    return BandOf(RoomVolume).AboveZero;
-}
+double AirChangesAboveZero(std::int32_t RoomVolume) { return BandOf(RoomVolume).AboveZero; }
 
-double AirChangesBelowZero(std::int32_t RoomVolume)
-{
-    return BandOf(RoomVolume).BelowZero;
-}
+double AirChangesBelowZero(std::int32_t RoomVolume) { return BandOf(RoomVolume).BelowZero; }
 
 double InfiltrationLoad(std::uint32_t RoomVolume, std::int32_t OutsideTemperature, double AirChanges,
                         ProcessKind Process, std::uint8_t RunningHours)
@@ -203,15 +196,9 @@ double InfiltrationLoad(std::uint32_t RoomVolume, std::int32_t OutsideTemperatur
     double roomAir = 0.0;
     switch (Process) {
     case ProcessKind::ChilledMeatStorage:
-    case ProcessKind::ProduceStorage:
-        roomAir = RoomAirAboveZero;
-        break;
-    case ProcessKind::FrozenMeatStorage:
-        roomAir = RoomAirBelowZero;
-        break;
-    case ProcessKind::PreCooler:
-        roomAir = RoomAirPreCooler;
-        break;
+    case ProcessKind::ProduceStorage: roomAir = RoomAirAboveZero; break;
+    case ProcessKind::FrozenMeatStorage: roomAir = RoomAirBelowZero; break;
+    case ProcessKind::PreCooler: roomAir = RoomAirPreCooler; break;
     default:  // meat freezing counts no door air
         return 0.0;
     }

@@ -41,8 +41,8 @@ long double Difference(std::int32_t to, std::int32_t from)
 }  // namespace
 
 double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKind Process,
-                   std::string_view ProductName, std::int32_t EntryTemperature,
-                   std::uint8_t RunningHours, std::int32_t& RoomTemperature)
+                   std::string_view ProductName, std::int32_t EntryTemperature, std::uint8_t RunningHours,
+                   std::int32_t& RoomTemperature)
 {
     const ExtendedPrecision precision;
     Properties product;
@@ -86,8 +86,8 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
             // Each heat and each partial sum stored as a double: added in extended precision, 66 880 kg
             // of chicken from 6 C in 11 h would load 484 196 W instead of 484 195.
             const double latent = static_cast<double>(m * product.LatentHeat);
-            const double toFreezing = static_cast<double>(
-                std::fabs(m * product.SpecificHeatAbove * Difference(FreezingPoint, t)));
+            const double toFreezing =
+                static_cast<double>(std::fabs(m * product.SpecificHeatAbove * Difference(FreezingPoint, t)));
             const double belowFreezing = static_cast<double>(
                 std::fabs(m * product.SpecificHeatBelow * Difference(FrozenTemperature, FreezingPoint)));
             const double sum = static_cast<double>(static_cast<long double>(latent) + toFreezing);
@@ -98,12 +98,9 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
         // A meat name has no storage temperature: it loads like any name missing from the table.
         RoomTemperature = storageTemperature;
         if (product.IsMeat) return 0.0;
-        q = static_cast<double>(
-            std::fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
+        q = static_cast<double>(std::fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
         break;
-    default:
-        RoomTemperature = 0;
-        return 0.0;
+    default: RoomTemperature = 0; return 0.0;
     }
     if (RunningHours == 0) return 0.0;
     // Divided in extended precision, as the load is defined; a double division changed no watt in

@@ -14,9 +14,9 @@ namespace Tools {
 /// One product of the produce table.
 struct ProduceRow {
     std::string_view Name;
-    long double SpecificHeat;        // kJ per kg and K, as listed; as doubles 9 rows miss the decimal product
-    double RespirationHeat;          // W per 1000 kg stored
-    std::int32_t StorageTemperature; // room temperature, C
+    long double SpecificHeat;         // kJ per kg and K, as listed; as doubles 9 rows miss the decimal product
+    double RespirationHeat;           // W per 1000 kg stored
+    std::int32_t StorageTemperature;  // room temperature, C
 };
 
 // clang-format off

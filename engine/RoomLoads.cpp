@@ -94,9 +94,7 @@ double PeopleLoad(std::int32_t FloorArea, ProcessKind Process, std::uint8_t Runn
     case ProcessKind::FrozenMeatStorage:
         perPerson = static_cast<double>(HoursPerDay / RunningHours * PersonHeatBelowZero);
         break;
-    case ProcessKind::PreCooler:
-        perPerson = PersonHeatPreCooler;
-        break;
+    case ProcessKind::PreCooler: perPerson = PersonHeatPreCooler; break;
     default:  // nobody works in a freezing room
         break;
     }

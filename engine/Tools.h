@@ -44,8 +44,8 @@ ProduceData GetProduceData(std::string_view name);
 /// missing from the produce table: room 0 C, load 0. An unknown process gives room 0 C and
 /// load 0; 0 running hours give load 0.
 double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKind Process,
-                   std::string_view ProductName, std::int32_t EntryTemperature,
-                   std::uint8_t RunningHours, std::int32_t& RoomTemperature);
+                   std::string_view ProductName, std::int32_t EntryTemperature, std::uint8_t RunningHours,
+                   std::int32_t& RoomTemperature);
 
 /// Respiration load in watts of the full daily capacity of produce, scaled to the running hours;
 /// 0 for meat and for 0 running hours.

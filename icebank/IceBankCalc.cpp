@@ -9,7 +9,7 @@ namespace {
 
 // The constants' types are those the calculation is defined with; in doubles, or in extended
 // precision, no capacity, surface or tube length of any tank the window allows changes.
-constexpr double WaterHeat = 1.163;          // watt-hours per litre and kelvin
+constexpr double WaterHeat = 1.163;              // watt-hours per litre and kelvin
 constexpr std::uint8_t IceWaterTemperature = 1;  // C, what the tank is cooled to
 constexpr float MarginBase = 100.0f;
 constexpr float MarginPercent = 20.0f;

@@ -19,9 +19,9 @@ enum class TubeSizeIndex : std::uint8_t { FiveEighthsInch = 0, ThreeQuartersInch
 /// What a run reads from the input window. Only the volume comes from a field the user can
 /// paste into, so only its text can fail to convert; the lists always hold numbers.
 struct IceBankInput {
-    std::int32_t TankVolume;         // litres, at least MinimumTankVolume
-    std::uint8_t InletTemperature;   // C, 20 to 40
-    std::uint8_t RunningHours;       // hours per day, 5 to 23
+    std::int32_t TankVolume;        // litres, at least MinimumTankVolume
+    std::uint8_t InletTemperature;  // C, 20 to 40
+    std::uint8_t RunningHours;      // hours per day, 5 to 23
     TubeSizeIndex TubeSize;
 };
 

@@ -25,6 +25,7 @@ constexpr Control Caption(std::string_view name, std::string_view text, int top,
 }
 constexpr Rect ValueBox(int top) { return {19, top, 235, RowHeight}; }
 
+// clang-format off
 constexpr Control Controls[] = {
     Caption("Label21", "سطح تبادل مورد نياز", 24),                    Value("Label22", ValueBox(24)),
     Caption("Label1", "متزاژ لوله مورد نياز", 72),                    Value("Label2", ValueBox(72)),
@@ -41,6 +42,7 @@ constexpr Control Controls[] = {
     Note("Label32", {248, 365, 201, 24}),
     OkButton("BitBtn1", "بازگشت", {40, 336, 121, 49}),
 };
+// clang-format on
 
 constexpr SheetRow Rows[] = {
     {"Label21", "Label22"}, {"Label1", "Label2"},   {"Label3", "Label4"},   {"Label5", "Label6"},

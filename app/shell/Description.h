@@ -83,7 +83,7 @@ enum class Reading : std::uint8_t { RightToLeft, LeftToRight };
 struct Rect {
     int left = 0;
     int top = 0;
-    int width = 0;   // 0 with height 0: the label takes the size of its text, from this corner
+    int width = 0;  // 0 with height 0: the label takes the size of its text, from this corner
     int height = 0;
     constexpr bool SizedToText() const { return width == 0 && height == 0; }
 };
@@ -111,19 +111,19 @@ struct Control {
     Role role = Role::Window;
     std::string_view text = {};
     Items items = {};
-    int selected = -1;   // a list's item chosen at first; an option selected at first: 1
-    int maxLength = 0;   // an edit box's typing limit, in characters
+    int selected = -1;  // a list's item chosen at first; an option selected at first: 1
+    int maxLength = 0;  // an edit box's typing limit, in characters
     Align align = Align::Right;
     Reading reading = Reading::RightToLeft;
     bool hidden = false;
     bool growsLeft = false;  // a text longer than the box widens it to the left
 };
 
-constexpr Control Label(std::string_view name, std::string_view text, Rect box, Role role,
-                        Align align = Align::Right, Reading reading = Reading::RightToLeft)
+constexpr Control Label(std::string_view name, std::string_view text, Rect box, Role role, Align align = Align::Right,
+                        Reading reading = Reading::RightToLeft)
 {
-    return {.kind = Kind::Label, .name = name, .box = box, .role = role, .text = text, .align = align,
-            .reading = reading};
+    return {
+        .kind = Kind::Label, .name = name, .box = box, .role = role, .text = text, .align = align, .reading = reading};
 }
 
 /// A sheet's value: centred, read right to left, empty until a run writes it.
@@ -148,13 +148,22 @@ constexpr Control Edit(std::string_view name, Rect box, int maxLength)
 
 constexpr Control List(std::string_view name, Rect box, Items items, int selected, bool hidden = false)
 {
-    return {.kind = Kind::List, .name = name, .box = box, .role = Role::Field, .items = items,
-            .selected = selected, .hidden = hidden};
+    return {.kind = Kind::List,
+            .name = name,
+            .box = box,
+            .role = Role::Field,
+            .items = items,
+            .selected = selected,
+            .hidden = hidden};
 }
 
 constexpr Control Option(std::string_view name, std::string_view text, Rect box, bool selected)
 {
-    return {.kind = Kind::Option, .name = name, .box = box, .role = Role::StartOption, .text = text,
+    return {.kind = Kind::Option,
+            .name = name,
+            .box = box,
+            .role = Role::StartOption,
+            .text = text,
             .selected = selected ? 1 : 0};
 }
 
@@ -218,9 +227,9 @@ struct WindowDescription {
     Size client;
     Border border;
     TitleButtons buttons;
-    std::span<const Control> controls;  // those that take the focus in tab order
-    std::span<const CaptionedInput> inputs = {};  // input windows: in the order a copy lists them
-    std::span<const SheetRow> rows = {};          // result sheets: from top to bottom
+    std::span<const Control> controls;             // those that take the focus in tab order
+    std::span<const CaptionedInput> inputs = {};   // input windows: in the order a copy lists them
+    std::span<const SheetRow> rows = {};           // result sheets: from top to bottom
     std::span<const std::string_view> notes = {};  // result sheets: the notes below the rows
 };
 

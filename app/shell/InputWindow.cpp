@@ -18,7 +18,8 @@ std::vector<ReportLine> InputWindow::RunInputs() const
 {
     std::vector<ReportLine> lines;
     for (const CaptionedInput& input : Description().inputs)
-        if (!Window().Hidden(input.control)) lines.push_back({InputCaption(Window(), input), Window().Text(input.control)});
+        if (!Window().Hidden(input.control))
+            lines.push_back({InputCaption(Window(), input), Window().Text(input.control)});
     return lines;
 }
 

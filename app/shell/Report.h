@@ -24,13 +24,13 @@ struct ChartBar {
 };
 
 struct ReportContent {
-    std::string title;                // the sheet's caption
-    std::string calculator;           // the calculator the sheet belongs to
-    std::string program;              // the program's title with its version
-    std::vector<ReportLine> inputs;   // of the run that filled the sheet
-    std::vector<ReportLine> rows;     // top to bottom
+    std::string title;               // the sheet's caption
+    std::string calculator;          // the calculator the sheet belongs to
+    std::string program;             // the program's title with its version
+    std::vector<ReportLine> inputs;  // of the run that filled the sheet
+    std::vector<ReportLine> rows;    // top to bottom
     std::vector<std::string> notes;
-    std::vector<ChartBar> chart;      // none for a sheet without a chart
+    std::vector<ChartBar> chart;  // none for a sheet without a chart
 };
 
 /// What a report is, for its heading: the sheet's caption and the calculator, after a dash.

@@ -57,7 +57,8 @@ std::vector<int> BarLengths(const std::vector<ChartBar>& bars, int full)
     std::int64_t largest = 0;
     for (const ChartBar& bar : bars) largest = std::max(largest, bar.watts);
     std::vector<int> lengths;
-    for (const ChartBar& bar : bars) lengths.push_back(largest > 0 && bar.watts > 0 ? int(bar.watts * full / largest) : 0);
+    for (const ChartBar& bar : bars)
+        lengths.push_back(largest > 0 && bar.watts > 0 ? int(bar.watts * full / largest) : 0);
     return lengths;
 }
 

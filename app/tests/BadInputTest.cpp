@@ -25,18 +25,20 @@ const std::string VolumeTooSmall = "           حجم حوض بايد بيشتر
 // any limit.
 std::vector<std::string> FixedTexts()
 {
+    // clang-format off
     return {"", " ", "   ", "+", "-", "+-5", "+5", "-5", "-0", "00", "0", "007", "5 ", " 5", "\t7", "7\n",
             "2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999999999999",
             "۱۲", "١٢٣", "1۲", "٣4", "12a", "abc", "سيب", "ده", "1e3", "0x1F", "$1F", "1,000", "1.5", "1/2",
             "5\U0001F600", "\U0001F6005", "4\u200D", std::string("\0" "5", 2), std::string(300, '9'),
             "1" + std::string(80, '0'), std::string(200, 'a')};
+    // clang-format on
 }
 
 // Further texts drawn from the same pieces, the same ones on every run.
 std::vector<std::string> DrawnTexts(int count)
 {
-    const std::vector<std::string> pieces = {"0", "1", "9", "42", "+", "-", " ", "a", "۵", "٧", "ب", ".", "99999",
-                                             "\U0001F600"};
+    const std::vector<std::string> pieces = {"0", "1", "9", "42", "+", "-",     " ",
+                                             "a", "۵", "٧", "ب",  ".", "99999", "\U0001F600"};
     std::mt19937 rng(20240607);
     std::vector<std::string> texts;
     for (int i = 0; i < count; ++i) {

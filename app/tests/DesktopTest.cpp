@@ -17,7 +17,6 @@
 
 namespace {
 
-
 QWidget* Window(int number)
 {
     const Shell::Form* const forms[] = {Form1, Form2, Form3, Form4, Form5};
@@ -34,7 +33,8 @@ double FineDetail(const QImage& image)
         for (int x = 0; x + 1 < image.width(); x += 2) {
             const QRgb corner = image.pixel(x, y);
             ++blocks;
-            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner || image.pixel(x + 1, y + 1) != corner)
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner ||
+                image.pixel(x + 1, y + 1) != corner)
                 ++detailed;
         }
     return blocks ? double(detailed) / blocks : 0.0;
@@ -55,10 +55,7 @@ private slots:
         InstallProgramIdentity();
         InstallProgramIcon();
     }
-    void init()
-    {
-        program_ = std::make_unique<QtProgram>();
-    }
+    void init() { program_ = std::make_unique<QtProgram>(); }
     void cleanup()
     {
         program_.reset();

@@ -55,11 +55,11 @@ QRect LabelInk(const QLabel* label)
 struct Findings {
     QStringList clipped, overlapping, pastEdge, numberFields;
     int texts = 0;
-    bool empty() const { return clipped.isEmpty() && overlapping.isEmpty() && pastEdge.isEmpty() && numberFields.isEmpty(); }
-    QString report() const
+    bool empty() const
     {
-        return (QStringList() << clipped << overlapping << pastEdge << numberFields).join("\n");
+        return clipped.isEmpty() && overlapping.isEmpty() && pastEdge.isEmpty() && numberFields.isEmpty();
     }
+    QString report() const { return (QStringList() << clipped << overlapping << pastEdge << numberFields).join("\n"); }
 };
 
 QString Name(const QWidget* widget, const QString& text = {})
@@ -71,7 +71,8 @@ QString Name(const QWidget* widget, const QString& text = {})
 void CheckControlText(const QWidget* control, const QString& text, int room, Findings& findings)
 {
     ++findings.texts;
-    const int needed = QFontMetrics(control->font()).horizontalAdvance(QtFace::Qs(Shell::ShownText(QtFace::Utf8(text))));
+    const int needed =
+        QFontMetrics(control->font()).horizontalAdvance(QtFace::Qs(Shell::ShownText(QtFace::Utf8(text))));
     if (needed > room)
         findings.clipped << QString("%1 needs %2 px in %3").arg(Name(control, text)).arg(needed).arg(room);
 }
@@ -89,7 +90,9 @@ void CheckList(QComboBox* list, Findings& findings)
     const QWidget* popup = view->window();
     const QRect screen = list->screen()->availableGeometry();
     if (!screen.contains(popup->frameGeometry()))
-        findings.pastEdge << QString("%1's open list %2 leaves the screen").arg(Name(list)).arg(QDebug::toString(popup->frameGeometry()));
+        findings.pastEdge << QString("%1's open list %2 leaves the screen")
+                                 .arg(Name(list))
+                                 .arg(QDebug::toString(popup->frameGeometry()));
     for (int i = 0; i < list->count(); ++i) {
         const QString item = list->itemText(i);
         // The style keeps a few pixels free beside the text, closed and open.
@@ -112,15 +115,17 @@ Findings CheckWindow(QWidget* window)
     QList<Box> boxes;
     const QRect inside(QPoint(0, 0), window->size());
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(window) || widget->objectName().isEmpty() || widget->objectName() == "Image1") continue;
+        if (!widget->isVisibleTo(window) || widget->objectName().isEmpty() || widget->objectName() == "Image1")
+            continue;
         const QRect geometry(widget->mapTo(window, QPoint(0, 0)), widget->size());
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             if (label->text().isEmpty()) continue;
             ++findings.texts;
             const QRect ink = LabelInk(label);
             if (!QRect(QPoint(0, 0), label->size()).contains(ink))
-                findings.clipped << QString("%1 inks %2 in %3").arg(Name(label, label->text()), QDebug::toString(ink),
-                                                                    QDebug::toString(label->rect()));
+                findings.clipped << QString("%1 inks %2 in %3")
+                                        .arg(Name(label, label->text()), QDebug::toString(ink),
+                                             QDebug::toString(label->rect()));
             boxes << Box{label, ink.translated(geometry.topLeft())};
             continue;
         }
@@ -146,7 +151,10 @@ Findings CheckWindow(QWidget* window)
             ++findings.texts;
             const int needed = field->fontMetrics().horizontalAdvance(field->text());
             if (needed > field->TextRoom())
-                findings.numberFields << QString("%1 needs %2 px in %3").arg(Name(field, field->text())).arg(needed).arg(field->TextRoom());
+                findings.numberFields << QString("%1 needs %2 px in %3")
+                                             .arg(Name(field, field->text()))
+                                             .arg(needed)
+                                             .arg(field->TextRoom());
         } else {
             continue;  // rules and frames
         }
@@ -203,8 +211,14 @@ private:
         QCOMPARE(QtTesting::ClickAndClose(Button(*Form2, "Button1")), QStringList{"Form3"});
     }
 
-    static QComboBox* List(const Shell::Form& form, const char* name) { return QtTesting::ControlOf<QComboBox>(form, name); }
-    static QLineEdit* Field(const Shell::Form& form, const char* name) { return QtTesting::ControlOf<QLineEdit>(form, name); }
+    static QComboBox* List(const Shell::Form& form, const char* name)
+    {
+        return QtTesting::ControlOf<QComboBox>(form, name);
+    }
+    static QLineEdit* Field(const Shell::Form& form, const char* name)
+    {
+        return QtTesting::ControlOf<QLineEdit>(form, name);
+    }
     static QPushButton* Button(const Shell::Form& form, const char* name)
     {
         return QtTesting::ControlOf<QPushButton>(form, name);
@@ -229,10 +243,7 @@ private slots:
     }
     void cleanupTestCase() { qInfo("%d texts checked", texts_); }
 
-    void startDialog()
-    {
-        Expect(Shown(*Form1));
-    }
+    void startDialog() { Expect(Shown(*Form1)); }
 
     void coldRoomWindowForEveryProcess()
     {

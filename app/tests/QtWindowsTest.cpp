@@ -27,9 +27,8 @@ namespace {
 QPoint CentredOnScreen(const QWidget* window)
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    const Shell::Point topLeft =
-        Shell::CentredTopLeft({screen.width(), screen.height()},
-                              {window->frameGeometry().width(), window->frameGeometry().height()});
+    const Shell::Point topLeft = Shell::CentredTopLeft(
+        {screen.width(), screen.height()}, {window->frameGeometry().width(), window->frameGeometry().height()});
     return {topLeft.x, topLeft.y};
 }
 
@@ -54,16 +53,10 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(form)));
     }
 
-    void EnterTank()
-    {
-        QTest::keyClicks(ControlOf<QLineEdit>(*Form4, "Edit1"), "1000");
-    }
+    void EnterTank() { QTest::keyClicks(ControlOf<QLineEdit>(*Form4, "Edit1"), "1000"); }
 
 private slots:
-    void init()
-    {
-        program_ = std::make_unique<QtProgram>();
-    }
+    void init() { program_ = std::make_unique<QtProgram>(); }
     void cleanup()
     {
         program_.reset();

@@ -15,8 +15,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDate>
-#include <QElapsedTimer>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -65,10 +65,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        program_ = std::make_unique<QtProgram>();
-    }
+    void init() { program_ = std::make_unique<QtProgram>(); }
     void cleanup() { program_.reset(); }
 
     void ctrlCCopiesTheSheet()
@@ -112,8 +109,9 @@ private slots:
         QCOMPARE(content.rows.size(), std::size_t(16));
         QCOMPARE(Shell::BarLengths(content.chart, 500), (std::vector<int>{433, 22, 0, 500, 41, 172, 116}));
         for (const Shell::ChartBar& bar : content.chart) {
-            const auto row = std::find_if(content.rows.begin(), content.rows.end(),
-                                          [&bar](const Shell::ReportLine& line) { return line.caption == bar.caption; });
+            const auto row =
+                std::find_if(content.rows.begin(), content.rows.end(),
+                             [&bar](const Shell::ReportLine& line) { return line.caption == bar.caption; });
             QVERIFY2(row != content.rows.end() && row->value == bar.shown, bar.caption.c_str());
         }
         // Each row's value comes first in the table, so that it stands left of its caption.
@@ -177,7 +175,8 @@ private slots:
     {
         QtFace::LoadQtTexts();
         const auto persian = [](const QString& text) {
-            return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF; });
+            return std::any_of(text.begin(), text.end(),
+                               [](QChar c) { return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF; });
         };
         const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         QVERIFY2(persian(buttons.button(QDialogButtonBox::Cancel)->text()),

@@ -43,8 +43,8 @@ TEST_F(StartDialog, ContinueComesFirstInTheTabOrder)
 TEST_F(StartDialog, EveryWindowIsCentredByItsOuterSizeWhenShown)
 {
     face.screen = {1024, 768};
-    for (const Shell::Form* form : {static_cast<Shell::Form*>(Form1), static_cast<Shell::Form*>(Form2),
-                                    static_cast<Shell::Form*>(Form4)}) {
+    for (const Shell::Form* form :
+         {static_cast<Shell::Form*>(Form1), static_cast<Shell::Form*>(Form2), static_cast<Shell::Form*>(Form4)}) {
         ShellTesting::FakeView& view = ShellTesting::FakeFace::ViewOf(*form);
         view.ShowWindow();
         const Shell::Size outer = view.OuterSize();

@@ -8,7 +8,6 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-
     // Every window is created here, once, in its fixed order, and lives until the program
     // ends; windows reach each other through their global references. Created first, the
     // start dialog is the main window and the only one shown at first.

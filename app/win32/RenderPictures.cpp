@@ -49,8 +49,8 @@ void Save(HWND window, const wchar_t* name)
     header.biPlanes = 1;
     header.biBitCount = 24;
     void* bits = nullptr;
-    const HBITMAP picture = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
-                                             nullptr, 0);
+    const HBITMAP picture =
+        CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, picture);
     BitBlt(memory, 0, 0, width, height, screen, outer.left, outer.top, SRCCOPY);
     GdiFlush();

@@ -15,9 +15,17 @@ namespace {
 
 ColdRoomInput Room(double insulationFactor)
 {
-    return {.Length = 10, .Width = 5, .Height = 3, .Capacity = 1000, .LoadingPercent = 100,
-            .OutsideTemperature = 35, .RunningHours = 5, .Process = ProcessKind::PreCooler,
-            .InsulationFactor = insulationFactor, .EntryTemperature = 15, .ProductName = "مرغ"};
+    return {.Length = 10,
+            .Width = 5,
+            .Height = 3,
+            .Capacity = 1000,
+            .LoadingPercent = 100,
+            .OutsideTemperature = 35,
+            .RunningHours = 5,
+            .Process = ProcessKind::PreCooler,
+            .InsulationFactor = insulationFactor,
+            .EntryTemperature = 15,
+            .ProductName = "مرغ"};
 }
 
 }  // namespace

@@ -26,9 +26,17 @@ constexpr std::string_view Cond = "Cond. temp = 40C";
 // A room of 10 x 5 x 3 m taking 1000 kg a day, outside 35 C, 20 running hours, 10 cm insulation.
 ColdRoomInput SmallRoom(ProcessKind process, std::string_view product, std::int32_t entry)
 {
-    return {.Length = 10, .Width = 5, .Height = 3, .Capacity = 1000, .LoadingPercent = 100,
-            .OutsideTemperature = 35, .RunningHours = 20, .Process = process, .InsulationFactor = 0.25,
-            .EntryTemperature = entry, .ProductName = std::string(product)};
+    return {.Length = 10,
+            .Width = 5,
+            .Height = 3,
+            .Capacity = 1000,
+            .LoadingPercent = 100,
+            .OutsideTemperature = 35,
+            .RunningHours = 20,
+            .Process = process,
+            .InsulationFactor = 0.25,
+            .EntryTemperature = entry,
+            .ProductName = std::string(product)};
 }
 
 // 99 x 99 x 99 m with the capacity suggested for it as a pre-cooler, 3 running hours.
@@ -121,8 +129,8 @@ TEST(ComputeColdRoom, MeatFreezingChoosesTwoStageModels)
     input.InsulationFactor = 0.16;
     // Product (65095 + 6648 + 7063.5) / 8 = 9850.81; walls unscaled 140 x 0.16 x 70 + 50 x 0.16 x 50
     // = 1968; no lighting, people or door air. 11818 + 1181 = 12999 W: one S6G-25.2 (13920 W).
-    ExpectSheet(ComputeColdRoom(input), {-35, {1968, 9850, 0, 0, 0, 0, 1181, 12999}, 1, 25.0, "S6G-25.2", TwoStage,
-                                         DT5, Cond});
+    ExpectSheet(ComputeColdRoom(input),
+                {-35, {1968, 9850, 0, 0, 0, 0, 1181, 12999}, 1, 25.0, "S6G-25.2", TwoStage, DT5, Cond});
 }
 
 TEST(ComputeColdRoom, ProduceChoosesItsTableByStorageTemperature)
@@ -215,9 +223,9 @@ TEST(SuggestedCapacity, RoundsTheRoomsShareHalfToEven)
         {10, 5, 3, ProcessKind::ChilledMeatStorage, 50'000},  // 150 / 3
         {10, 5, 3, ProcessKind::FrozenMeatStorage, 50'000},
         {10, 5, 3, ProcessKind::PreCooler, 50'000},
-        {10, 5, 3, ProcessKind::ProduceStorage, 38'000},      // 37.5 to the even 38
-        {2, 5, 1, ProcessKind::ProduceStorage, 2'000},        // 2.5 to the even 2
-        {10, 5, 3, ProcessKind::MeatFreezing, 12'540},        // (50 - 17) x 380
+        {10, 5, 3, ProcessKind::ProduceStorage, 38'000},  // 37.5 to the even 38
+        {2, 5, 1, ProcessKind::ProduceStorage, 2'000},    // 2.5 to the even 2
+        {10, 5, 3, ProcessKind::MeatFreezing, 12'540},    // (50 - 17) x 380
         {99, 99, 99, ProcessKind::ChilledMeatStorage, 323'433'000},
     };
     for (const auto& c : cases)

@@ -61,9 +61,9 @@ std::int32_t DrawCapacity(std::mt19937_64& rng, const ColdRoomInput& in)
 // Any input the window accepts for a process, drawn at random.
 ColdRoomInput DrawInput(std::mt19937_64& rng, ProcessKind process)
 {
-    static const std::vector<std::string> products[Processes] = {
-        ProductsOf(ProcessKind(0)), ProductsOf(ProcessKind(1)), ProductsOf(ProcessKind(2)),
-        ProductsOf(ProcessKind(3)), ProductsOf(ProcessKind(4))};
+    static const std::vector<std::string> products[Processes] = {ProductsOf(ProcessKind(0)), ProductsOf(ProcessKind(1)),
+                                                                 ProductsOf(ProcessKind(2)), ProductsOf(ProcessKind(3)),
+                                                                 ProductsOf(ProcessKind(4))};
     const ProcessLayout layout = LayoutFor(process);
     const std::vector<std::string>& names = products[static_cast<int>(process)];
     ColdRoomInput in;

@@ -53,10 +53,8 @@ TEST_F(ColdRoomWindow, EachProcessRearrangesTheWindow)
         bool loading, produce;
     };
     const Row rows[] = {
-        {Chilled, "3", "35", "4", 33, "20", 0, true, false},
-        {Frozen, "-17", "-4", "-17", 14, "20", 1, true, false},
-        {PreCooler, "6", "35", "15", 30, "5", 0, false, false},
-        {Freezing, "-2", "35", "5", 38, "8", 1, false, false},
+        {Chilled, "3", "35", "4", 33, "20", 0, true, false},    {Frozen, "-17", "-4", "-17", 14, "20", 1, true, false},
+        {PreCooler, "6", "35", "15", 30, "5", 0, false, false}, {Freezing, "-2", "35", "5", 38, "8", 1, false, false},
         {Produce, "15", "35", "25", 21, "20", 0, true, true},
     };
     // As the window opens, it stands as choosing the first process leaves it.
@@ -193,9 +191,9 @@ TEST_F(ColdRoomWindow, TheFirstFieldThatIsNoNumberIsTheOneQuoted)
         EXPECT_EQ(PressAndRecord(face, form2, "Button1").messages,
                   std::vector{Shell::GeneralErrorBox(ProgramTitle, "'" + quoted + "' is not a valid integer value")});
         if (first < 3) {
-            EXPECT_EQ(PressAndRecord(face, form2, "Button2").messages,
-                      std::vector{
-                          Shell::GeneralErrorBox(ProgramTitle, "'" + quoted + "' is not a valid integer value")});
+            EXPECT_EQ(
+                PressAndRecord(face, form2, "Button2").messages,
+                std::vector{Shell::GeneralErrorBox(ProgramTitle, "'" + quoted + "' is not a valid integer value")});
         }
     }
 }
@@ -226,10 +224,8 @@ TEST_F(ColdRoomWindow, TheSuggestionFollowsTheNoticeAndIsWrittenWhole)
     };
     // 27 / 3 x 1000; 27 / 4 = 6.75 to 7; floor 9, (9 - 3) x 380; 68 607 / 3 x 1000 and
     // 970 299 / 3 x 1000, eight and nine digits in the seven-digit field.
-    const Case cases[] = {{Chilled, "3", "9000"},
-                          {Produce, "3", "7000"},
-                          {Freezing, "3", "2280"},
-                          {Chilled, "99", "323433000"}};
+    const Case cases[] = {
+        {Chilled, "3", "9000"}, {Produce, "3", "7000"}, {Freezing, "3", "2280"}, {Chilled, "99", "323433000"}};
     for (const Case& c : cases) {
         form2.Pick("ComboBox1", c.process);
         for (const char* side : {"Edit2", "Edit3", "Edit4"}) form2.SetText(side, c.side);

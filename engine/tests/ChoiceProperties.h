@@ -16,9 +16,9 @@
 namespace ChoiceProperties {
 
 /// Every compressor table of the program.
-inline const std::array<Tools::CompressorTable, 5> EveryTable{
-    Tools::ChilledStorageTable, Tools::FrozenStorageTable, Tools::PreCoolerTable, Tools::TwoStageFreezingTable,
-    Tools::IceBankTable};
+inline const std::array<Tools::CompressorTable, 5> EveryTable{Tools::ChilledStorageTable, Tools::FrozenStorageTable,
+                                                              Tools::PreCoolerTable, Tools::TwoStageFreezingTable,
+                                                              Tools::IceBankTable};
 
 /// The choice as defined: one unit, then two, ..., and for each count the rows in table
 /// order; the first row whose units carry the load. Only for loads small enough to search.

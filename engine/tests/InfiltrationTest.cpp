@@ -17,6 +17,7 @@ TEST(RoundTo2, HalvesAwayFromZeroOnTheDecimalExpansion)
         double value;
         double rounded;
     };
+    // clang-format off
     const Case cases[] = {
         {0.125, 0.13},    // exact binary tie
         {-0.125, -0.13},
@@ -29,6 +30,7 @@ TEST(RoundTo2, HalvesAwayFromZeroOnTheDecimalExpansion)
         {1234.5678, 1234.57},
         {0.0, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(RoundTo2(c.value), c.rounded) << c.value;
 }
 
@@ -65,9 +67,10 @@ TEST(GetAirProperties, RowTowardsZeroConvertedAndRounded)
 {
     struct Case {
         std::int32_t temperature;
-        double density;  // kg/m3
-        double enthalpy; // Wh/kg
+        double density;   // kg/m3
+        double enthalpy;  // Wh/kg
     };
+    // clang-format off
     const Case cases[] = {
         {35, 1.08, 40.83}, {37, 1.08, 40.83}, {39, 1.08, 40.83}, {40, 1.05, 51.15},
         {5, 1.26, 10.12},  {4, 1.29, 7.58},   {0, 1.29, 7.58},   {-4, 1.29, 7.58},
@@ -76,6 +79,7 @@ TEST(GetAirProperties, RowTowardsZeroConvertedAndRounded)
         {-39, 1.49, -4.71},  {54, 0.96, 81.26},
         {-60, 1.49, -4.71},  {80, 0.96, 81.26},  // beyond the chart: nearest row
     };
+    // clang-format on
     for (const Case& c : cases) {
         double density = -1.0;
         double enthalpy = -1.0;
@@ -92,11 +96,13 @@ TEST(AirChanges, BandsByRoomVolume)
         double above;
         double below;
     };
+    // clang-format off
     const Case cases[] = {
         {1, 50.1, 38.0},     {5, 50.1, 38.0},      {6, 31.1, 24.2},   {125, 7.7, 6.0},
         {126, 7.0, 5.4},     {1800, 1.66, 1.42},   {1801, 1.43, 1.22}, {2400, 1.43, 1.22},
         {2401, 1.35, 1.11},  {970299, 1.35, 1.11}, {0, 1.35, 1.11},   {-5, 1.35, 1.11},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(AirChangesAboveZero(c.volume), c.above) << c.volume << " m3";
         EXPECT_EQ(AirChangesBelowZero(c.volume), c.below) << c.volume << " m3";

@@ -126,10 +126,10 @@ struct RespirationCase {
 
 // Tonnes x W per tonne x 24 / hours.
 const RespirationCase kRespirationCases[] = {
-    {"apple", 1000, Apple, 20, 14.4},                  // 1 x 12 x 1.2
+    {"apple", 1000, Apple, 20, 14.4},                                 // 1 x 12 x 1.2
     {"full capacity whatever the loading", 2000, Banana, 20, 278.4},  // 2 x 116 x 1.2
     {"around the clock", 1000, Apple, 24, 12.0},
-    {"pulses", 1500, Pulses, 16, 310.5},               // 1.5 x 138 x 1.5
+    {"pulses", 1500, Pulses, 16, 310.5},  // 1.5 x 138 x 1.5
     {"fig does not respire", 1000, Fig, 20, 0.0},
     {"meat does not respire", 5000, Chicken, 10, 0.0},
     {"no running hours", 1000, Apple, 0, 0.0},

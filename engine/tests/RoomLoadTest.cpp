@@ -46,8 +46,7 @@ TEST(WallLoad, EnvelopeAndFloorByProcess)
 {
     for (const WallCase& c : kWallCases) {
         SCOPED_TRACE(c.what);
-        const double load =
-            WallLoad(c.length, c.width, c.height, c.process, c.insulation, c.room, c.outside, c.hours);
+        const double load = WallLoad(c.length, c.width, c.height, c.process, c.insulation, c.room, c.outside, c.hours);
         EXPECT_NEAR(load, c.load, 1e-9);
     }
 }
@@ -75,6 +74,7 @@ TEST(LightingLoad, TwoAndAHalfWattsPerSquareMetre)
         std::uint8_t hours;
         double load;
     };
+    // clang-format off
     const Case cases[] = {
         {50, P::ChilledMeatStorage, 20, 150.0},  // 125 x 1.2
         {50, P::FrozenMeatStorage, 16, 187.5},   // 125 x 1.5
@@ -84,9 +84,9 @@ TEST(LightingLoad, TwoAndAHalfWattsPerSquareMetre)
         {9801, P::ProduceStorage, 12, 49005.0},  // 24502.5 x 2
         {50, P::ChilledMeatStorage, 0, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.area << " m2, process " << int(c.process) << ", " << int(c.hours) << " h");
+        SCOPED_TRACE(testing::Message() << c.area << " m2, process " << int(c.process) << ", " << int(c.hours) << " h");
         EXPECT_NEAR(LightingLoad(c.area, c.process, c.hours), c.load, 1e-9);
     }
 }
@@ -99,6 +99,7 @@ TEST(PeopleLoad, PersonsByFloorAreaAndHeatByProcess)
         std::uint8_t hours;
         double load;
     };
+    // clang-format off
     const Case cases[] = {
         {50, P::ChilledMeatStorage, 24, 524.0},  // 2 x 262
         {99, P::ChilledMeatStorage, 24, 524.0},
@@ -112,9 +113,9 @@ TEST(PeopleLoad, PersonsByFloorAreaAndHeatByProcess)
         {99, static_cast<P>(5), 24, 0.0},
         {99, P::ChilledMeatStorage, 0, 0.0},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.area << " m2, process " << int(c.process) << ", " << int(c.hours) << " h");
+        SCOPED_TRACE(testing::Message() << c.area << " m2, process " << int(c.process) << ", " << int(c.hours) << " h");
         EXPECT_NEAR(PeopleLoad(c.area, c.process, c.hours), c.load, 1e-9);
     }
 }

@@ -23,6 +23,7 @@ struct IceBankCase {
 
 // Capacity = litres x 1.163 x (inlet - 1) / hours, plus a fifth; surface = hp x 1.744;
 // tube = hp x 35, 29.1 or 25 metres for 5/8, 3/4 and 7/8 inch.
+// clang-format off
 const IceBankCase kCases[] = {
     // 1000 x 1.163 x 29 / 18 = 1873.72; x 1.2 = 2248.47.
     {"defaults", {1000, 30, 18, TubeSizeIndex::SevenEighthsInch}, 2248, 1, 1.0, "2HC-2.2", 1, 25},
@@ -46,6 +47,7 @@ const IceBankCase kCases[] = {
     // 6560 hp x 35 = 229600 m, far beyond 16 bits.
     {"largest tank, longest tube", {999999, 40, 5, TubeSizeIndex::FiveEighthsInch}, 10885669, 164, 40.0, "6G-40.2", 11440, 229600},
 };
+// clang-format on
 
 }  // namespace
 

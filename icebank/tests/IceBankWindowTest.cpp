@@ -51,9 +51,11 @@ TEST_F(IceBankWindow, CalculateFillsEveryLineAndKeepsTheInputs)
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(outcome.modals, std::vector<std::string>{"Form5"});
     const std::map<std::string, std::string> expected = {
-        {"Label22", "2  متر مربع"}, {"Label2", "43  متر"},       {"Label4", "1 درجه سانتيگراد"},
-        {"Label6", "3489  وات"},    {"Label28", "1  عدد"},        {"Label29", "1,5  اسب"},
-        {"Label30", "Bitzer 2GC-2.2"}, {"Label31", "R22    ,   DT = 10C"}, {"Label32", "Cond. temp = 40C"}};
+        {"Label22", "2  متر مربع"},     {"Label2", "43  متر"},
+        {"Label4", "1 درجه سانتيگراد"}, {"Label6", "3489  وات"},
+        {"Label28", "1  عدد"},          {"Label29", "1,5  اسب"},
+        {"Label30", "Bitzer 2GC-2.2"},  {"Label31", "R22    ,   DT = 10C"},
+        {"Label32", "Cond. temp = 40C"}};
     for (const auto& [label, text] : expected) EXPECT_EQ(form5.Text(label), text) << label;
     EXPECT_EQ(form4.Text("Edit1"), "2500");
     EXPECT_EQ(form4.ListSelections(), lists);
@@ -102,8 +104,10 @@ TEST_F(IceBankWindow, TheSheetClosesByItsButtonOrCloseBox)
     for (const bool closeBox : {false, true}) {
         bool open = false;
         face.whileModal = [&](ShellTesting::FakeView& sheet) {
-            if (closeBox) sheet.PressCloseBox();
-            else sheet.Press("BitBtn1");
+            if (closeBox)
+                sheet.PressCloseBox();
+            else
+                sheet.Press("BitBtn1");
             open = sheet.Shown();
         };
         form4.Press("Button1");

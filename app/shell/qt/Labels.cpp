@@ -46,7 +46,8 @@ public:
         auto relations = QAccessibleWidget::relations(match);
         const QWidget* buddy = static_cast<const QLabel*>(widget())->buddy();
         if ((match & QAccessible::Labelled) && buddy)
-            relations.append({QAccessible::queryAccessibleInterface(const_cast<QWidget*>(buddy)), QAccessible::Labelled});
+            relations.append(
+                {QAccessible::queryAccessibleInterface(const_cast<QWidget*>(buddy)), QAccessible::Labelled});
         return relations;
     }
 };
@@ -110,7 +111,7 @@ QLabel* MakeLabel(QWidget* parent, const Shell::Control& control)
     label->setLayoutDirection(control.reading == Shell::Reading::RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     // Without AlignAbsolute Qt would mirror "right" to the left edge for Persian text.
     label->setAlignment(control.align == Shell::Align::Centred ? Qt::AlignHCenter | Qt::AlignTop
-                                                                : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+                                                               : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
     const Shell::Rect& box = control.box;
     // A label sized to its text keeps a pixel of room on either side of it, for the ink of
     // letters that reach past their advance (a bold dal at the end of a Persian word).

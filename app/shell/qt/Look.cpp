@@ -98,7 +98,8 @@ QIcon OkGlyph()
         QIcon icon;
         // The button shows it at 16 pixels, 32 on a screen of pixel ratio 2.
         for (int size : {16, 32})
-            icon.addFile(QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-ok-%1.png").arg(size));
+            icon.addFile(
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-ok-%1.png").arg(size));
         return icon;
     }();
     return glyph;

@@ -7,8 +7,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionFrame>

@@ -68,8 +68,7 @@ protected:
             }
             break;
         }
-        default:
-            break;
+        default: break;
         }
         return false;
     }
@@ -77,8 +76,8 @@ protected:
 
 FrameWatch* WatchOf(QWidget* window)
 {
-    auto* watch = static_cast<FrameWatch*>(window->findChild<QObject*>(QStringLiteral("FrameWatch"),
-                                                                        Qt::FindDirectChildrenOnly));
+    auto* watch =
+        static_cast<FrameWatch*>(window->findChild<QObject*>(QStringLiteral("FrameWatch"), Qt::FindDirectChildrenOnly));
     return watch ? watch : new FrameWatch(window);
 }
 

@@ -137,10 +137,8 @@ char32_t TypedCharacter(const QKeyEvent& event)
     switch (event.key()) {
     case Qt::Key_Delete:
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 0;
-    default:
-        break;
+    case Qt::Key_Backtab: return 0;
+    default: break;
     }
     const QString text = event.text();
     if (text.isEmpty()) return 0;

@@ -10,8 +10,8 @@ namespace Shell {
 
 void PrintTo(const Message& message, std::ostream* out)
 {
-    *out << (message.kind == MessageKind::Error ? "error" : "information") << " box \"" << message.caption
-         << "\": \"" << message.text << '"';
+    *out << (message.kind == MessageKind::Error ? "error" : "information") << " box \"" << message.caption << "\": \""
+         << message.text << '"';
 }
 
 }  // namespace Shell
@@ -60,10 +60,7 @@ FakeView::FakeView(FakeFace& face, const Shell::WindowDescription& window) : fac
                                 control.selected, control.maxLength, true, control.hidden});
 }
 
-FakeView::State& FakeView::At(std::string_view control)
-{
-    return const_cast<State&>(std::as_const(*this).At(control));
-}
+FakeView::State& FakeView::At(std::string_view control) { return const_cast<State&>(std::as_const(*this).At(control)); }
 
 const FakeView::State& FakeView::At(std::string_view control) const
 {

@@ -19,16 +19,17 @@ TEST(CentredTopLeft, HalvesOfTheRoomLeftTruncateTowardZero)
     };
     const Case cases[] = {
         {{1024, 768}, {926, 432}, {49, 168}},
-        {{1024, 768}, {1027, 432}, {-1, 168}},  // 3 px wider
-        {{1024, 768}, {1150, 432}, {-63, 168}}, // 126 px wider
-        {{1024, 768}, {100, 769}, {462, 0}},    // 1 px taller
+        {{1024, 768}, {1027, 432}, {-1, 168}},   // 3 px wider
+        {{1024, 768}, {1150, 432}, {-63, 168}},  // 126 px wider
+        {{1024, 768}, {100, 769}, {462, 0}},     // 1 px taller
     };
     for (const Case& c : cases) EXPECT_EQ(CentredTopLeft(c.screen, c.window), c.topLeft) << c.window.width;
 }
 
 TEST(DigitFilter, LetsOnlyBackspaceAndAsciiDigitsThrough)
 {
-    for (char32_t kept : {U'0', U'7', U'9', char32_t(8)}) EXPECT_FALSE(DigitFilterDiscards(kept)) << std::uint32_t(kept);
+    for (char32_t kept : {U'0', U'7', U'9', char32_t(8)})
+        EXPECT_FALSE(DigitFilterDiscards(kept)) << std::uint32_t(kept);
     // Letters, signs, a blank, Enter, Ctrl+V's control character, Persian and Arabic-Indic digits.
     for (char32_t dropped : {U'a', U'-', U'+', U'.', U' ', U'\r', char32_t(0x16), U'\u06F5', U'\u0661', U'/'})
         EXPECT_TRUE(DigitFilterDiscards(dropped)) << std::uint32_t(dropped);
@@ -36,6 +37,7 @@ TEST(DigitFilter, LetsOnlyBackspaceAndAsciiDigitsThrough)
 
 TEST(StrToInt, TakesASignAndAsciiDigitsWithin32Bits)
 {
+    // clang-format off
     const std::pair<std::string, std::optional<int>> cases[] = {
         {"1000", 1000},         {"+5", 5},
         {"-5", -5},             {"00", 0},
@@ -47,6 +49,7 @@ TEST(StrToInt, TakesASignAndAsciiDigitsWithin32Bits)
         {"12x", {}},            {"\u06F1\u06F2", {}},
         {std::string("5\0", 2), {}},
     };
+    // clang-format on
     for (const auto& [text, value] : cases) {
         try {
             EXPECT_EQ(StrToInt(text), value.value_or(-999)) << text;

@@ -115,7 +115,8 @@ HFONT FittingFont(Shell::Role role, std::wstring_view text, int room, bool right
     const Shell::Type type = Shell::TypeOf(role);
     int height = type.pixelHeight;
     HFONT font = MakeFont(type.face, height, type.style, dpi);
-    while (height > 8 && TextSize(font, text, rightToLeft).cx > room) font = MakeFont(type.face, --height, type.style, dpi);
+    while (height > 8 && TextSize(font, text, rightToLeft).cx > room)
+        font = MakeFont(type.face, --height, type.style, dpi);
     return font;
 }
 
@@ -143,8 +144,8 @@ SIZE TextSize(HFONT font, std::wstring_view text, bool rightToLeft)
         SCRIPT_STATE state{};
         const int length = int(text.size());
         if (SUCCEEDED(ScriptStringAnalyse(dc, text.data(), length, length * 3 / 2 + 16, -1,
-                                          SSA_GLYPHS | SSA_FALLBACK | (rightToLeft ? SSA_RTL : 0), 0, &control,
-                                          &state, nullptr, nullptr, nullptr, &analysis))) {
+                                          SSA_GLYPHS | SSA_FALLBACK | (rightToLeft ? SSA_RTL : 0), 0, &control, &state,
+                                          nullptr, nullptr, nullptr, &analysis))) {
             size.cx = ScriptString_pSize(analysis)->cx;
             ScriptStringFree(&analysis);
         } else {
@@ -257,9 +258,11 @@ HICON CaptionPicture(std::wstring_view text, HFONT font, COLORREF colour, bool r
     SelectObject(dc, oldBitmap);
     DeleteDC(dc);
     DeleteObject(smooth);
-    const std::uint32_t ink = std::uint32_t(GetRValue(colour)) << 16 | std::uint32_t(GetGValue(colour)) << 8 | GetBValue(colour);
+    const std::uint32_t ink =
+        std::uint32_t(GetRValue(colour)) << 16 | std::uint32_t(GetGValue(colour)) << 8 | GetBValue(colour);
     for (int i = 0; i < width * height; ++i) {
-        const std::uint32_t light = std::min({picture.pixels[i] & 0xFF, picture.pixels[i] >> 8 & 0xFF, picture.pixels[i] >> 16 & 0xFF});
+        const std::uint32_t light =
+            std::min({picture.pixels[i] & 0xFF, picture.pixels[i] >> 8 & 0xFF, picture.pixels[i] >> 16 & 0xFF});
         picture.pixels[i] = (0xFF - light) << 24 | ink;
     }
     if (glyphSize) PaintTick(picture, 0, (height - glyphSize) / 2, glyphSize);

@@ -107,16 +107,17 @@ void ShowMessageBox(const Shell::Message& message)
     const int clientHeight = margin + content + margin + button.cy + margin;
 
     const HICON glyph = LoadIconW(nullptr, message.kind == Shell::MessageKind::Error ? IDI_ERROR : IDI_INFORMATION);
-    SendMessageW(Child(box, L"Static", nullptr, SS_ICON, IconId, {margin, margin, margin + icon, margin + icon}, nullptr),
-                 STM_SETICON, WPARAM(glyph), 0);
+    SendMessageW(
+        Child(box, L"Static", nullptr, SS_ICON, IconId, {margin, margin, margin + icon, margin + icon}, nullptr),
+        STM_SETICON, WPARAM(glyph), 0);
     int top = margin + (content - textHeight) / 2;
     for (std::size_t i = 0; i < lines.size(); ++i, top += lineHeight)
         Child(box, L"Static", lines[i].c_str(), SS_OWNERDRAW | SS_NOPREFIX, FirstLineId + int(i),
               {textLeft, top, textLeft + width + 2, top + lineHeight}, font);
     const int buttonLeft = (clientWidth - button.cx) / 2, buttonTop = clientHeight - margin - button.cy;
-    const HWND ok = Child(box, L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
-                          {buttonLeft, buttonTop, buttonLeft + button.cx, buttonTop + button.cy},
-                          FontOf(Shell::Role::Window, dpi));
+    const HWND ok =
+        Child(box, L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+              {buttonLeft, buttonTop, buttonLeft + button.cx, buttonTop + button.cy}, FontOf(Shell::Role::Window, dpi));
 
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectExForDpi(&outer, Style, FALSE, ExStyle, dpi);

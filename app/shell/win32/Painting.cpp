@@ -35,7 +35,8 @@ void DrawBanner(HDC dc, const RECT& box, std::wstring_view title, unsigned dpi)
     struct Flake {
         int x, y, radius;
     };
-    constexpr Flake flakes[] = {{70, 45, 22}, {160, 105, 14}, {260, 40, 10}, {700, 100, 16}, {800, 42, 24}, {870, 110, 12}};
+    constexpr Flake flakes[] = {{70, 45, 22},   {160, 105, 14}, {260, 40, 10},
+                                {700, 100, 16}, {800, 42, 24},  {870, 110, 12}};
     constexpr double Sixth = 3.14159265358979323846 / 3;
     for (const Flake& flake : flakes) {
         const int cx = box.left + Scaled(flake.x, dpi), cy = box.top + Scaled(flake.y, dpi);
@@ -71,8 +72,10 @@ void DrawListItem(const DRAWITEMSTRUCT& item, std::wstring_view text, HFONT font
         RECT box = item.rcItem;
         InflateRect(&box, -Scaled(4, dpi), 0);
         DrawLine(dc, box, text, font,
-                 GetSysColor(disabled ? COLOR_GRAYTEXT : chosen ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT), TextEdge::Right,
-                 true);
+                 GetSysColor(disabled ? COLOR_GRAYTEXT
+                             : chosen ? COLOR_HIGHLIGHTTEXT
+                                      : COLOR_WINDOWTEXT),
+                 TextEdge::Right, true);
     }
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &item.rcItem);
 }

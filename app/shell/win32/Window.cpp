@@ -18,10 +18,10 @@ namespace Win32Face {
 namespace {
 
 constexpr wchar_t WindowClass[] = L"CoolingLoad.Window";
-constexpr int FirstId = 1000;     // the first control's; the others follow in the description's order
-constexpr int OpenRows = 10;      // rows of an open list, at most
-constexpr int ItemHeight = 32;    // of a list's row
-constexpr int CopyCommand = 1;    // of a sheet's context menu
+constexpr int FirstId = 1000;   // the first control's; the others follow in the description's order
+constexpr int OpenRows = 10;    // rows of an open list, at most
+constexpr int ItemHeight = 32;  // of a list's row
+constexpr int CopyCommand = 1;  // of a sheet's context menu
 
 DWORD StyleOf(const Shell::WindowDescription& window)
 {
@@ -85,10 +85,7 @@ std::wstring ItemText(HWND list, int position)
     return text;
 }
 
-bool Plain()
-{
-    return GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-}
+bool Plain() { return GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0; }
 
 }  // namespace
 
@@ -150,8 +147,14 @@ void Window::Build()
             style |= BS_AUTORADIOBUTTON | BS_RIGHTBUTTON | BS_RIGHT | BS_ICON;
             exStyle |= WS_EX_RTLREADING;
             break;
-        case Shell::Kind::Button: type = L"Button"; style |= WS_TABSTOP | BS_PUSHBUTTON | BS_ICON; break;
-        case Shell::Kind::OkButton: type = L"Button"; style |= WS_TABSTOP | BS_DEFPUSHBUTTON | BS_ICON; break;
+        case Shell::Kind::Button:
+            type = L"Button";
+            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
+            break;
+        case Shell::Kind::OkButton:
+            type = L"Button";
+            style |= WS_TABSTOP | BS_DEFPUSHBUTTON | BS_ICON;
+            break;
         case Shell::Kind::Banner: style |= SS_OWNERDRAW; break;
         case Shell::Kind::Rule: style |= SS_ETCHEDHORZ; break;
         }
@@ -233,9 +236,7 @@ void Window::Layout()
         }
         case Shell::Kind::Button:
         case Shell::Kind::OkButton:
-        case Shell::Kind::Option:
-            Picture(built);
-            [[fallthrough]];
+        case Shell::Kind::Option: Picture(built); [[fallthrough]];
         default: SetWindowPos(built.handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE); break;
         }
         if (control.kind == Shell::Kind::Edit) FitEdit(built);
@@ -276,9 +277,10 @@ void Window::Picture(Built& button)
     const Shell::Control& control = *button.control;
     const int glyph = control.kind == Shell::Kind::OkButton ? Scaled(18, dpi_) : 0;
     // Inside the button's frame, beside an option's button.
-    const int room = Scaled(control.box.width, dpi_) - glyph - glyph / 3 -
-                     (control.kind == Shell::Kind::Option ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(6, dpi_)
-                                                         : Scaled(10, dpi_));
+    const int room =
+        Scaled(control.box.width, dpi_) - glyph - glyph / 3 -
+        (control.kind == Shell::Kind::Option ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + Scaled(6, dpi_)
+                                             : Scaled(10, dpi_));
     const std::wstring text = Wide(button.text);
     const HICON picture = CaptionPicture(text, FittingFont(control.role, text, room, true, dpi_),
                                          ColourOf(Shell::TypeOf(control.role).colour), true, glyph);
@@ -325,8 +327,7 @@ LRESULT CALLBACK Window::Procedure(HWND handle, UINT message, WPARAM wParam, LPA
     return window->Handle(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR self)
+LRESULT CALLBACK Window::EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     if (message == WM_CHAR) {
         auto* window = reinterpret_cast<Window*>(self);
@@ -384,7 +385,8 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         if (built->control->kind == Shell::Kind::List) {
-            const std::wstring text = item.itemID == UINT(-1) ? std::wstring() : ItemText(built->handle, int(item.itemID));
+            const std::wstring text =
+                item.itemID == UINT(-1) ? std::wstring() : ItemText(built->handle, int(item.itemID));
             DrawListItem(item, ShownWide(Utf8(text)), FontOf(built->control->role, dpi_), dpi_);
             return TRUE;
         }
@@ -484,8 +486,8 @@ bool Window::Key(MSG& message)
         const Built* focused = focus ? ById(GetDlgCtrlID(focus)) : nullptr;
         if (focused && focused->handle != focus) focused = nullptr;
         // An open list takes Enter and Escape itself, to choose or to close.
-        const bool listOpen = focused && focused->control->kind == Shell::Kind::List &&
-                              SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0);
+        const bool listOpen =
+            focused && focused->control->kind == Shell::Kind::List && SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0);
         switch (message.wParam) {
         case VK_RETURN:
             if (listOpen || !Plain()) break;
@@ -497,7 +499,8 @@ bool Window::Key(MSG& message)
             }
             // A push button takes Enter only in a dialog; on an input window Enter presses the
             // focused button as Space does.
-            if (focused && (focused->control->kind == Shell::Kind::Button || focused->control->kind == Shell::Kind::OkButton))
+            if (focused &&
+                (focused->control->kind == Shell::Kind::Button || focused->control->kind == Shell::Kind::OkButton))
                 SendMessageW(window_, WM_COMMAND, MAKEWPARAM(focused->id, BN_CLICKED), LPARAM(focus));
             return true;
         case VK_ESCAPE:
@@ -772,8 +775,7 @@ bool Pump(int& code)
 int RunMessageLoop()
 {
     int code = 0;
-    while (Pump(code)) {
-    }
+    while (Pump(code)) {}
     return code;
 }
 
@@ -801,8 +803,8 @@ ModalScope::ModalScope()
         },
         reinterpret_cast<LPARAM>(this));
     owner_ = std::find(disabled_.begin(), disabled_.end(), active) != disabled_.end() ? active
-             : disabled_.empty()                                                     ? nullptr
-                                                                                     : disabled_.front();
+             : disabled_.empty()                                                      ? nullptr
+                                                                                      : disabled_.front();
     for (HWND window : disabled_) EnableWindow(window, FALSE);
 }
 

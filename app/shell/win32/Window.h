@@ -63,7 +63,7 @@ private:
         int id = 0;
         std::string text;  // a label's, an option's or a button's text, as the program set it
         bool hidden = false;
-        int known = -1;  // a list's position the user or the program last chose
+        int known = -1;           // a list's position the user or the program last chose
         HICON picture = nullptr;  // a button's or an option's caption, drawn
     };
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -90,9 +90,9 @@ private:
     std::map<std::string, std::size_t, std::less<>> byName_;
     Shell::Form* form_ = nullptr;
     unsigned dpi_ = 96;
-    HWND focus_ = nullptr;   // the control that held the focus when the window was last left
-    bool opened_ = false;    // shown at least once
-    bool modal_ = false;     // shown modally and not yet closed
+    HWND focus_ = nullptr;  // the control that held the focus when the window was last left
+    bool opened_ = false;   // shown at least once
+    bool modal_ = false;    // shown modally and not yet closed
 };
 
 /// Makes the windows of the program as Win32 windows.

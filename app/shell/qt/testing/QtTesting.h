@@ -4,8 +4,8 @@
 // is closed from a timer so that no test waits for a person, and a window's widgets are found
 // by the names of its description.
 
-#include "Shell.h"
 #include "MessageWindow.h"
+#include "Shell.h"
 #include "Window.h"
 
 #include <QList>

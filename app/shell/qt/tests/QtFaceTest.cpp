@@ -32,9 +32,13 @@ constexpr Control Controls[] = {
     List("ComboBox1", {0, 90, 73, 40}, {Many}, 0),
     List("ComboBox2", {100, 90, 73, 40}, {std::span(Many).first(10)}, 0),
 };
-constexpr WindowDescription Definition{.name = "Test", .kind = WindowKind::InputWindow, .caption = "Test",
-                                       .client = {400, 200}, .border = Border::Single,
-                                       .buttons = TitleButtons::Close, .controls = Controls};
+constexpr WindowDescription Definition{.name = "Test",
+                                       .kind = WindowKind::InputWindow,
+                                       .caption = "Test",
+                                       .client = {400, 200},
+                                       .border = Border::Single,
+                                       .buttons = TitleButtons::Close,
+                                       .controls = Controls};
 
 class TestWindow : public Shell::Form {
 public:
@@ -65,9 +69,8 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("indentedSecondLine");
-        QTest::newRow("suggestion notice") << QStringLiteral("تخمين ظرفيت") + u'\r' + QString(34, u' ') +
-                                                  QStringLiteral(".عدد تقريبي")
-                                           << true;
+        QTest::newRow("suggestion notice")
+            << QStringLiteral("تخمين ظرفيت") + u'\r' + QString(34, u' ') + QStringLiteral(".عدد تقريبي") << true;
         QTest::newRow("markup") << QStringLiteral("'<b>12</b><h1>x' is not a valid integer value.") << false;
     }
     void messageBoxShowsTheTextAsComposed()
@@ -89,7 +92,8 @@ private slots:
             leftmostInk << LeftmostInk(line);
         }
         QCOMPARE(shown.join(u'\r'), text);
-        if (indentedSecondLine) QVERIFY2(leftmostInk[1] > leftmostInk[0] + 50, qPrintable(QDebug::toString(leftmostInk)));
+        if (indentedSecondLine)
+            QVERIFY2(leftmostInk[1] > leftmostInk[0] + 50, qPrintable(QDebug::toString(leftmostInk)));
     }
 
     void persianLabelStandsAtTheRightEdge()
@@ -142,7 +146,8 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &event);
         QVERIFY(commands.contains(QStringLiteral("چسباندن")));
-        for (const QString& command : commands) QVERIFY2(command.front().script() == QChar::Script_Arabic, qPrintable(command));
+        for (const QString& command : commands)
+            QVERIFY2(command.front().script() == QChar::Script_Arabic, qPrintable(command));
     }
 
     // An open list of more items than rows shows a scroll bar; one that shows them all, none.

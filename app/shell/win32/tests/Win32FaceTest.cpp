@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -177,7 +176,9 @@ TEST_F(Win32FaceTest, EditBoxesTakeOnlyDigitsUpToTheirLimitButAWrittenTextWhole)
     const HWND volume = ControlOf(*Form4, "Edit1");  // at most 6 characters
     SetWindowTextW(volume, L"");
     // Letters, signs, blanks, Persian digits and a Ctrl+V are dropped; backspace deletes.
-    Type(volume, L"12a3-. \u06F4\x16" L"45\b");
+    Type(volume,
+         L"12a3-. \u06F4\x16"
+         L"45\b");
     EXPECT_EQ(TextOf(volume), L"1234");
     Type(volume, L"56789");
     EXPECT_EQ(TextOf(volume), L"123456");
@@ -313,7 +314,8 @@ TEST_F(Win32FaceTest, ASheetOpensModallyCentredOverItsInputWindowAndOnlyEnterClo
     EXPECT_TRUE(shown.empty());
     // Lines end in CR LF on Windows; the inputs come first, the tank volume among them.
     std::wstring expected;
-    for (const wchar_t c : Wide(Form5->SheetText())) expected += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+    for (const wchar_t c : Wide(Form5->SheetText()))
+        expected += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
     EXPECT_EQ(copied, expected);
     EXPECT_NE(copied.find(L"10000"), std::wstring::npos);
     SetWindowTextW(ControlOf(*Form4, "Edit1"), L"");
@@ -354,8 +356,10 @@ TEST_F(Win32FaceTest, TheMessageBoxShowsItsCaptionEachLineAndOneOkCentredOverDis
             wchar_t type[32] = {};
             GetClassNameW(child, type, 32);
             const std::wstring text = TextOf(child);
-            if (lstrcmpiW(type, L"Button") == 0) buttons.push_back(text);
-            else if (!text.empty()) lines.push_back(text);
+            if (lstrcmpiW(type, L"Button") == 0)
+                buttons.push_back(text);
+            else if (!text.empty())
+                lines.push_back(text);
         }
         Press(VK_RETURN);
         return true;
