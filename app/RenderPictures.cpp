@@ -4,6 +4,7 @@
 // report to a PDF file.
 // Usage: render_pictures OUTPUT_FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
+#include "ControlNamed.h"
 #include "Identity.h"
 #include "ProgramWindows.h"
 #include "QtTesting.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[])
 
     // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
     for (const auto& [field, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
-        Form2->Window().SetText(field, text);
+        Form2->Window().SetText(ShellTesting::ControlNamed(*Form2, field), text);
     ok = Save(*Form2, out.filePath("cold-room.png")) && ok;
     ok = SaveSheet(*Form2, *Form3, out.filePath("cold-room-results.png")) && ok;
     // Its printed report, as a PDF file that scripts/render-pictures turns into a picture.
@@ -71,7 +72,7 @@ int main(int argc, char* argv[])
     QtFace::PrintReport(static_cast<QtFace::Window&>(Form3->Window()), printer);
 
     // A 10000-litre tank with the other inputs at their defaults.
-    Form4->Window().SetText("Edit1", "10000");
+    Form4->Window().SetText(ShellTesting::ControlNamed(*Form4, "Edit1"), "10000");
     ok = Save(*Form4, out.filePath("ice-bank.png")) && ok;
     ok = SaveSheet(*Form4, *Form5, out.filePath("ice-bank-results.png")) && ok;
     return ok ? 0 : 1;

@@ -30,6 +30,11 @@ constexpr Control Controls[] = {
     Label("Label7", "اشکالات را به پشتيباني نرم افزار گزارش دهيد", {32, 480, 337, 33}, Role::StartLine, Align::Centred),
 };
 
+// The controls the handlers name, each found in the table when the program is built.
+constexpr ControlId BitBtn1 = Named(Controls, "BitBtn1");
+constexpr ControlId RadioButton1 = Named(Controls, "RadioButton1");
+constexpr ControlId RadioButton2 = Named(Controls, "RadioButton2");
+
 constexpr WindowDescription Definition{
     .name = "Form1",
     .kind = WindowKind::MainDialog,
@@ -44,19 +49,19 @@ constexpr WindowDescription Definition{
 
 TForm1::TForm1(Shell::Face& face) : Shell::Form(face, Definition) {}
 
-void TForm1::Click(std::string_view control)
+void TForm1::Click(Shell::ControlId control)
 {
-    if (control == "BitBtn1") BitBtn1Click();
+    if (control == BitBtn1) BitBtn1Click();
 }
 
 void TForm1::BitBtn1Click()
 {
     // Exactly one option is selected, so exactly one calculator opens.
-    if (Window().Selection("RadioButton2")) {
+    if (Window().Selection(RadioButton2)) {
         Window().HideWindow();
         Form2->Window().ShowWindow();
     }
-    if (Window().Selection("RadioButton1")) {
+    if (Window().Selection(RadioButton1)) {
         Window().HideWindow();
         Form4->Window().ShowWindow();
     }

@@ -23,7 +23,7 @@ public:
     void BitBtn1Click();
 
 protected:
-    void Click(std::string_view control) override;
+    void Click(Shell::ControlId control) override;
 };
 
 extern TForm1* Form1;

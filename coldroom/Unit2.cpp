@@ -89,21 +89,48 @@ constexpr Control Controls[] = {
     Button("Button3", "خروج", {40, 424, 105, 57}),
 };
 
+// The controls the handlers and the tables below name, each found in the table when the
+// program is built.
+constexpr ControlId Label1 = Named(Controls, "Label1");
+constexpr ControlId Label2 = Named(Controls, "Label2");
+constexpr ControlId Label3 = Named(Controls, "Label3");
+constexpr ControlId Label4 = Named(Controls, "Label4");
+constexpr ControlId Label5 = Named(Controls, "Label5");
+constexpr ControlId Label6 = Named(Controls, "Label6");
+constexpr ControlId Label7 = Named(Controls, "Label7");
+constexpr ControlId Label8 = Named(Controls, "Label8");
+constexpr ControlId Label9 = Named(Controls, "Label9");
+constexpr ControlId Label11 = Named(Controls, "Label11");
+constexpr ControlId Label12 = Named(Controls, "Label12");
+constexpr ControlId Label13 = Named(Controls, "Label13");
+constexpr ControlId Label14 = Named(Controls, "Label14");
+constexpr ControlId Label15 = Named(Controls, "Label15");
+constexpr ControlId Label16 = Named(Controls, "Label16");
+constexpr ControlId Label17 = Named(Controls, "Label17");
+constexpr ControlId Label18 = Named(Controls, "Label18");
+constexpr ControlId ComboBox1 = Named(Controls, "ComboBox1");
+constexpr ControlId ComboBox2 = Named(Controls, "ComboBox2");
+constexpr ControlId ComboBox3 = Named(Controls, "ComboBox3");
+constexpr ControlId ComboBox4 = Named(Controls, "ComboBox4");
+constexpr ControlId ComboBox5 = Named(Controls, "ComboBox5");
+constexpr ControlId ComboBox6 = Named(Controls, "ComboBox6");
+constexpr ControlId ComboBox7 = Named(Controls, "ComboBox7");
+constexpr ControlId ComboBox8 = Named(Controls, "ComboBox8");
+constexpr ControlId Edit1 = Named(Controls, "Edit1");
+constexpr ControlId Edit2 = Named(Controls, "Edit2");
+constexpr ControlId Edit3 = Named(Controls, "Edit3");
+constexpr ControlId Edit4 = Named(Controls, "Edit4");
+constexpr ControlId Button1 = Named(Controls, "Button1");
+constexpr ControlId Button2 = Named(Controls, "Button2");
+constexpr ControlId Button3 = Named(Controls, "Button3");
+
 // Dimensions, capacity, loading percentage, process, insulation, product, entry and outside
 // temperatures, running hours; the two product lists share their caption.
 constexpr CaptionedInput Inputs[] = {
-    {"Edit2", "Label3", "Label2"},
-    {"Edit3", "Label4", "Label2"},
-    {"Edit4", "Label5", "Label2"},
-    {"Edit1", "Label7", "Label14"},
-    {"ComboBox6", "Label12", "Label13"},
-    {"ComboBox1", "Label1"},
-    {"ComboBox2", "Label6"},
-    {"ComboBox3", "Label8"},
-    {"ComboBox8", "Label8"},
-    {"ComboBox4", "Label17", "Label18"},
-    {"ComboBox5", "Label11", "Label16"},
-    {"ComboBox7", "Label9"},
+    {Edit2, Label3, Label2},       {Edit3, Label4, Label2},       {Edit4, Label5, Label2},
+    {Edit1, Label7, Label14},      {ComboBox6, Label12, Label13}, {ComboBox1, Label1},
+    {ComboBox2, Label6},           {ComboBox3, Label8},           {ComboBox8, Label8},
+    {ComboBox4, Label17, Label18}, {ComboBox5, Label11, Label16}, {ComboBox7, Label9},
 };
 
 constexpr WindowDescription Definition{
@@ -118,7 +145,7 @@ constexpr WindowDescription Definition{
 };
 
 // What the process list's choice switches on and off together.
-constexpr std::string_view LoadingPercentage[] = {"Label12", "Label15", "Label13", "ComboBox6"};
+constexpr ControlId LoadingPercentage[] = {Label12, Label15, Label13, ComboBox6};
 
 }  // namespace
 
@@ -128,24 +155,24 @@ TForm2::TForm2(Shell::Face& face) : Shell::InputWindow(face, Definition)
     ComboBox1Change();
 }
 
-void TForm2::Click(std::string_view control)
+void TForm2::Click(Shell::ControlId control)
 {
-    if (control == "Button1") Button1Click();
-    if (control == "Button2") Button2Click();
-    if (control == "Button3") Button3Click();
+    if (control == Button1) Button1Click();
+    if (control == Button2) Button2Click();
+    if (control == Button3) Button3Click();
 }
 
-void TForm2::Change(std::string_view control)
+void TForm2::Change(Shell::ControlId control)
 {
-    if (control == "ComboBox1") ComboBox1Change();
+    if (control == ComboBox1) ComboBox1Change();
 }
 
-void TForm2::KeyPress(std::string_view control, char32_t& key)
+void TForm2::KeyPress(Shell::ControlId control, char32_t& key)
 {
-    if (control == "Edit1") Edit1KeyPress(key);
-    if (control == "Edit2") Edit2KeyPress(key);
-    if (control == "Edit3") Edit3KeyPress(key);
-    if (control == "Edit4") Edit4KeyPress(key);
+    if (control == Edit1) Edit1KeyPress(key);
+    if (control == Edit2) Edit2KeyPress(key);
+    if (control == Edit3) Edit3KeyPress(key);
+    if (control == Edit4) Edit4KeyPress(key);
 }
 
 void TForm2::Edit1KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
@@ -161,39 +188,39 @@ bool TForm2::RejectsDimensions(std::int32_t length, std::int32_t width, std::int
     return true;
 }
 
-Tools::ProcessKind TForm2::Process() const { return Tools::ProcessKind(Window().Selection("ComboBox1")); }
+Tools::ProcessKind TForm2::Process() const { return Tools::ProcessKind(Window().Selection(ComboBox1)); }
 
 void TForm2::ComboBox1Change()
 {
     View& window = Window();
     const ColdRoom::ProcessLayout& layout = ColdRoom::LayoutFor(Process());
-    window.SetItems("ComboBox4", {});
-    for (std::string_view control : LoadingPercentage) window.SetEnabled(control, true);
-    window.SetSelection("ComboBox2", 0);
+    window.SetItems(ComboBox4, {});
+    for (ControlId control : LoadingPercentage) window.SetEnabled(control, true);
+    window.SetSelection(ComboBox2, 0);
 
-    window.SetSelection("ComboBox2", layout.InsulationIndex);
+    window.SetSelection(ComboBox2, layout.InsulationIndex);
     const Items entries = NumberItems(layout.EntryFrom, layout.EntryTo);
-    window.SetItems("ComboBox4", ItemTexts(entries));
-    window.SetSelection("ComboBox4", NumberPosition(entries, layout.ProposedEntry));
-    window.SetSelection("ComboBox7", NumberPosition(RunningHours, layout.ProposedHours));
+    window.SetItems(ComboBox4, ItemTexts(entries));
+    window.SetSelection(ComboBox4, NumberPosition(entries, layout.ProposedEntry));
+    window.SetSelection(ComboBox7, NumberPosition(RunningHours, layout.ProposedHours));
     // A disabled percentage keeps its value: the run still shows that share as the mass.
     if (!layout.LoadingApplies)
-        for (std::string_view control : LoadingPercentage) window.SetEnabled(control, false);
-    window.SetHidden("ComboBox8", !layout.ProduceList);
-    window.SetHidden("ComboBox3", layout.ProduceList);
-    if (layout.ProduceList) window.SetSelection("ComboBox8", int(Tools::ProduceListDefault));
+        for (ControlId control : LoadingPercentage) window.SetEnabled(control, false);
+    window.SetHidden(ComboBox8, !layout.ProduceList);
+    window.SetHidden(ComboBox3, layout.ProduceList);
+    if (layout.ProduceList) window.SetSelection(ComboBox8, int(Tools::ProduceListDefault));
 }
 
 void TForm2::Button1Click()
 {
-    for (std::string_view edit : {"Edit1", "Edit2", "Edit3", "Edit4"}) FillEmpty(edit);
+    for (ControlId edit : {Edit1, Edit2, Edit3, Edit4}) FillEmpty(edit);
     // Converted in this order, which decides the text the general error box quotes when
     // more than one is not a whole number.
-    const std::int32_t length = IntOf("Edit2");
-    const std::int32_t width = IntOf("Edit3");
-    const std::int32_t height = IntOf("Edit4");
-    const std::int32_t capacity = IntOf("Edit1");
-    const std::int32_t loadingPercent = IntOf("ComboBox6");
+    const std::int32_t length = IntOf(Edit2);
+    const std::int32_t width = IntOf(Edit3);
+    const std::int32_t height = IntOf(Edit4);
+    const std::int32_t capacity = IntOf(Edit1);
+    const std::int32_t loadingPercent = IntOf(ComboBox6);
     if (RejectsDimensions(length, width, height)) return;
     if (capacity < 1) {
         ShowError(CapacityError);
@@ -208,13 +235,13 @@ void TForm2::Button1Click()
         .Height = std::uint16_t(height),
         .Capacity = capacity,
         .LoadingPercent = loadingPercent,
-        .OutsideTemperature = IntOf("ComboBox5"),
-        .RunningHours = std::uint8_t(IntOf("ComboBox7")),
+        .OutsideTemperature = IntOf(ComboBox5),
+        .RunningHours = std::uint8_t(IntOf(ComboBox7)),
         .Process = Process(),
-        .InsulationFactor = ColdRoom::InsulationFactorAt(Window().Selection("ComboBox2")),
-        .EntryTemperature = IntOf("ComboBox4"),
+        .InsulationFactor = ColdRoom::InsulationFactorAt(Window().Selection(ComboBox2)),
+        .EntryTemperature = IntOf(ComboBox4),
         // The visible list names the product; it stays so while the window is hidden.
-        .ProductName = Window().Text(Window().Hidden("ComboBox3") ? "ComboBox8" : "ComboBox3"),
+        .ProductName = Window().Text(Window().Hidden(ComboBox3) ? ComboBox8 : ComboBox3),
     };
     Form3->ShowResults(ColdRoom::ComputeColdRoom(input));
     Form3->SetInputs(RunInputs());
@@ -223,15 +250,15 @@ void TForm2::Button1Click()
 
 void TForm2::Button2Click()
 {
-    for (std::string_view edit : {"Edit2", "Edit3", "Edit4"}) FillEmpty(edit);
-    const std::int32_t length = IntOf("Edit2");
-    const std::int32_t width = IntOf("Edit3");
-    const std::int32_t height = IntOf("Edit4");
+    for (ControlId edit : {Edit2, Edit3, Edit4}) FillEmpty(edit);
+    const std::int32_t length = IntOf(Edit2);
+    const std::int32_t width = IntOf(Edit3);
+    const std::int32_t height = IntOf(Edit4);
     if (RejectsDimensions(length, width, height)) return;
     ShowInformation(SuggestionNotice);
     // The suggestion may be longer than the seven digits the user can type.
-    Window().SetText("Edit1", IntText(ColdRoom::SuggestedCapacity(std::uint16_t(length), std::uint16_t(width),
-                                                                  std::uint16_t(height), Process())));
+    Window().SetText(Edit1, IntText(ColdRoom::SuggestedCapacity(std::uint16_t(length), std::uint16_t(width),
+                                                                std::uint16_t(height), Process())));
 }
 
 void TForm2::Button3Click() { Window().Quit(); }

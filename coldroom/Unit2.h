@@ -26,9 +26,9 @@ public:
     void Edit4KeyPress(char32_t& Key);
 
 protected:
-    void Click(std::string_view control) override;
-    void Change(std::string_view control) override;
-    void KeyPress(std::string_view control, char32_t& key) override;
+    void Click(Shell::ControlId control) override;
+    void Change(Shell::ControlId control) override;
+    void KeyPress(Shell::ControlId control, char32_t& key) override;
 
 private:
     Tools::ProcessKind Process() const;

@@ -63,13 +63,50 @@ constexpr Control Controls[] = {
 };
 // clang-format on
 
+// The controls the handlers and the tables below name, each found in the table when the
+// program is built: each caption beside its value, then the notes.
+constexpr ControlId Label1 = Named(Controls, "Label1");
+constexpr ControlId Label10 = Named(Controls, "Label10");
+constexpr ControlId Label2 = Named(Controls, "Label2");
+constexpr ControlId Label11 = Named(Controls, "Label11");
+constexpr ControlId Label19 = Named(Controls, "Label19");
+constexpr ControlId Label20 = Named(Controls, "Label20");
+constexpr ControlId Label21 = Named(Controls, "Label21");
+constexpr ControlId Label22 = Named(Controls, "Label22");
+constexpr ControlId Label3 = Named(Controls, "Label3");
+constexpr ControlId Label12 = Named(Controls, "Label12");
+constexpr ControlId Label4 = Named(Controls, "Label4");
+constexpr ControlId Label13 = Named(Controls, "Label13");
+constexpr ControlId Label9 = Named(Controls, "Label9");
+constexpr ControlId Label34 = Named(Controls, "Label34");
+constexpr ControlId Label5 = Named(Controls, "Label5");
+constexpr ControlId Label14 = Named(Controls, "Label14");
+constexpr ControlId Label6 = Named(Controls, "Label6");
+constexpr ControlId Label15 = Named(Controls, "Label15");
+constexpr ControlId Label7 = Named(Controls, "Label7");
+constexpr ControlId Label16 = Named(Controls, "Label16");
+constexpr ControlId Label8 = Named(Controls, "Label8");
+constexpr ControlId Label17 = Named(Controls, "Label17");
+constexpr ControlId Label18 = Named(Controls, "Label18");
+constexpr ControlId Label33 = Named(Controls, "Label33");
+constexpr ControlId Label23 = Named(Controls, "Label23");
+constexpr ControlId Label24 = Named(Controls, "Label24");
+constexpr ControlId Label25 = Named(Controls, "Label25");
+constexpr ControlId Label28 = Named(Controls, "Label28");
+constexpr ControlId Label26 = Named(Controls, "Label26");
+constexpr ControlId Label29 = Named(Controls, "Label29");
+constexpr ControlId Label27 = Named(Controls, "Label27");
+constexpr ControlId Label30 = Named(Controls, "Label30");
+constexpr ControlId Label31 = Named(Controls, "Label31");
+constexpr ControlId Label32 = Named(Controls, "Label32");
+
 constexpr SheetRow Rows[] = {
-    {"Label1", "Label10"},  {"Label2", "Label11"},  {"Label19", "Label20"}, {"Label21", "Label22"},
-    {"Label3", "Label12"},  {"Label4", "Label13"},  {"Label9", "Label34"},  {"Label5", "Label14"},
-    {"Label6", "Label15"},  {"Label7", "Label16"},  {"Label8", "Label17"},  {"Label18", "Label33"},
-    {"Label23", "Label24"}, {"Label25", "Label28"}, {"Label26", "Label29"}, {"Label27", "Label30"},
+    {Label1, Label10},  {Label2, Label11},  {Label19, Label20}, {Label21, Label22},
+    {Label3, Label12},  {Label4, Label13},  {Label9, Label34},  {Label5, Label14},
+    {Label6, Label15},  {Label7, Label16},  {Label8, Label17},  {Label18, Label33},
+    {Label23, Label24}, {Label25, Label28}, {Label26, Label29}, {Label27, Label30},
 };
-constexpr std::string_view Notes[] = {"Label31", "Label32"};
+constexpr ControlId Notes[] = {Label31, Label32};
 
 constexpr WindowDescription Definition{
     .name = "Form3",
@@ -92,36 +129,36 @@ TForm3::TForm3(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 std::vector<ChartBar> TForm3::Chart() const
 {
     const View& sheet = Window();
-    const auto bar = [&sheet](std::string_view caption, std::int64_t watts, std::string_view value) {
+    const auto bar = [&sheet](ControlId caption, std::int64_t watts, ControlId value) {
         return ChartBar{sheet.Text(caption), watts, sheet.Text(value)};
     };
-    return {bar("Label3", shown_.WallLoad, "Label12"),        bar("Label4", shown_.ProductLoad, "Label13"),
-            bar("Label9", shown_.RespirationLoad, "Label34"), bar("Label5", shown_.InfiltrationLoad, "Label14"),
-            bar("Label6", shown_.LightingLoad, "Label15"),    bar("Label7", shown_.PeopleLoad, "Label16"),
-            bar("Label18", shown_.SafetyFactor, "Label33")};
+    return {bar(Label3, shown_.WallLoad, Label12),        bar(Label4, shown_.ProductLoad, Label13),
+            bar(Label9, shown_.RespirationLoad, Label34), bar(Label5, shown_.InfiltrationLoad, Label14),
+            bar(Label6, shown_.LightingLoad, Label15),    bar(Label7, shown_.PeopleLoad, Label16),
+            bar(Label18, shown_.SafetyFactor, Label33)};
 }
 
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)
 {
     View& sheet = Window();
     shown_ = result;
-    sheet.SetText("Label10", ResultLine(IntText(result.RoomTemperature), Celsius));
-    sheet.SetText("Label11", ResultLine(IntText(result.RunningHours), Hours));
-    sheet.SetText("Label20", ResultLine(IntText(result.Volume), CubicMetres));
-    sheet.SetText("Label22", ResultLine(IntText(result.LoadedMass), Kilograms));
-    sheet.SetText("Label12", WattsLine(result.WallLoad));
-    sheet.SetText("Label13", WattsLine(result.ProductLoad));
-    sheet.SetText("Label34", WattsLine(result.RespirationLoad));
-    sheet.SetText("Label14", WattsLine(result.InfiltrationLoad));
-    sheet.SetText("Label15", WattsLine(result.LightingLoad));
-    sheet.SetText("Label16", WattsLine(result.PeopleLoad));
-    sheet.SetText("Label33", WattsLine(result.SafetyFactor));
-    sheet.SetText("Label24", WattsLine(result.Total));
+    sheet.SetText(Label10, ResultLine(IntText(result.RoomTemperature), Celsius));
+    sheet.SetText(Label11, ResultLine(IntText(result.RunningHours), Hours));
+    sheet.SetText(Label20, ResultLine(IntText(result.Volume), CubicMetres));
+    sheet.SetText(Label22, ResultLine(IntText(result.LoadedMass), Kilograms));
+    sheet.SetText(Label12, WattsLine(result.WallLoad));
+    sheet.SetText(Label13, WattsLine(result.ProductLoad));
+    sheet.SetText(Label34, WattsLine(result.RespirationLoad));
+    sheet.SetText(Label14, WattsLine(result.InfiltrationLoad));
+    sheet.SetText(Label15, WattsLine(result.LightingLoad));
+    sheet.SetText(Label16, WattsLine(result.PeopleLoad));
+    sheet.SetText(Label33, WattsLine(result.SafetyFactor));
+    sheet.SetText(Label24, WattsLine(result.Total));
     if (!result.HasCompressorTable) return;
-    sheet.SetText("Label28", ResultLine(IntText(result.Compressor.Count), Units));
-    sheet.SetText("Label29",
+    sheet.SetText(Label28, ResultLine(IntText(result.Compressor.Count), Units));
+    sheet.SetText(Label29,
                   ResultLine(FloatText(result.Compressor.Horsepower, sheet.DecimalSeparator()), result.HorsepowerUnit));
-    sheet.SetText("Label30", std::string(Maker) + std::string(result.Compressor.ModelCode));
-    sheet.SetText("Label31", result.ConditionNote);
-    sheet.SetText("Label32", result.TemperatureNote);
+    sheet.SetText(Label30, std::string(Maker) + std::string(result.Compressor.ModelCode));
+    sheet.SetText(Label31, result.ConditionNote);
+    sheet.SetText(Label32, result.TemperatureNote);
 }

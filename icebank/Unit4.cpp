@@ -52,12 +52,29 @@ constexpr Control Controls[] = {
     List("ComboBox3", {288, RowTop, 73, RowHeight}, InletTemperatures, NumberPosition(InletTemperatures, 30)),
 };
 
+// The controls the handlers and the tables below name, each found in the table when the
+// program is built.
+constexpr ControlId Edit1 = Named(Controls, "Edit1");
+constexpr ControlId ComboBox1 = Named(Controls, "ComboBox1");
+constexpr ControlId ComboBox2 = Named(Controls, "ComboBox2");
+constexpr ControlId ComboBox3 = Named(Controls, "ComboBox3");
+constexpr ControlId Button1 = Named(Controls, "Button1");
+constexpr ControlId Button3 = Named(Controls, "Button3");
+constexpr ControlId Label1 = Named(Controls, "Label1");
+constexpr ControlId Label7 = Named(Controls, "Label7");
+constexpr ControlId Label2 = Named(Controls, "Label2");
+constexpr ControlId Label8 = Named(Controls, "Label8");
+constexpr ControlId Label3 = Named(Controls, "Label3");
+constexpr ControlId Label4 = Named(Controls, "Label4");
+constexpr ControlId Label5 = Named(Controls, "Label5");
+constexpr ControlId Label6 = Named(Controls, "Label6");
+
 // Volume, tube size, running hours, inlet temperature.
 constexpr CaptionedInput Inputs[] = {
-    {"Edit1", "Label1", "Label7"},
-    {"ComboBox1", "Label2", "Label8"},
-    {"ComboBox2", "Label3", "Label4"},
-    {"ComboBox3", "Label5", "Label6"},
+    {Edit1, Label1, Label7},
+    {ComboBox1, Label2, Label8},
+    {ComboBox2, Label3, Label4},
+    {ComboBox3, Label5, Label6},
 };
 
 constexpr WindowDescription Definition{
@@ -75,15 +92,15 @@ constexpr WindowDescription Definition{
 
 TForm4::TForm4(Shell::Face& face) : Shell::InputWindow(face, Definition) {}
 
-void TForm4::Click(std::string_view control)
+void TForm4::Click(Shell::ControlId control)
 {
-    if (control == "Button1") Button1Click();
-    if (control == "Button3") Button3Click();
+    if (control == Button1) Button1Click();
+    if (control == Button3) Button3Click();
 }
 
-void TForm4::KeyPress(std::string_view control, char32_t& key)
+void TForm4::KeyPress(Shell::ControlId control, char32_t& key)
 {
-    if (control == "Edit1") Edit1KeyPress(key);
+    if (control == Edit1) Edit1KeyPress(key);
 }
 
 void TForm4::Edit1KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
@@ -92,8 +109,8 @@ void TForm4::Button1Click()
 {
     // A pasted non-number fails its conversion; the general error box reports it and the
     // window goes on.
-    FillEmpty("Edit1");
-    const std::int32_t volume = IntOf("Edit1");
+    FillEmpty(Edit1);
+    const std::int32_t volume = IntOf(Edit1);
     if (volume < IceBank::MinimumTankVolume) {
         ShowError(VolumeTooSmall);
         return;
@@ -101,9 +118,9 @@ void TForm4::Button1Click()
     // Read in this order: inlet temperature, running hours, then the tube size.
     const IceBank::IceBankInput input{
         .TankVolume = volume,
-        .InletTemperature = static_cast<std::uint8_t>(IntOf("ComboBox3")),
-        .RunningHours = static_cast<std::uint8_t>(IntOf("ComboBox2")),
-        .TubeSize = IceBank::TubeSizeIndex(Window().Selection("ComboBox1")),
+        .InletTemperature = static_cast<std::uint8_t>(IntOf(ComboBox3)),
+        .RunningHours = static_cast<std::uint8_t>(IntOf(ComboBox2)),
+        .TubeSize = IceBank::TubeSizeIndex(Window().Selection(ComboBox1)),
     };
     Form5->ShowResults(IceBank::ComputeIceBank(input));
     Form5->SetInputs(RunInputs());

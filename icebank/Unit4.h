@@ -18,8 +18,8 @@ public:
     void Edit1KeyPress(char32_t& Key);
 
 protected:
-    void Click(std::string_view control) override;
-    void KeyPress(std::string_view control, char32_t& key) override;
+    void Click(Shell::ControlId control) override;
+    void KeyPress(Shell::ControlId control, char32_t& key) override;
 };
 
 /// The ice-bank input window, created at start and kept until the program ends.

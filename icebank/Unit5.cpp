@@ -44,11 +44,30 @@ constexpr Control Controls[] = {
 };
 // clang-format on
 
+// The controls the handlers and the tables below name, each found in the table when the
+// program is built: each caption beside its value, then the notes.
+constexpr ControlId Label21 = Named(Controls, "Label21");
+constexpr ControlId Label22 = Named(Controls, "Label22");
+constexpr ControlId Label1 = Named(Controls, "Label1");
+constexpr ControlId Label2 = Named(Controls, "Label2");
+constexpr ControlId Label3 = Named(Controls, "Label3");
+constexpr ControlId Label4 = Named(Controls, "Label4");
+constexpr ControlId Label5 = Named(Controls, "Label5");
+constexpr ControlId Label6 = Named(Controls, "Label6");
+constexpr ControlId Label25 = Named(Controls, "Label25");
+constexpr ControlId Label28 = Named(Controls, "Label28");
+constexpr ControlId Label26 = Named(Controls, "Label26");
+constexpr ControlId Label29 = Named(Controls, "Label29");
+constexpr ControlId Label27 = Named(Controls, "Label27");
+constexpr ControlId Label30 = Named(Controls, "Label30");
+constexpr ControlId Label31 = Named(Controls, "Label31");
+constexpr ControlId Label32 = Named(Controls, "Label32");
+
 constexpr SheetRow Rows[] = {
-    {"Label21", "Label22"}, {"Label1", "Label2"},   {"Label3", "Label4"},   {"Label5", "Label6"},
-    {"Label25", "Label28"}, {"Label26", "Label29"}, {"Label27", "Label30"},
+    {Label21, Label22}, {Label1, Label2},   {Label3, Label4},   {Label5, Label6},
+    {Label25, Label28}, {Label26, Label29}, {Label27, Label30},
 };
-constexpr std::string_view Notes[] = {"Label31", "Label32"};
+constexpr ControlId Notes[] = {Label31, Label32};
 
 constexpr WindowDescription Definition{
     .name = "Form5",
@@ -69,12 +88,12 @@ TForm5::TForm5(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
 {
     View& sheet = Window();
-    sheet.SetText("Label28", ResultLine(IntText(result.Choice.Count), "عدد"));
-    sheet.SetText("Label29", ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), "اسب"));
-    sheet.SetText("Label30", "Bitzer " + std::string(result.Choice.ModelCode));
-    sheet.SetText("Label6", ResultLine(IntText(result.RequiredCapacity), "وات"));
-    sheet.SetText("Label22", ResultLine(IntText(result.ExchangeSurface), "متر مربع"));
-    sheet.SetText("Label2", ResultLine(IntText(result.TubeLength), "متر"));
-    sheet.SetText("Label31", result.ConditionNote);
-    sheet.SetText("Label32", result.TemperatureNote);
+    sheet.SetText(Label28, ResultLine(IntText(result.Choice.Count), "عدد"));
+    sheet.SetText(Label29, ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), "اسب"));
+    sheet.SetText(Label30, "Bitzer " + std::string(result.Choice.ModelCode));
+    sheet.SetText(Label6, ResultLine(IntText(result.RequiredCapacity), "وات"));
+    sheet.SetText(Label22, ResultLine(IntText(result.ExchangeSurface), "متر مربع"));
+    sheet.SetText(Label2, ResultLine(IntText(result.TubeLength), "متر"));
+    sheet.SetText(Label31, result.ConditionNote);
+    sheet.SetText(Label32, result.TemperatureNote);
 }

@@ -6,6 +6,7 @@
 // pixels at 96 per inch, from the client area's top-left corner.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -106,7 +107,7 @@ constexpr Items NumberItems(int from, int to, int step = 1) { return {{}, from, 
 
 struct Control {
     Kind kind;
-    std::string_view name;  // the object name the handlers use: "Edit1", "ComboBox4"
+    std::string_view name;  // the object name, which the handlers' handles are made from: "Edit1"
     Rect box;
     Role role = Role::Window;
     std::string_view text = {};
@@ -207,17 +208,51 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
+/// One control of one window's table: what the handlers and the window's tables name a control
+/// by. The program makes it when it is built, from a name the table must hold (Named); a face
+/// makes it from a position in the table it built its window from. Never made from a name
+/// while the program runs, so no lookup can miss.
+class ControlId {
+public:
+    /// The control at `position` of the table; the position must be inside it.
+    static constexpr ControlId At(std::span<const Control> controls, std::size_t position)
+    {
+        return ControlId(&controls[position]);
+    }
+    constexpr const Control& operator*() const { return *control_; }
+    constexpr const Control* operator->() const { return control_; }
+    friend constexpr bool operator==(ControlId, ControlId) = default;
+
+private:
+    constexpr explicit ControlId(const Control* control) : control_(control) {}
+    const Control* control_;
+};
+
+// Not constexpr, and never defined: a name the table does not hold reaches it while the
+// program is built, which stops the build with this name in the compiler's message.
+void NoControlOfThatNameInTheTable();
+
+/// The control of that name in a window's table, found when the program is built: a name the
+/// table does not hold does not build.
+consteval ControlId Named(std::span<const Control> controls, std::string_view name)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].name == name) return ControlId::At(controls, i);
+    NoControlOfThatNameInTheTable();
+    return ControlId::At(controls, 0);
+}
+
 /// An input of an input window with its caption and, where a second label gives it, its unit.
 struct CaptionedInput {
-    std::string_view control;
-    std::string_view caption;
-    std::string_view unit = {};
+    ControlId control;
+    ControlId caption;
+    std::optional<ControlId> unit = {};
 };
 
 /// A row of a result sheet: the caption on the right, the value beside it on the left.
 struct SheetRow {
-    std::string_view caption;
-    std::string_view value;
+    ControlId caption;
+    ControlId value;
 };
 
 struct WindowDescription {
@@ -227,18 +262,10 @@ struct WindowDescription {
     Size client;
     Border border;
     TitleButtons buttons;
-    std::span<const Control> controls;             // those that take the focus in tab order
-    std::span<const CaptionedInput> inputs = {};   // input windows: in the order a copy lists them
-    std::span<const SheetRow> rows = {};           // result sheets: from top to bottom
-    std::span<const std::string_view> notes = {};  // result sheets: the notes below the rows
+    std::span<const Control> controls;            // those that take the focus in tab order
+    std::span<const CaptionedInput> inputs = {};  // input windows: in the order a copy lists them
+    std::span<const SheetRow> rows = {};          // result sheets: from top to bottom
+    std::span<const ControlId> notes = {};        // result sheets: the notes below the rows
 };
-
-/// The control of that name, or null.
-constexpr const Control* Find(const WindowDescription& window, std::string_view name)
-{
-    for (const Control& control : window.controls)
-        if (control.name == name) return &control;
-    return nullptr;
-}
 
 }  // namespace Shell

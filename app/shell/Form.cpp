@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form.h"
 
+#include <functional>
 #include <utility>
 
 namespace Shell {
@@ -61,6 +62,16 @@ void Form::Guarded(const std::function<void()>& handler)
     }
 }
 
+std::size_t PositionOf(const WindowDescription& window, ControlId control)
+{
+    // Compared as std::less does, since the control may lie in another window's table.
+    const std::less<const Control*> before;
+    const Control* const first = window.controls.data();
+    if (before(&*control, first) || !before(&*control, first + window.controls.size()))
+        throw HandlerFailure(std::string(window.name) + " has no control " + std::string(control->name));
+    return std::size_t(&*control - first);
+}
+
 std::vector<std::string> MessageLines(std::string_view text)
 {
     std::vector<std::string> lines(1);
@@ -99,19 +110,19 @@ void Form::Shown()
     Guarded([this] { FormShow(); });
 }
 
-void Form::Clicked(std::string_view control)
+void Form::Clicked(ControlId control)
 {
     RunPending();
     Guarded([this, control] { Click(control); });
 }
 
-void Form::Changed(std::string_view control)
+void Form::Changed(ControlId control)
 {
     RunPending();
     Guarded([this, control] { Change(control); });
 }
 
-void Form::Typed(std::string_view control, char32_t& key)
+void Form::Typed(ControlId control, char32_t& key)
 {
     RunPending();
     Guarded([this, control, &key] { KeyPress(control, key); });
@@ -125,11 +136,11 @@ void Form::CloseBoxPressed()
 
 void Form::FormShow() { view_->MoveTo(CentredTopLeft(view_->ScreenSize(), view_->OuterSize())); }
 
-void Form::Click(std::string_view) {}
+void Form::Click(ControlId) {}
 
-void Form::Change(std::string_view) {}
+void Form::Change(ControlId) {}
 
-void Form::KeyPress(std::string_view, char32_t&) {}
+void Form::KeyPress(ControlId, char32_t&) {}
 
 void Form::CloseBox()
 {
@@ -145,11 +156,11 @@ void Form::ShowError(std::string_view text) { view_->ShowMessage(ErrorBox(text))
 
 void Form::ShowInformation(std::string_view text) { view_->ShowMessage(InformationBox(text)); }
 
-void Form::FillEmpty(std::string_view edit)
+void Form::FillEmpty(ControlId edit)
 {
     if (view_->Text(edit).empty()) view_->SetText(edit, "0");
 }
 
-std::int32_t Form::IntOf(std::string_view control) const { return StrToInt(view_->Text(control)); }
+std::int32_t Form::IntOf(ControlId control) const { return StrToInt(view_->Text(control)); }
 
 }  // namespace Shell

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The handlers' side of a window, written once for every face: the events a face routes to
-// it by control name, the conventions every window shares (centring, the digit filter, the
+// it by control, the conventions every window shares (centring, the digit filter, the
 // message boxes, the general error box) and the small reads and writes handlers are made of.
 
 #include "Description.h"
@@ -23,6 +23,10 @@ constexpr Point CentredTopLeft(Size screen, Size outer)
 {
     return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
 }
+
+/// The control's position in the window's table, where a face keeps it. A control of another
+/// window throws HandlerFailure: it is a fault in a handler, which the general error box reports.
+std::size_t PositionOf(const WindowDescription& window, ControlId control);
 
 /// Whether the digit filter drops a typed character: everything but backspace and the ASCII
 /// digits, control characters of Ctrl shortcuts and the digits of other scripts included.
@@ -56,11 +60,11 @@ public:
 
     /// The window is about to be shown.
     void Shown();
-    void Clicked(std::string_view control);
+    void Clicked(ControlId control);
     /// The user chose another item of a list; a choice the program makes is no change.
-    void Changed(std::string_view control);
+    void Changed(ControlId control);
     /// A character typed into an edit box, before the box takes it; 0 in `key` discards it.
-    void Typed(std::string_view control, char32_t& key);
+    void Typed(ControlId control, char32_t& key);
     /// The title bar's close button.
     void CloseBoxPressed();
 
@@ -74,18 +78,18 @@ protected:
 
     /// Centres the window on the screen by its outer size, before it appears.
     virtual void FormShow();
-    virtual void Click(std::string_view control);
-    virtual void Change(std::string_view control);
-    virtual void KeyPress(std::string_view control, char32_t& key);
+    virtual void Click(ControlId control);
+    virtual void Change(ControlId control);
+    virtual void KeyPress(ControlId control, char32_t& key);
     /// The start dialog and the input windows end the program, a result sheet closes.
     virtual void CloseBox();
 
     void ShowError(std::string_view text);
     void ShowInformation(std::string_view text);
     /// An empty field counts as 0, and shows it.
-    void FillEmpty(std::string_view edit);
+    void FillEmpty(ControlId edit);
     /// The whole number in a field's text or a list's chosen item.
-    std::int32_t IntOf(std::string_view control) const;
+    std::int32_t IntOf(ControlId control) const;
 
 private:
     void Guarded(const std::function<void()>& handler);

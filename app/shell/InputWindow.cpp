@@ -6,8 +6,8 @@ namespace Shell {
 std::string InputCaption(const View& view, const CaptionedInput& input)
 {
     std::string caption(Trimmed(view.Text(input.caption)));
-    if (!input.unit.empty()) {
-        const std::string unit = view.Text(input.unit);
+    if (input.unit) {
+        const std::string unit = view.Text(*input.unit);
         caption += ' ';
         caption += Trimmed(unit);
     }

@@ -10,9 +10,10 @@ void ResultSheet::ShowModal() { Window().ShowModal(); }
 
 void ResultSheet::BitBtn1Click() { Window().CloseModal(); }
 
-void ResultSheet::Click(std::string_view control)
+void ResultSheet::Click(ControlId control)
 {
-    if (control == "BitBtn1") BitBtn1Click();
+    // A sheet's only button is its OK-kind "بازگشت".
+    if (control->kind == Kind::OkButton) BitBtn1Click();
 }
 
 void ResultSheet::SetInputs(std::vector<ReportLine> inputs) { inputs_ = std::move(inputs); }
@@ -38,7 +39,7 @@ ReportContent ResultSheet::Report() const
     ReportContent report{std::string(Description().caption), calculator_, program_, inputs_, {}, {}, Chart()};
     for (const SheetRow& row : Description().rows)
         report.rows.push_back({Window().Text(row.caption), Window().Text(row.value)});
-    for (std::string_view note : Description().notes) report.notes.push_back(Window().Text(note));
+    for (ControlId note : Description().notes) report.notes.push_back(Window().Text(note));
     return report;
 }
 

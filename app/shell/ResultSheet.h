@@ -42,7 +42,7 @@ public:
     static constexpr std::string_view RowSeparator = ": ";
 
 protected:
-    void Click(std::string_view control) override;
+    void Click(ControlId control) override;
 
     /// The bars of the sheet's load chart: none unless a sheet draws one.
     virtual std::vector<ChartBar> Chart() const { return {}; }

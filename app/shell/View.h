@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window's handlers need of the window system, and nothing more: read and write its
-// controls by name, show and hide it, show it modally, place it, show a message box, end the
+// controls, show and hide it, show it modally, place it, show a message box, end the
 // program. Each face (Qt, Win32) implements it over the controls it built from the window's
 // description; the tests implement it with a recording fake.
 
@@ -33,8 +33,8 @@ struct Message {
     friend bool operator==(const Message&, const Message&) = default;
 };
 
-/// One window, as its handlers see it. Controls are named as in the description; texts are
-/// UTF-8.
+/// One window, as its handlers see it. Controls are named by their handles in the window's
+/// description; texts are UTF-8.
 class View {
 public:
     virtual ~View() = default;
@@ -43,19 +43,19 @@ public:
     virtual void Attach(Form& form) = 0;
 
     /// An edit box's or a label's text; a list's chosen item ("" while none is chosen).
-    virtual std::string Text(std::string_view control) const = 0;
+    virtual std::string Text(ControlId control) const = 0;
     /// A list's chosen position (-1 while none); an option: 1 while selected, else 0.
-    virtual int Selection(std::string_view control) const = 0;
+    virtual int Selection(ControlId control) const = 0;
     /// Whether the program hid the control; it stays so while the window itself is hidden.
-    virtual bool Hidden(std::string_view control) const = 0;
+    virtual bool Hidden(ControlId control) const = 0;
 
     /// Replaces a text. An edit box takes it whole, even beyond its typing limit.
-    virtual void SetText(std::string_view control, std::string_view text) = 0;
+    virtual void SetText(ControlId control, std::string_view text) = 0;
     /// Replaces a list's items; none is chosen until SetSelection.
-    virtual void SetItems(std::string_view control, std::span<const std::string> items) = 0;
-    virtual void SetSelection(std::string_view control, int position) = 0;
-    virtual void SetEnabled(std::string_view control, bool enabled) = 0;
-    virtual void SetHidden(std::string_view control, bool hidden) = 0;
+    virtual void SetItems(ControlId control, std::span<const std::string> items) = 0;
+    virtual void SetSelection(ControlId control, int position) = 0;
+    virtual void SetEnabled(ControlId control, bool enabled) = 0;
+    virtual void SetHidden(ControlId control, bool hidden) = 0;
 
     /// Shows the window non-modally and brings it to the front.
     virtual void ShowWindow() = 0;

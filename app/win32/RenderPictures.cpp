@@ -4,6 +4,7 @@
 // BMP file of the window with its frame, taken from the screen.
 // Usage: render_pictures_win32 OUTPUT_FOLDER
 
+#include "ControlNamed.h"
 #include "ProgramWindows.h"
 #include "Window.h"
 
@@ -80,7 +81,7 @@ void SaveSheet(Shell::Form& input, Shell::Form& result, const wchar_t* name)
         Save(Win32Face::Face::WindowOf(*sheet).Handle(), sheetName);
         sheet->Window().CloseModal();
     });
-    input.Clicked("Button1");
+    input.Clicked(ShellTesting::ControlNamed(input, "Button1"));
 }
 
 }  // namespace
@@ -101,14 +102,14 @@ int wmain(int argc, wchar_t* argv[])
 
     // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
     for (const auto& [edit, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
-        Form2->Window().SetText(edit, text);
+        Form2->Window().SetText(ShellTesting::ControlNamed(*Form2, edit), text);
     Form2->Window().ShowWindow();
     Save(Win32Face::Face::WindowOf(*Form2).Handle(), L"cold-room");
     SaveSheet(*Form2, *Form3, L"cold-room-results");
     Form2->Window().HideWindow();
 
     // A 10000-litre tank with the other inputs at their defaults.
-    Form4->Window().SetText("Edit1", "10000");
+    Form4->Window().SetText(ShellTesting::ControlNamed(*Form4, "Edit1"), "10000");
     Form4->Window().ShowWindow();
     Save(Win32Face::Face::WindowOf(*Form4).Handle(), L"ice-bank");
     SaveSheet(*Form4, *Form5, L"ice-bank-results");

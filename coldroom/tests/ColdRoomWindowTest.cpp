@@ -37,7 +37,7 @@ protected:
     {
         std::vector<std::string> values;
         for (const Shell::SheetRow& row : Form3->Description().rows) values.push_back(form3.Text(row.value));
-        for (std::string_view note : Form3->Description().notes) values.push_back(form3.Text(note));
+        for (Shell::ControlId note : Form3->Description().notes) values.push_back(form3.Text(note));
         return values;
     }
 };

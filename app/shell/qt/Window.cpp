@@ -181,6 +181,7 @@ void Window::Build()
     QWidget* window = widget_.get();
     QButtonGroup* options = nullptr;
     QWidget* previous = nullptr;  // in the tab order
+    controls_.reserve(description_.controls.size());
     for (const Shell::Control& control : description_.controls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
@@ -199,8 +200,8 @@ void Window::Build()
         case Shell::Kind::Banner: widget = MakeBanner(window, control); break;
         case Shell::Kind::Rule: widget = MakeRule(window, control); break;
         }
-        const Built& built = controls_.emplace(std::string(control.name), Built{&control, widget}).first->second;
-        ConnectEvents(built);
+        const Shell::ControlId id = Shell::ControlId::At(description_.controls, controls_.size());
+        ConnectEvents(controls_.emplace_back(&control, widget), id);
         if (Shell::TakesFocus(control.kind)) {
             // The first in the tab order holds the focus when the window opens.
             if (previous)
@@ -219,20 +220,19 @@ void Window::Build()
         HearAsOneLine(static_cast<TextLabel*>(At(row.caption).widget), static_cast<TextLabel*>(At(row.value).widget));
 }
 
-void Window::ConnectEvents(const Built& built)
+void Window::ConnectEvents(const Built& built, Shell::ControlId control)
 {
-    const std::string_view name = built.control->name;
     switch (built.control->kind) {
     case Shell::Kind::Button:
     case Shell::Kind::OkButton:
         connect(static_cast<QPushButton*>(built.widget), &QPushButton::clicked, this,
-                [this, name] { form_->Clicked(name); });
+                [this, control] { form_->Clicked(control); });
         break;
     case Shell::Kind::List:
         // Only a change the user makes is an event: picking the item already chosen, or the
         // program filling and choosing, is none.
-        connect(static_cast<QComboBox*>(built.widget), &QComboBox::currentIndexChanged, this, [this, name] {
-            if (!writing_) form_->Changed(name);
+        connect(static_cast<QComboBox*>(built.widget), &QComboBox::currentIndexChanged, this, [this, control] {
+            if (!writing_) form_->Changed(control);
         });
         break;
     case Shell::Kind::Edit: built.widget->installEventFilter(this); break;
@@ -261,19 +261,18 @@ bool Window::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return false;
     char32_t key = TypedCharacter(static_cast<const QKeyEvent&>(*event));
     if (key == 0) return false;
-    form_->Typed(Utf8(watched->objectName()), key);
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].widget == watched) form_->Typed(Shell::ControlId::At(description_.controls, i), key);
     // A discarded character never reaches the box.
     return key == 0;
 }
 
-const Window::Built& Window::At(std::string_view control) const
+const Window::Built& Window::At(Shell::ControlId control) const
 {
-    const auto found = controls_.find(control);
-    Q_ASSERT_X(found != controls_.end(), "QtFace::Window", "a control the description does not hold");
-    return found->second;
+    return controls_[Shell::PositionOf(description_, control)];
 }
 
-std::string Window::Text(std::string_view control) const
+std::string Window::Text(Shell::ControlId control) const
 {
     QWidget* widget = At(control).widget;
     if (auto* label = qobject_cast<QLabel*>(widget)) return Utf8(label->text());
@@ -283,7 +282,7 @@ std::string Window::Text(std::string_view control) const
     return {};
 }
 
-int Window::Selection(std::string_view control) const
+int Window::Selection(Shell::ControlId control) const
 {
     QWidget* widget = At(control).widget;
     if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentIndex();
@@ -291,9 +290,9 @@ int Window::Selection(std::string_view control) const
     return -1;
 }
 
-bool Window::Hidden(std::string_view control) const { return At(control).widget->isHidden(); }
+bool Window::Hidden(Shell::ControlId control) const { return At(control).widget->isHidden(); }
 
-void Window::SetText(std::string_view control, std::string_view text)
+void Window::SetText(Shell::ControlId control, std::string_view text)
 {
     const Built& built = At(control);
     if (auto* label = qobject_cast<QLabel*>(built.widget)) WriteLabel(label, *built.control, Qs(text));
@@ -301,7 +300,7 @@ void Window::SetText(std::string_view control, std::string_view text)
     if (auto* button = qobject_cast<QAbstractButton*>(built.widget)) button->setText(Qs(text));
 }
 
-void Window::SetItems(std::string_view control, std::span<const std::string> items)
+void Window::SetItems(Shell::ControlId control, std::span<const std::string> items)
 {
     auto* list = static_cast<QComboBox*>(At(control).widget);
     QStringList texts;
@@ -313,7 +312,7 @@ void Window::SetItems(std::string_view control, std::span<const std::string> ite
     writing_ = false;
 }
 
-void Window::SetSelection(std::string_view control, int position)
+void Window::SetSelection(Shell::ControlId control, int position)
 {
     QWidget* widget = At(control).widget;
     writing_ = true;
@@ -322,9 +321,9 @@ void Window::SetSelection(std::string_view control, int position)
     writing_ = false;
 }
 
-void Window::SetEnabled(std::string_view control, bool enabled) { At(control).widget->setEnabled(enabled); }
+void Window::SetEnabled(Shell::ControlId control, bool enabled) { At(control).widget->setEnabled(enabled); }
 
-void Window::SetHidden(std::string_view control, bool hidden)
+void Window::SetHidden(Shell::ControlId control, bool hidden)
 {
     At(control).widget->setHidden(hidden);
     CaptionInputs();
@@ -342,7 +341,7 @@ void Window::HideWindow() { widget_->hide(); }
 void Window::ShowModal()
 {
     // The default button holds the focus each time the sheet opens.
-    for (const auto& [name, built] : controls_)
+    for (const Built& built : controls_)
         if (built.control->kind == Shell::Kind::OkButton) built.widget->setFocus();
     static_cast<QDialog*>(widget_.get())->exec();
 }

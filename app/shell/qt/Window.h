@@ -8,7 +8,6 @@
 
 #include <QObject>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,14 +30,14 @@ public:
 
     // Shell::View
     void Attach(Shell::Form& form) override { form_ = &form; }
-    std::string Text(std::string_view control) const override;
-    int Selection(std::string_view control) const override;
-    bool Hidden(std::string_view control) const override;
-    void SetText(std::string_view control, std::string_view text) override;
-    void SetItems(std::string_view control, std::span<const std::string> items) override;
-    void SetSelection(std::string_view control, int position) override;
-    void SetEnabled(std::string_view control, bool enabled) override;
-    void SetHidden(std::string_view control, bool hidden) override;
+    std::string Text(Shell::ControlId control) const override;
+    int Selection(Shell::ControlId control) const override;
+    bool Hidden(Shell::ControlId control) const override;
+    void SetText(Shell::ControlId control, std::string_view text) override;
+    void SetItems(Shell::ControlId control, std::span<const std::string> items) override;
+    void SetSelection(Shell::ControlId control, int position) override;
+    void SetEnabled(Shell::ControlId control, bool enabled) override;
+    void SetHidden(Shell::ControlId control, bool hidden) override;
     void ShowWindow() override;
     void HideWindow() override;
     void ShowModal() override;
@@ -66,15 +65,15 @@ private:
         const Shell::Control* control;
         QWidget* widget;
     };
-    const Built& At(std::string_view control) const;
+    const Built& At(Shell::ControlId control) const;
     void Build();
-    void ConnectEvents(const Built& built);
+    void ConnectEvents(const Built& built, Shell::ControlId control);
     /// A caption names the input beside it that is not hidden, for a screen reader.
     void CaptionInputs();
 
     const Shell::WindowDescription& description_;
     std::unique_ptr<QWidget> widget_;
-    std::map<std::string, Built, std::less<>> controls_;
+    std::vector<Built> controls_;  // in the description's order
     Shell::Form* form_ = nullptr;
     bool writing_ = false;  // the program, not the user, is changing a list
 };

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeFace.h"
 
+#include "ControlNamed.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <stdexcept>
 #include <utility>
 
 namespace Shell {
@@ -55,30 +58,33 @@ std::string Joined(const std::vector<std::string>& characters, std::size_t count
 FakeView::FakeView(FakeFace& face, const Shell::WindowDescription& window) : face_(face), window_(window)
 {
     for (const Shell::Control& control : window.controls)
-        controls_.emplace(std::string(control.name),
-                          State{control.kind, std::string(control.text), Shell::ItemTexts(control.items),
-                                control.selected, control.maxLength, true, control.hidden});
+        controls_.push_back(State{control.kind, std::string(control.text), Shell::ItemTexts(control.items),
+                                  control.selected, control.maxLength, true, control.hidden});
 }
 
-FakeView::State& FakeView::At(std::string_view control) { return const_cast<State&>(std::as_const(*this).At(control)); }
-
-const FakeView::State& FakeView::At(std::string_view control) const
+Shell::ControlId FakeView::Id(std::string_view control) const
 {
-    static State none{Shell::Kind::Label, {}, {}, -1, 0, true, false};
-    const auto found = controls_.find(control);
-    if (found != controls_.end()) return found->second;
+    if (const auto found = FindControl(window_, control)) return *found;
     face_.unknownControls.push_back(std::string(window_.name) + "." + std::string(control));
     ADD_FAILURE() << window_.name << " has no control " << control;
-    return none;
+    throw std::invalid_argument(std::string(control));
+}
+
+FakeView::State& FakeView::At(Shell::ControlId control) { return const_cast<State&>(std::as_const(*this).At(control)); }
+
+const FakeView::State& FakeView::At(Shell::ControlId control) const
+{
+    return controls_[Shell::PositionOf(window_, control)];
 }
 
 void FakeView::Type(std::string_view edit, std::string_view text)
 {
+    const Shell::ControlId id = Id(edit);
     for (const std::string& character : Characters(text)) {
         char32_t key = CodePoint(character);
-        form_->Typed(edit, key);
+        form_->Typed(id, key);
         if (key == 0) continue;
-        State& box = At(edit);
+        State& box = At(id);
         std::vector<std::string> characters = Characters(box.text);
         if (key == 8) {
             if (!characters.empty()) characters.pop_back();
@@ -91,22 +97,23 @@ void FakeView::Type(std::string_view edit, std::string_view text)
 
 void FakeView::Paste(std::string_view edit, std::string_view text)
 {
-    State& box = At(edit);
+    State& box = At(Id(edit));
     box.text = Joined(Characters(text), std::size_t(box.maxLength));
 }
 
 void FakeView::Pick(std::string_view list, int position)
 {
-    State& state = At(list);
+    const Shell::ControlId id = Id(list);
+    State& state = At(id);
     if (!state.enabled || state.hidden) ADD_FAILURE() << list << " cannot be picked from";
     if (position == state.selection) return;
     state.selection = position;
-    form_->Changed(list);
+    form_->Changed(id);
 }
 
 void FakeView::PickText(std::string_view list, std::string_view text)
 {
-    const std::vector<std::string>& items = At(list).items;
+    const std::vector<std::string>& items = At(Id(list)).items;
     for (std::size_t i = 0; i < items.size(); ++i)
         if (items[i] == text) return Pick(list, int(i));
     ADD_FAILURE() << list << " holds no item " << text;
@@ -114,80 +121,82 @@ void FakeView::PickText(std::string_view list, std::string_view text)
 
 void FakeView::Select(std::string_view option)
 {
-    for (auto& [name, state] : controls_)
-        if (state.kind == Shell::Kind::Option) state.selection = name == option ? 1 : 0;
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].kind == Shell::Kind::Option)
+            controls_[i].selection = window_.controls[i].name == option ? 1 : 0;
 }
 
 void FakeView::Press(std::string_view button)
 {
-    const State& state = At(button);
+    const Shell::ControlId id = Id(button);
+    const State& state = At(id);
     if (!state.enabled || state.hidden) ADD_FAILURE() << button << " cannot be pressed";
-    form_->Clicked(button);
+    form_->Clicked(id);
 }
 
 void FakeView::PressCloseBox() { form_->CloseBoxPressed(); }
 
-bool FakeView::Enabled(std::string_view control) const { return At(control).enabled; }
+bool FakeView::Enabled(std::string_view control) const { return At(Id(control)).enabled; }
 
-std::vector<std::string> FakeView::ItemsOf(std::string_view list) const { return At(list).items; }
+std::vector<std::string> FakeView::ItemsOf(std::string_view list) const { return At(Id(list)).items; }
 
 std::map<std::string, std::string> FakeView::Labels() const
 {
     std::map<std::string, std::string> labels;
-    for (const auto& [name, state] : controls_)
-        if (state.kind == Shell::Kind::Label) labels[name] = state.text;
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].kind == Shell::Kind::Label) labels[std::string(window_.controls[i].name)] = controls_[i].text;
     return labels;
 }
 
 std::vector<int> FakeView::ListSelections() const
 {
     std::vector<int> selections;
-    for (const Shell::Control& control : window_.controls)
-        if (control.kind == Shell::Kind::List) selections.push_back(At(control.name).selection);
+    for (const State& state : controls_)
+        if (state.kind == Shell::Kind::List) selections.push_back(state.selection);
     return selections;
 }
 
 std::vector<std::string> FakeView::EditTexts() const
 {
     std::vector<std::string> texts;
-    for (const Shell::Control& control : window_.controls)
-        if (control.kind == Shell::Kind::Edit) texts.push_back(At(control.name).text);
+    for (const State& state : controls_)
+        if (state.kind == Shell::Kind::Edit) texts.push_back(state.text);
     return texts;
 }
 
-std::string FakeView::Text(std::string_view control) const
+std::string FakeView::Text(Shell::ControlId control) const
 {
     const State& state = At(control);
     if (state.kind != Shell::Kind::List) return state.text;
     return state.selection >= 0 && state.selection < int(state.items.size()) ? state.items[state.selection] : "";
 }
 
-int FakeView::Selection(std::string_view control) const { return At(control).selection; }
+int FakeView::Selection(Shell::ControlId control) const { return At(control).selection; }
 
-bool FakeView::Hidden(std::string_view control) const { return At(control).hidden; }
+bool FakeView::Hidden(Shell::ControlId control) const { return At(control).hidden; }
 
-void FakeView::SetText(std::string_view control, std::string_view text) { At(control).text = text; }
+void FakeView::SetText(Shell::ControlId control, std::string_view text) { At(control).text = text; }
 
-void FakeView::SetItems(std::string_view control, std::span<const std::string> items)
+void FakeView::SetItems(Shell::ControlId control, std::span<const std::string> items)
 {
     State& list = At(control);
     list.items.assign(items.begin(), items.end());
     list.selection = -1;
 }
 
-void FakeView::SetSelection(std::string_view control, int position)
+void FakeView::SetSelection(Shell::ControlId control, int position)
 {
     State& state = At(control);
     if (state.kind == Shell::Kind::Option) {
-        if (position) Select(control);
+        if (position) Select(control->name);
         return;
     }
     state.selection = position >= 0 && position < int(state.items.size()) ? position : -1;
 }
 
-void FakeView::SetEnabled(std::string_view control, bool enabled) { At(control).enabled = enabled; }
+void FakeView::SetEnabled(Shell::ControlId control, bool enabled) { At(control).enabled = enabled; }
 
-void FakeView::SetHidden(std::string_view control, bool hidden) { At(control).hidden = hidden; }
+void FakeView::SetHidden(Shell::ControlId control, bool hidden) { At(control).hidden = hidden; }
 
 void FakeView::ShowWindow()
 {

@@ -12,6 +12,7 @@
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Shell {
@@ -47,6 +48,12 @@ public:
 
     // ---- What the window shows -------------------------------------------------------------
 
+    // The view's reads and its SetText, by the control's name.
+    std::string Text(std::string_view control) const { return Text(Id(control)); }
+    int Selection(std::string_view control) const { return Selection(Id(control)); }
+    bool Hidden(std::string_view control) const { return Hidden(Id(control)); }
+    void SetText(std::string_view control, std::string_view text) { SetText(Id(control), text); }
+
     bool Enabled(std::string_view control) const;
     std::vector<std::string> ItemsOf(std::string_view list) const;
     bool Shown() const { return shown_; }
@@ -61,14 +68,14 @@ public:
     // ---- Shell::View -------------------------------------------------------------------------
 
     void Attach(Shell::Form& form) override { form_ = &form; }
-    std::string Text(std::string_view control) const override;
-    int Selection(std::string_view control) const override;
-    bool Hidden(std::string_view control) const override;
-    void SetText(std::string_view control, std::string_view text) override;
-    void SetItems(std::string_view control, std::span<const std::string> items) override;
-    void SetSelection(std::string_view control, int position) override;
-    void SetEnabled(std::string_view control, bool enabled) override;
-    void SetHidden(std::string_view control, bool hidden) override;
+    std::string Text(Shell::ControlId control) const override;
+    int Selection(Shell::ControlId control) const override;
+    bool Hidden(Shell::ControlId control) const override;
+    void SetText(Shell::ControlId control, std::string_view text) override;
+    void SetItems(Shell::ControlId control, std::span<const std::string> items) override;
+    void SetSelection(Shell::ControlId control, int position) override;
+    void SetEnabled(Shell::ControlId control, bool enabled) override;
+    void SetHidden(Shell::ControlId control, bool hidden) override;
     void ShowWindow() override;
     void HideWindow() override { shown_ = false; }
     void ShowModal() override;
@@ -90,13 +97,16 @@ private:
         bool enabled = true;
         bool hidden;
     };
-    State& At(std::string_view control);
-    const State& At(std::string_view control) const;
+    /// The control of that name; a name the window does not have is recorded, and ends the
+    /// test with a failure.
+    Shell::ControlId Id(std::string_view control) const;
+    State& At(Shell::ControlId control);
+    const State& At(Shell::ControlId control) const;
 
     FakeFace& face_;
     const Shell::WindowDescription& window_;
     Shell::Form* form_ = nullptr;
-    std::map<std::string, State, std::less<>> controls_;
+    std::vector<State> controls_;  // in the description's order
     bool shown_ = false;
     Shell::Point position_{-1000, -1000};
 };

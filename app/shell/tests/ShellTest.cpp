@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The conventions every window shares, without any toolkit: placement, the digit filter,
-// field texts, result lines and the general error box.
+// field texts, result lines, the general error box and the handles controls are named by.
 
 #include "Shell.h"
 
@@ -95,4 +95,24 @@ TEST(GeneralErrorBox, EndsAMessageThatEndsInALetterOrDigitWithAFullStop)
     };
     for (const auto& [failure, shown] : cases)
         EXPECT_EQ(GeneralErrorBox("Title", failure), (Message{MessageKind::Error, "Title", shown})) << failure;
+}
+
+// A handle is found when the program is built, at its control's place in the table; a face
+// keeps the control at that place, and a handle of another window reaching it is a failure
+// the general error box reports, never a control taken at random.
+constexpr Control Table[] = {Label("Label1", "x", {}, Role::Caption), Edit("Edit1", {}, 2)};
+constexpr Control Other[] = {Edit("Edit1", {}, 2)};
+static_assert(&*Named(Table, "Edit1") == &Table[1] && Named(Table, "Edit1") == ControlId::At(Table, 1));
+
+TEST(ControlId, AFaceFindsItsOwnControlsByPlaceAndRefusesAnotherWindows)
+{
+    const WindowDescription window{.name = "Form9",
+                                   .kind = WindowKind::InputWindow,
+                                   .caption = "",
+                                   .client = {},
+                                   .border = Border::Single,
+                                   .buttons = TitleButtons::Close,
+                                   .controls = Table};
+    EXPECT_EQ(PositionOf(window, Named(Table, "Edit1")), 1u);
+    EXPECT_THROW(PositionOf(window, Named(Other, "Edit1")), HandlerFailure);
 }

@@ -11,7 +11,6 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-#include <cassert>
 
 namespace Win32Face {
 
@@ -165,7 +164,6 @@ void Window::Build()
 
         const std::wstring text = control.kind == Shell::Kind::Label ? ShownWide(control.text) : Wide(control.text);
         controls_.push_back(built);
-        byName_.emplace(std::string(control.name), controls_.size() - 1);
         const HWND handle = CreateWindowExW(exStyle, type, text.c_str(), style, 0, 0, 1, 1, window_,
                                             reinterpret_cast<HMENU>(INT_PTR(built.id)), program, nullptr);
         controls_.back().handle = handle;
@@ -334,7 +332,7 @@ LRESULT CALLBACK Window::EditProcedure(HWND edit, UINT message, WPARAM wParam, L
         if (Built* built = window->ById(GetDlgCtrlID(edit)); built && window->form_) {
             // Each typed character goes through the window's key handler before the box sees it.
             char32_t key = char32_t(wParam);
-            window->form_->Typed(built->control->name, key);
+            window->form_->Typed(window->IdOf(*built), key);
             if (key == 0) return 0;
             wParam = WPARAM(key);
         }
@@ -448,7 +446,7 @@ void Window::Command(Built& built, int code)
     switch (control.kind) {
     case Shell::Kind::Button:
     case Shell::Kind::OkButton:
-        if (code == BN_CLICKED && form_) form_->Clicked(control.name);
+        if (code == BN_CLICKED && form_) form_->Clicked(IdOf(built));
         break;
     case Shell::Kind::Option:
         if (code == BN_CLICKED) FocusTheSelectedOption();
@@ -460,7 +458,7 @@ void Window::Command(Built& built, int code)
             const int position = int(SendMessageW(built.handle, CB_GETCURSEL, 0, 0));
             if (position != built.known) {
                 built.known = position;
-                if (form_) form_->Changed(control.name);
+                if (form_) form_->Changed(IdOf(built));
             }
         }
         break;
@@ -545,14 +543,9 @@ void Window::CopySheet()
 
 // ---- The view --------------------------------------------------------------------------
 
-Window::Built& Window::At(std::string_view control)
-{
-    const auto found = byName_.find(control);
-    assert(found != byName_.end() && "a control the description does not hold");
-    return controls_[found->second];
-}
+Window::Built& Window::At(Shell::ControlId control) { return controls_[Shell::PositionOf(description_, control)]; }
 
-const Window::Built& Window::At(std::string_view control) const { return const_cast<Window*>(this)->At(control); }
+const Window::Built& Window::At(Shell::ControlId control) const { return const_cast<Window*>(this)->At(control); }
 
 Window::Built* Window::ById(int id)
 {
@@ -560,7 +553,12 @@ Window::Built* Window::ById(int id)
     return index < controls_.size() ? &controls_[index] : nullptr;
 }
 
-HWND Window::Control(std::string_view control) const { return At(control).handle; }
+Shell::ControlId Window::IdOf(const Built& built) const
+{
+    return Shell::ControlId::At(description_.controls, std::size_t(built.id - FirstId));
+}
+
+HWND Window::Control(Shell::ControlId control) const { return At(control).handle; }
 
 HWND Window::DefaultButton() const
 {
@@ -569,7 +567,7 @@ HWND Window::DefaultButton() const
     return nullptr;
 }
 
-std::string Window::Text(std::string_view control) const
+std::string Window::Text(Shell::ControlId control) const
 {
     const Built& built = At(control);
     switch (built.control->kind) {
@@ -582,7 +580,7 @@ std::string Window::Text(std::string_view control) const
     }
 }
 
-int Window::Selection(std::string_view control) const
+int Window::Selection(Shell::ControlId control) const
 {
     const Built& built = At(control);
     if (built.control->kind == Shell::Kind::List) return int(SendMessageW(built.handle, CB_GETCURSEL, 0, 0));
@@ -591,9 +589,9 @@ int Window::Selection(std::string_view control) const
     return -1;
 }
 
-bool Window::Hidden(std::string_view control) const { return At(control).hidden; }
+bool Window::Hidden(Shell::ControlId control) const { return At(control).hidden; }
 
-void Window::SetText(std::string_view control, std::string_view text)
+void Window::SetText(Shell::ControlId control, std::string_view text)
 {
     Built& built = At(control);
     built.text = std::string(text);
@@ -616,7 +614,7 @@ void Window::SetText(std::string_view control, std::string_view text)
     }
 }
 
-void Window::SetItems(std::string_view control, std::span<const std::string> items)
+void Window::SetItems(Shell::ControlId control, std::span<const std::string> items)
 {
     Built& built = At(control);
     SendMessageW(built.handle, CB_RESETCONTENT, 0, 0);
@@ -625,7 +623,7 @@ void Window::SetItems(std::string_view control, std::span<const std::string> ite
     built.known = -1;
 }
 
-void Window::SetSelection(std::string_view control, int position)
+void Window::SetSelection(Shell::ControlId control, int position)
 {
     Built& built = At(control);
     if (built.control->kind == Shell::Kind::List) {
@@ -642,7 +640,7 @@ void Window::SetSelection(std::string_view control, int position)
     }
 }
 
-void Window::SetEnabled(std::string_view control, bool enabled)
+void Window::SetEnabled(Shell::ControlId control, bool enabled)
 {
     const Built& built = At(control);
     EnableWindow(built.handle, enabled);
@@ -650,7 +648,7 @@ void Window::SetEnabled(std::string_view control, bool enabled)
     if (built.control->kind == Shell::Kind::Label) PlaceLabel(built);
 }
 
-void Window::SetHidden(std::string_view control, bool hidden)
+void Window::SetHidden(Shell::ControlId control, bool hidden)
 {
     Built& built = At(control);
     built.hidden = hidden;

@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,21 +25,20 @@ public:
     Window& operator=(const Window&) = delete;
 
     HWND Handle() const { return window_; }
-    /// The control of that name.
-    HWND Control(std::string_view control) const;
+    HWND Control(Shell::ControlId control) const;
     Shell::Form& Handlers() const { return *form_; }
     const Shell::WindowDescription& Description() const { return description_; }
 
     // Shell::View
     void Attach(Shell::Form& form) override { form_ = &form; }
-    std::string Text(std::string_view control) const override;
-    int Selection(std::string_view control) const override;
-    bool Hidden(std::string_view control) const override;
-    void SetText(std::string_view control, std::string_view text) override;
-    void SetItems(std::string_view control, std::span<const std::string> items) override;
-    void SetSelection(std::string_view control, int position) override;
-    void SetEnabled(std::string_view control, bool enabled) override;
-    void SetHidden(std::string_view control, bool hidden) override;
+    std::string Text(Shell::ControlId control) const override;
+    int Selection(Shell::ControlId control) const override;
+    bool Hidden(Shell::ControlId control) const override;
+    void SetText(Shell::ControlId control, std::string_view text) override;
+    void SetItems(Shell::ControlId control, std::span<const std::string> items) override;
+    void SetSelection(Shell::ControlId control, int position) override;
+    void SetEnabled(Shell::ControlId control, bool enabled) override;
+    void SetHidden(Shell::ControlId control, bool hidden) override;
     void ShowWindow() override;
     void HideWindow() override;
     void ShowModal() override;
@@ -70,9 +68,10 @@ private:
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR built);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    Built& At(std::string_view control);
-    const Built& At(std::string_view control) const;
+    Built& At(Shell::ControlId control);
+    const Built& At(Shell::ControlId control) const;
     Built* ById(int id);
+    Shell::ControlId IdOf(const Built& built) const;
     void Build();
     void Layout();
     void PlaceLabel(const Built& label);
@@ -87,7 +86,6 @@ private:
     const Shell::WindowDescription& description_;
     HWND window_ = nullptr;
     std::vector<Built> controls_;  // in the description's order
-    std::map<std::string, std::size_t, std::less<>> byName_;
     Shell::Form* form_ = nullptr;
     unsigned dpi_ = 96;
     HWND focus_ = nullptr;  // the control that held the focus when the window was last left

@@ -32,6 +32,7 @@ constexpr Control Controls[] = {
     List("ComboBox1", {0, 90, 73, 40}, {Many}, 0),
     List("ComboBox2", {100, 90, 73, 40}, {std::span(Many).first(10)}, 0),
 };
+constexpr ControlId Edit1 = Named(Controls, "Edit1");
 constexpr WindowDescription Definition{.name = "Test",
                                        .kind = WindowKind::InputWindow,
                                        .caption = "Test",
@@ -111,13 +112,13 @@ private slots:
         QtFace::Face face("Test");
         TestWindow window(face);
         auto* box = QtTesting::ControlOf<QtFace::NumberEdit>(window, "Edit1");
-        window.Window().SetText("Edit1", "123456789");
+        window.Window().SetText(Edit1, "123456789");
         QCOMPARE(box->text(), QStringLiteral("123456789"));
         QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) <= box->TextRoom());
         QTest::keyClick(box, '0');
         QCOMPARE(box->text(), QStringLiteral("123456789"));
         // Back within the typing limit, the limit holds again.
-        window.Window().SetText("Edit1", "12345678");
+        window.Window().SetText(Edit1, "12345678");
         QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, '0');
         QCOMPARE(box->text(), QStringLiteral("1234567"));

@@ -3,6 +3,7 @@
 // keys and clicks send, and read back from the windows themselves. Runs on a display (Wine on
 // Xvfb): a modal window is closed from a timer that also records what it saw.
 
+#include "ControlNamed.h"
 #include "Look.h"
 #include "MessageWindow.h"
 #include "ProgramWindows.h"
@@ -30,7 +31,12 @@ struct Program {
 Program* program = nullptr;
 
 HWND Handle(const Shell::Form& form) { return Face::WindowOf(form).Handle(); }
-HWND ControlOf(const Shell::Form& form, std::string_view name) { return Face::WindowOf(form).Control(name); }
+using ShellTesting::ControlNamed;
+
+HWND ControlOf(const Shell::Form& form, std::string_view name)
+{
+    return Face::WindowOf(form).Control(ControlNamed(form, name));
+}
 
 std::wstring TextOf(HWND window)
 {
@@ -183,13 +189,13 @@ TEST_F(Win32FaceTest, EditBoxesTakeOnlyDigitsUpToTheirLimitButAWrittenTextWhole)
     Type(volume, L"56789");
     EXPECT_EQ(TextOf(volume), L"123456");
 
-    Form4->Window().SetText("Edit1", "12345678");
+    Form4->Window().SetText(ControlNamed(*Form4, "Edit1"), "12345678");
     EXPECT_EQ(TextOf(volume), L"12345678");
     // Deleting lowers the limit with the text: typing never makes it longer again.
     SendMessageW(volume, EM_SETSEL, 8, 8);
     Type(volume, L"\b9");
     EXPECT_EQ(TextOf(volume), L"1234567");
-    Form4->Window().SetText("Edit1", "");
+    Form4->Window().SetText(ControlNamed(*Form4, "Edit1"), "");
 }
 
 TEST_F(Win32FaceTest, ListsPickOnlyRowsOf32PixelsAndAUserChoiceRearrangesTheWindow)
@@ -253,14 +259,14 @@ TEST_F(Win32FaceTest, OptionsFormOneGroupWhoseSelectedOptionAloneIsATabStop)
     EXPECT_FALSE(tabStop(iceBank));
     SendMessageW(iceBank, BM_CLICK, 0, 0);
     Pump();
-    EXPECT_EQ(Form1->Window().Selection("RadioButton1"), 1);
-    EXPECT_EQ(Form1->Window().Selection("RadioButton2"), 0);
+    EXPECT_EQ(Form1->Window().Selection(ControlNamed(*Form1, "RadioButton1")), 1);
+    EXPECT_EQ(Form1->Window().Selection(ControlNamed(*Form1, "RadioButton2")), 0);
     EXPECT_TRUE(tabStop(iceBank));
     EXPECT_FALSE(tabStop(coldStore));
     // Escape leaves the start dialog open.
     Press(VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(Handle(*Form1)));
-    Form1->Window().SetSelection("RadioButton2", 1);
+    Form1->Window().SetSelection(ControlNamed(*Form1, "RadioButton2"), 1);
 }
 
 TEST_F(Win32FaceTest, ASheetOpensModallyCentredOverItsInputWindowAndOnlyEnterClosesIt)
