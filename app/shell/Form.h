@@ -17,13 +17,6 @@
 
 namespace Shell {
 
-/// Top-left corner that centres a window of `outer` size (frame included) on a screen of
-/// `screen` size; halves truncate toward zero, so a window 3 pixels wider goes to -1.
-constexpr Point CentredTopLeft(Size screen, Size outer)
-{
-    return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
-}
-
 /// Whether the digit filter drops a typed character: everything but backspace and the ASCII
 /// digits, control characters of Ctrl shortcuts and the digits of other scripts included.
 constexpr bool DigitFilterDiscards(char32_t key) { return !(key == 8 || (key >= U'0' && key <= U'9')); }
@@ -72,7 +65,8 @@ protected:
     // The handlers behind those events, by the control they happen to; a window ignores the
     // events it has no handler for.
 
-    /// Centres the window on the screen by its outer size, before it appears.
+    /// Centres the window on the screen by its outer size, inside the work area, before it
+    /// appears.
     virtual void FormShow();
     virtual void Click(std::string_view control);
     virtual void Change(std::string_view control);

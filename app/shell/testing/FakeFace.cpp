@@ -206,6 +206,11 @@ void FakeView::ShowModal()
 
 Shell::Size FakeView::ScreenSize() const { return face_.screen; }
 
+Shell::Rect FakeView::WorkArea() const
+{
+    return face_.workArea.value_or(Shell::Rect{0, 0, face_.screen.width, face_.screen.height});
+}
+
 Shell::Size FakeView::OuterSize() const
 {
     return {window_.client.width + FakeFace::Frame.width, window_.client.height + FakeFace::Frame.height};

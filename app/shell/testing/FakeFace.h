@@ -11,6 +11,7 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,7 @@ public:
     void ShowModal() override;
     void CloseModal() override { shown_ = false; }
     Shell::Size ScreenSize() const override;
+    Shell::Rect WorkArea() const override;
     Shell::Size OuterSize() const override;
     void MoveTo(Shell::Point outerTopLeft) override { position_ = outerTopLeft; }
     void ShowMessage(const Shell::Message& message) override;
@@ -115,6 +117,8 @@ public:
     static FakeView& ViewOf(const Shell::Form& form) { return static_cast<FakeView&>(form.Window()); }
 
     Shell::Size screen{1024, 768};
+    /// The screen less a task bar; none unless a test gives one.
+    std::optional<Shell::Rect> workArea;
     std::string decimalSeparator = ".";
     std::vector<Shell::Message> messages;  // every box shown, in order
     std::vector<std::string> modals;       // the name of every window shown modally, in order
