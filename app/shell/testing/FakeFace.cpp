@@ -57,14 +57,14 @@ FakeView::FakeView(FakeFace& face, const Shell::WindowDescription& window) : fac
     for (const Shell::Control& control : window.controls)
         controls_.emplace(std::string(control.name),
                           State{control.kind, std::string(control.text), Shell::ItemTexts(control.items),
-                                control.selected, control.maxLength, true, control.hidden});
+                                control.selected, control.maxLength, control.maxLength, true, control.hidden});
 }
 
 FakeView::State& FakeView::At(std::string_view control) { return const_cast<State&>(std::as_const(*this).At(control)); }
 
 const FakeView::State& FakeView::At(std::string_view control) const
 {
-    static State none{Shell::Kind::Label, {}, {}, -1, 0, true, false};
+    static State none{Shell::Kind::Label, {}, {}, -1, 0, 0, true, false};
     const auto found = controls_.find(control);
     if (found != controls_.end()) return found->second;
     face_.unknownControls.push_back(std::string(window_.name) + "." + std::string(control));
@@ -82,7 +82,8 @@ void FakeView::Type(std::string_view edit, std::string_view text)
         std::vector<std::string> characters = Characters(box.text);
         if (key == 8) {
             if (!characters.empty()) characters.pop_back();
-        } else if (int(characters.size()) < box.maxLength) {
+            box.limit = Shell::LimitAfterEditing(box.maxLength, box.limit, int(characters.size()));
+        } else if (int(characters.size()) < box.limit) {
             characters.push_back(character);
         }
         box.text = Joined(characters, characters.size());
@@ -92,7 +93,8 @@ void FakeView::Type(std::string_view edit, std::string_view text)
 void FakeView::Paste(std::string_view edit, std::string_view text)
 {
     State& box = At(edit);
-    box.text = Joined(Characters(text), std::size_t(box.maxLength));
+    box.text = text;
+    box.limit = Shell::LimitAfterWriting(box.maxLength, int(Characters(text).size()));
 }
 
 void FakeView::Pick(std::string_view list, int position)
@@ -166,7 +168,12 @@ int FakeView::Selection(std::string_view control) const { return At(control).sel
 
 bool FakeView::Hidden(std::string_view control) const { return At(control).hidden; }
 
-void FakeView::SetText(std::string_view control, std::string_view text) { At(control).text = text; }
+void FakeView::SetText(std::string_view control, std::string_view text)
+{
+    State& state = At(control);
+    state.text = text;
+    state.limit = Shell::LimitAfterWriting(state.maxLength, int(Characters(text).size()));
+}
 
 void FakeView::SetItems(std::string_view control, std::span<const std::string> items)
 {
@@ -200,6 +207,10 @@ void FakeView::ShowModal()
     form_->Shown();
     shown_ = true;
     face_.modals.emplace_back(window_.name);
+    if (face_.modalLoop) {
+        face_.modalLoop([this] { return shown_; });
+        return;
+    }
     if (face_.whileModal) face_.whileModal(*this);
     shown_ = false;
 }
@@ -216,7 +227,14 @@ Shell::Size FakeView::OuterSize() const
     return {window_.client.width + FakeFace::Frame.width, window_.client.height + FakeFace::Frame.height};
 }
 
-void FakeView::ShowMessage(const Shell::Message& message) { face_.messages.push_back(message); }
+void FakeView::ShowMessage(const Shell::Message& message)
+{
+    face_.messages.push_back(message);
+    if (!face_.modalLoop) return;
+    face_.openBox = message;
+    face_.modalLoop([this] { return face_.openBox.has_value(); });
+    face_.openBox.reset();
+}
 
 std::string FakeView::DecimalSeparator() const { return face_.decimalSeparator; }
 

@@ -33,7 +33,8 @@ public:
     /// Types `text` into an edit box character by character: each goes through the window's
     /// key handler and the box's typing limit; a backspace deletes the last character.
     void Type(std::string_view edit, std::string_view text);
-    /// Pastes over the box's whole text through its own menu: no filter, cut to the limit.
+    /// Pastes over the box's whole text through its own menu: no filter, and taken whole,
+    /// whatever the typing limit.
     void Paste(std::string_view edit, std::string_view text);
     /// Chooses a list item by position; choosing another one than the current is a change.
     void Pick(std::string_view list, int position);
@@ -89,6 +90,7 @@ private:
         std::vector<std::string> items;
         int selection;
         int maxLength;
+        int limit;  // the typing limit now: the written or pasted text's length where longer
         bool enabled = true;
         bool hidden;
     };
@@ -126,6 +128,11 @@ public:
     /// Runs while a window is shown modally, as the user would act on it; the window closes
     /// when this returns, as if the user pressed Enter.
     std::function<void(FakeView& modal)> whileModal;
+    /// Where set, a window shown modally and a message box stay open, as a real face's modal
+    /// loop keeps them, while this runs the program's events for as long as `open` holds.
+    std::function<void(const std::function<bool()>& open)> modalLoop;
+    /// The message box standing open, while `modalLoop` runs it.
+    std::optional<Shell::Message> openBox;
     /// Names a test used that its window does not have.
     std::vector<std::string> unknownControls;
 };
