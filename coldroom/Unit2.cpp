@@ -182,8 +182,10 @@ void TForm2::Edit4KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 :
 
 bool TForm2::RejectsDimensions(std::int32_t length, std::int32_t width, std::int32_t height)
 {
-    // A pasted sign gets past the digit filter; a negative side is as wrong as 0.
-    if (length >= 1 && width >= 1 && height >= 1) return false;
+    // A side is 1 to 99 m. A pasted text gets past the digit filter and the two-digit limit: a
+    // negative side is as wrong as 0, and a longer one would wrap in the room's 16 bits.
+    const auto side = [](std::int32_t metres) { return metres >= 1 && metres <= 99; };
+    if (side(length) && side(width) && side(height)) return false;
     ShowError(DimensionsError);
     return true;
 }

@@ -32,7 +32,7 @@ protected:
 
 private:
     Tools::ProcessKind Process() const;
-    /// Shows the dimensions error where a side is not at least 1 m.
+    /// Shows the dimensions error where a side is not 1 to 99 m.
     bool RejectsDimensions(std::int32_t length, std::int32_t width, std::int32_t height);
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form.h"
 
+#include "Rules.h"
+
 #include <functional>
 #include <utility>
 
@@ -134,7 +136,7 @@ void Form::CloseBoxPressed()
     Guarded([this] { CloseBox(); });
 }
 
-void Form::FormShow() { view_->MoveTo(CentredTopLeft(view_->ScreenSize(), view_->OuterSize())); }
+void Form::FormShow() { view_->MoveTo(PlacedTopLeft(view_->ScreenSize(), view_->WorkArea(), view_->OuterSize())); }
 
 void Form::Click(ControlId) {}
 

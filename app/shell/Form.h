@@ -17,13 +17,6 @@
 
 namespace Shell {
 
-/// Top-left corner that centres a window of `outer` size (frame included) on a screen of
-/// `screen` size; halves truncate toward zero, so a window 3 pixels wider goes to -1.
-constexpr Point CentredTopLeft(Size screen, Size outer)
-{
-    return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
-}
-
 /// The control's position in the window's table, where a face keeps it. A control of another
 /// window throws HandlerFailure: it is a fault in a handler, which the general error box reports.
 std::size_t PositionOf(const WindowDescription& window, ControlId control);
@@ -76,7 +69,8 @@ protected:
     // The handlers behind those events, by the control they happen to; a window ignores the
     // events it has no handler for.
 
-    /// Centres the window on the screen by its outer size, before it appears.
+    /// Centres the window on the screen by its outer size, inside the work area, before it
+    /// appears.
     virtual void FormShow();
     virtual void Click(ControlId control);
     virtual void Change(ControlId control);

@@ -11,4 +11,5 @@
 #include "InputWindow.h"
 #include "Report.h"
 #include "ResultSheet.h"
+#include "Rules.h"
 #include "View.h"

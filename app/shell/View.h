@@ -67,6 +67,9 @@ public:
 
     /// The full primary screen, the area under a task bar included.
     virtual Size ScreenSize() const = 0;
+    /// The part of the primary screen that windows may take: the screen less its task bars
+    /// and panels, in the screen's pixels.
+    virtual Rect WorkArea() const = 0;
     /// The window's outer size, frame and title bar included.
     virtual Size OuterSize() const = 0;
     /// Places the window's outer top-left corner.

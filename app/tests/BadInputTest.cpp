@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Awkward texts pasted into every number field of both input windows, the way a user pastes
-// (through the field's own menu, so the typing limit cuts them), then Calculate or Suggested
+// (through the field's own menu, taken whole whatever the typing limit), then Calculate or Suggested
 // room capacity. Every press must end in exactly one outcome (the result sheet, an error box
 // or the general error box), change no input but the "0" of an empty field and the written
 // suggestion, and leave the window working.
@@ -18,6 +18,9 @@ namespace {
 
 const std::string DimensionsError = "           ابعاد سالن صحيح وارد نشده است          ";
 const std::string CapacityError = "           ظرفيت سالن صحيح نيست          ";
+// A room's side is 1 to 99 m.
+bool Side(std::int32_t metres) { return metres >= 1 && metres <= 99; }
+
 const std::string VolumeTooSmall = "           حجم حوض بايد بيشتر از هزار ليتر باشد          ";
 
 // Texts a user may paste: blanks, signs, zeros, numbers past 32 bits, Persian and
@@ -89,8 +92,8 @@ protected:
         if (failure) {
             EXPECT_EQ(outcome.messages, std::vector{NotAnInteger(*failure)});
             ++outcomes_["general error"];
-        } else if (*values[0] < 1 || *values[1] < 1 || *values[2] < 1 || (!suggestion && *values[3] < 1)) {
-            const bool dimensions = *values[0] < 1 || *values[1] < 1 || *values[2] < 1;
+        } else if (const bool dimensions = !Side(*values[0]) || !Side(*values[1]) || !Side(*values[2]);
+                   dimensions || (!suggestion && *values[3] < 1)) {
             EXPECT_EQ(outcome.messages, std::vector{Shell::ErrorBox(dimensions ? DimensionsError : CapacityError)});
             ++outcomes_[dimensions ? "dimensions error" : "capacity error"];
         } else if (suggestion) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Placement.h"
 
-#include "Form.h"
+#include "Rules.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -99,6 +99,14 @@ Shell::Size ScreenSize()
     return {size.width(), size.height()};
 }
 
+Shell::Rect WorkArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
 void MoveOuterTo(QWidget* window, Shell::Point outer, std::function<void()> again)
 {
     const QMargins told = FrameOf(window);
@@ -114,8 +122,10 @@ void MoveOuterTo(QWidget* window, Shell::Point outer, std::function<void()> agai
 
 void CentreOnScreen(QWidget* window)
 {
-    const auto centre = [window] { MoveOuterTo(window, Shell::CentredTopLeft(ScreenSize(), OuterSizeOf(window))); };
-    MoveOuterTo(window, Shell::CentredTopLeft(ScreenSize(), OuterSizeOf(window)), centre);
+    const auto centre = [window] {
+        MoveOuterTo(window, Shell::PlacedTopLeft(ScreenSize(), WorkArea(), OuterSizeOf(window)));
+    };
+    MoveOuterTo(window, Shell::PlacedTopLeft(ScreenSize(), WorkArea(), OuterSizeOf(window)), centre);
 }
 
 }  // namespace QtFace

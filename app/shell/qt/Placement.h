@@ -15,6 +15,8 @@ Shell::Size OuterSizeOf(const QWidget* window);
 
 /// The full primary screen, the area under a task bar included.
 Shell::Size ScreenSize();
+/// The primary screen less its panels and task bars.
+Shell::Rect WorkArea();
 
 /// Moves a top-level window's outer top-left corner to `outer`. Once the window system tells
 /// the real frame of a window placed with another, `again` (or the one given before) runs, so

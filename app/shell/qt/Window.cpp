@@ -350,6 +350,8 @@ void Window::CloseModal() { static_cast<QDialog*>(widget_.get())->done(QDialog::
 
 Shell::Size Window::ScreenSize() const { return QtFace::ScreenSize(); }
 
+Shell::Rect Window::WorkArea() const { return QtFace::WorkArea(); }
+
 Shell::Size Window::OuterSize() const { return OuterSizeOf(widget_.get()); }
 
 void Window::MoveTo(Shell::Point outerTopLeft)

@@ -59,7 +59,7 @@ FakeView::FakeView(FakeFace& face, const Shell::WindowDescription& window) : fac
 {
     for (const Shell::Control& control : window.controls)
         controls_.push_back(State{control.kind, std::string(control.text), Shell::ItemTexts(control.items),
-                                  control.selected, control.maxLength, true, control.hidden});
+                                  control.selected, control.maxLength, control.maxLength, true, control.hidden});
 }
 
 Shell::ControlId FakeView::Id(std::string_view control) const
@@ -88,7 +88,8 @@ void FakeView::Type(std::string_view edit, std::string_view text)
         std::vector<std::string> characters = Characters(box.text);
         if (key == 8) {
             if (!characters.empty()) characters.pop_back();
-        } else if (int(characters.size()) < box.maxLength) {
+            box.limit = Shell::LimitAfterEditing(box.maxLength, box.limit, int(characters.size()));
+        } else if (int(characters.size()) < box.limit) {
             characters.push_back(character);
         }
         box.text = Joined(characters, characters.size());
@@ -98,7 +99,8 @@ void FakeView::Type(std::string_view edit, std::string_view text)
 void FakeView::Paste(std::string_view edit, std::string_view text)
 {
     State& box = At(Id(edit));
-    box.text = Joined(Characters(text), std::size_t(box.maxLength));
+    box.text = text;
+    box.limit = Shell::LimitAfterWriting(box.maxLength, int(Characters(text).size()));
 }
 
 void FakeView::Pick(std::string_view list, int position)
@@ -175,7 +177,12 @@ int FakeView::Selection(Shell::ControlId control) const { return At(control).sel
 
 bool FakeView::Hidden(Shell::ControlId control) const { return At(control).hidden; }
 
-void FakeView::SetText(Shell::ControlId control, std::string_view text) { At(control).text = text; }
+void FakeView::SetText(Shell::ControlId control, std::string_view text)
+{
+    State& state = At(control);
+    state.text = text;
+    state.limit = Shell::LimitAfterWriting(state.maxLength, int(Characters(text).size()));
+}
 
 void FakeView::SetItems(Shell::ControlId control, std::span<const std::string> items)
 {
@@ -209,18 +216,34 @@ void FakeView::ShowModal()
     form_->Shown();
     shown_ = true;
     face_.modals.emplace_back(window_.name);
+    if (face_.modalLoop) {
+        face_.modalLoop([this] { return shown_; });
+        return;
+    }
     if (face_.whileModal) face_.whileModal(*this);
     shown_ = false;
 }
 
 Shell::Size FakeView::ScreenSize() const { return face_.screen; }
 
+Shell::Rect FakeView::WorkArea() const
+{
+    return face_.workArea.value_or(Shell::Rect{0, 0, face_.screen.width, face_.screen.height});
+}
+
 Shell::Size FakeView::OuterSize() const
 {
     return {window_.client.width + FakeFace::Frame.width, window_.client.height + FakeFace::Frame.height};
 }
 
-void FakeView::ShowMessage(const Shell::Message& message) { face_.messages.push_back(message); }
+void FakeView::ShowMessage(const Shell::Message& message)
+{
+    face_.messages.push_back(message);
+    if (!face_.modalLoop) return;
+    face_.openBox = message;
+    face_.modalLoop([this] { return face_.openBox.has_value(); });
+    face_.openBox.reset();
+}
 
 std::string FakeView::DecimalSeparator() const { return face_.decimalSeparator; }
 

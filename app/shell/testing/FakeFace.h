@@ -11,6 +11,7 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,8 @@ public:
     /// Types `text` into an edit box character by character: each goes through the window's
     /// key handler and the box's typing limit; a backspace deletes the last character.
     void Type(std::string_view edit, std::string_view text);
-    /// Pastes over the box's whole text through its own menu: no filter, cut to the limit.
+    /// Pastes over the box's whole text through its own menu: no filter, and taken whole,
+    /// whatever the typing limit.
     void Paste(std::string_view edit, std::string_view text);
     /// Chooses a list item by position; choosing another one than the current is a change.
     void Pick(std::string_view list, int position);
@@ -81,6 +83,7 @@ public:
     void ShowModal() override;
     void CloseModal() override { shown_ = false; }
     Shell::Size ScreenSize() const override;
+    Shell::Rect WorkArea() const override;
     Shell::Size OuterSize() const override;
     void MoveTo(Shell::Point outerTopLeft) override { position_ = outerTopLeft; }
     void ShowMessage(const Shell::Message& message) override;
@@ -94,6 +97,7 @@ private:
         std::vector<std::string> items;
         int selection;
         int maxLength;
+        int limit;  // the typing limit now: the written or pasted text's length where longer
         bool enabled = true;
         bool hidden;
     };
@@ -125,6 +129,8 @@ public:
     static FakeView& ViewOf(const Shell::Form& form) { return static_cast<FakeView&>(form.Window()); }
 
     Shell::Size screen{1024, 768};
+    /// The screen less a task bar; none unless a test gives one.
+    std::optional<Shell::Rect> workArea;
     std::string decimalSeparator = ".";
     std::vector<Shell::Message> messages;  // every box shown, in order
     std::vector<std::string> modals;       // the name of every window shown modally, in order
@@ -132,6 +138,11 @@ public:
     /// Runs while a window is shown modally, as the user would act on it; the window closes
     /// when this returns, as if the user pressed Enter.
     std::function<void(FakeView& modal)> whileModal;
+    /// Where set, a window shown modally and a message box stay open, as a real face's modal
+    /// loop keeps them, while this runs the program's events for as long as `open` holds.
+    std::function<void(const std::function<bool()>& open)> modalLoop;
+    /// The message box standing open, while `modalLoop` runs it.
+    std::optional<Shell::Message> openBox;
     /// Names a test used that its window does not have.
     std::vector<std::string> unknownControls;
 };

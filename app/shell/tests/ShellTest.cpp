@@ -11,21 +11,6 @@
 
 using namespace Shell;
 
-TEST(CentredTopLeft, HalvesOfTheRoomLeftTruncateTowardZero)
-{
-    struct Case {
-        Size screen, window;
-        Point topLeft;
-    };
-    const Case cases[] = {
-        {{1024, 768}, {926, 432}, {49, 168}},
-        {{1024, 768}, {1027, 432}, {-1, 168}},   // 3 px wider
-        {{1024, 768}, {1150, 432}, {-63, 168}},  // 126 px wider
-        {{1024, 768}, {100, 769}, {462, 0}},     // 1 px taller
-    };
-    for (const Case& c : cases) EXPECT_EQ(CentredTopLeft(c.screen, c.window), c.topLeft) << c.window.width;
-}
-
 TEST(DigitFilter, LetsOnlyBackspaceAndAsciiDigitsThrough)
 {
     for (char32_t kept : {U'0', U'7', U'9', char32_t(8)})

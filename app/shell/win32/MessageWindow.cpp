@@ -3,6 +3,7 @@
 
 #include "Form.h"
 #include "Look.h"
+#include "Rules.h"
 #include "Text.h"
 #include "Window.h"
 

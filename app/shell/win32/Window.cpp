@@ -699,6 +699,14 @@ Shell::Size Window::ScreenSize() const
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+Shell::Rect Window::WorkArea() const
+{
+    // The primary screen less its task bars.
+    RECT area{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return {0, 0, ScreenSize().width, ScreenSize().height};
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
 Shell::Size Window::OuterSize() const
 {
     RECT outer{};

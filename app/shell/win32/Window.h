@@ -44,6 +44,7 @@ public:
     void ShowModal() override;
     void CloseModal() override;
     Shell::Size ScreenSize() const override;
+    Shell::Rect WorkArea() const override;
     Shell::Size OuterSize() const override;
     void MoveTo(Shell::Point outerTopLeft) override;
     void ShowMessage(const Shell::Message& message) override;

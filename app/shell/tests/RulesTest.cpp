@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rules every face follows, without any toolkit: keys, focus, typing limits, pastes,
+// label boxes, text fitting and where a window goes.
+
+#include "Rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Shell;
+
+namespace {
+
+constexpr Control SheetControls[] = {
+    Label("Label1", "caption", {10, 10, 100, 20}, Role::SheetCaption),
+    OkButton("BitBtn1", "back", {10, 40, 100, 40}),
+};
+constexpr Control StartControls[] = {
+    Option("RadioButton1", "one", {10, 10, 100, 20}, false),
+    Option("RadioButton2", "two", {10, 40, 100, 20}, true),
+    Button("Button1", "go", {10, 70, 100, 40}),
+};
+constexpr WindowDescription Sheet{"Sheet",        WindowKind::ResultSheet, "",           {200, 100},
+                                  Border::Dialog, TitleButtons::Close,     SheetControls};
+constexpr WindowDescription Start{"Start",        WindowKind::MainDialog, "",           {200, 120},
+                                  Border::Dialog, TitleButtons::Close,    StartControls};
+
+}  // namespace
+
+TEST(WhatKeyDoes, EnterAndEscapeByWindowFocusAndOpenList)
+{
+    using enum KeyAction;
+    const Keystroke enter{Key::Enter}, escape{Key::Escape}, shiftEnter{Key::Enter, false, false, true};
+    const Keystroke copy{Key::C, true}, print{Key::P, true}, down{Key::Down};
+    struct Case {
+        Keystroke stroke;
+        KeyPlace place;
+        KeyAction action;
+    };
+    const Case cases[] = {
+        {enter, {WindowKind::MainDialog, Kind::Option}, PressDefault},
+        {enter, {WindowKind::ResultSheet, std::nullopt}, PressDefault},
+        {enter, {WindowKind::InputWindow, Kind::Button}, PressFocused},
+        {enter, {WindowKind::InputWindow, Kind::Edit}, Nothing},
+        {enter, {WindowKind::InputWindow, Kind::List, true}, ChooseItem},
+        {escape, {WindowKind::InputWindow, Kind::List, true}, KeepItem},
+        {down, {WindowKind::InputWindow, Kind::List, true}, Toolkit},
+        {escape, {WindowKind::MainDialog, Kind::OkButton}, Nothing},
+        {escape, {WindowKind::ResultSheet, Kind::OkButton}, Nothing},
+        {shiftEnter, {WindowKind::MainDialog, Kind::OkButton}, Toolkit},
+        {copy, {WindowKind::ResultSheet, Kind::OkButton}, CopySheet},
+        {print, {WindowKind::ResultSheet, Kind::OkButton}, PrintSheet},
+        {copy, {WindowKind::InputWindow, Kind::Edit}, Toolkit},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WhatKeyDoes(c.stroke, c.place), c.action)
+            << int(c.stroke.key) << " in window kind " << int(c.place.window);
+    EXPECT_TRUE(ClosesMessageBox(escape));
+    EXPECT_TRUE(ClosesMessageBox(enter));
+}
+
+TEST(Focus, TheSelectedOptionAloneIsATabStopAndASheetFocusesItsButtonAtEachShowing)
+{
+    EXPECT_EQ(FirstFocus(Start), 1u);  // the selected option, not the first one
+    EXPECT_FALSE(IsTabStop(Kind::Button, false, true, true));
+    EXPECT_FALSE(IsTabStop(Kind::Edit, false, false, false));
+    EXPECT_EQ(FocusWhenShown(Sheet, false), 1u);
+    EXPECT_EQ(FocusWhenShown(Start, false), std::nullopt);
+}
+
+TEST(Typing, TheLimitBoundsTypingWhileWrittenAndPastedTextsStayWhole)
+{
+    EXPECT_EQ(LimitAfterWriting(2, 3), 3);
+    EXPECT_EQ(LimitAfterWriting(7, 3), 7);
+    // The user deletes from a written "12345" in a 2-character field: the limit follows down.
+    EXPECT_EQ(LimitAfterEditing(2, 5, 4), 4);
+    EXPECT_EQ(LimitAfterEditing(2, 4, 1), 2);
+    EXPECT_EQ(LimitAfterEditing(2, 2, 2), 2);
+    // "150" pasted into a 2-character length field stays whole; so does every line of a paste.
+    EXPECT_EQ(PastedText("", 0, 0, "150"), "150");
+    EXPECT_EQ(PastedText("1234", 1, 2, "\u06F5\u06F6"), "1\u06F5\u06F64");
+    EXPECT_EQ(PastedText("\u06F512", 1, 1, "9\r\n0"), "\u06F59\r\n02");
+}
+
+TEST(LabelBox, SizedToTextWithAPixelEachSideAndNotesGrowLeft)
+{
+    const Control caption = Label("Label1", "x", {100, 50}, Role::Caption);
+    EXPECT_EQ(LabelBox(caption, {40, 25}).left, 99);
+    EXPECT_EQ(LabelBox(caption, {40, 25}).width, 42);
+    const Control note = Note("Label31", {256, 624, 241, 24});
+    const Rect grown = LabelBox(note, {300, 20});
+    EXPECT_EQ(grown.left + grown.width, 256 + 241);
+    EXPECT_EQ(grown.width, 302);
+    EXPECT_EQ(LabelBox(note, {100, 20}).left, 256);
+}
+
+TEST(FittingHeight, SmallerAPixelAtATimeDownToEight)
+{
+    // A text 10 px wide per pixel of height in 150 px of room: 15 px fits.
+    EXPECT_EQ(FittingHeight(19, 150, [](int height) { return 10 * height; }), 15);
+    EXPECT_EQ(FittingHeight(19, 10, [](int height) { return 10 * height; }), SmallestTextHeight);
+}
+
+TEST(PlacedTopLeft, CentredOnTheScreenThenInsideTheWorkArea)
+{
+    struct Case {
+        Size screen;
+        Rect work;
+        Size window;
+        Point topLeft;
+    };
+    const Rect whole{0, 0, 1024, 768};
+    const Case cases[] = {
+        {{1024, 768}, whole, {926, 432}, {49, 168}},
+        {{1024, 768}, whole, {1027, 432}, {-1, 168}},   // 3 px wider: centred, halves truncated
+        {{1024, 768}, whole, {1150, 432}, {-63, 168}},  // 126 px wider
+        // A task bar of 40 px at the bottom: a window that fits stays centred...
+        {{1024, 768}, {0, 0, 1024, 728}, {926, 432}, {49, 168}},
+        // ... one that would reach under it moves up the least.
+        {{1024, 768}, {0, 0, 1024, 728}, {300, 700}, {362, 28}},
+        // Taller than the work area: its title bar at the top. A 684 px sheet at 150 % with its
+        // frame on 1920 x 1080 less a 72 px task bar.
+        {{1920, 1080}, {0, 0, 1920, 1008}, {778, 1060}, {571, 0}},
+        {{1920, 1080}, {0, 40, 1920, 1040}, {778, 1060}, {571, 40}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlacedTopLeft(c.screen, c.work, c.window), c.topLeft) << c.window.width << " x " << c.window.height;
+}
+
+TEST(FlakeStrokes, SixArmsASixthOfATurnApart)
+{
+    const auto strokes = FlakeStrokes(20);
+    EXPECT_NEAR(strokes[0].y1, -20, 1e-9);  // the first arm points up
+    EXPECT_NEAR(strokes[9].y1, 20, 1e-9);   // the fourth points down
+    EXPECT_NEAR(std::hypot(strokes[3].x1, strokes[3].y1), 20, 1e-9);
+    EXPECT_NEAR(strokes[1].x1, -5, 1e-9);  // a barb reaches a quarter of the radius aside
+}
