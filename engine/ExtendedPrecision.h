@@ -28,7 +28,8 @@ public:
         if ((caller_ & PrecisionControl) != PrecisionControl) asm volatile("fldcw %0" : : "m"(caller_) : "memory");
     }
 #else
-    ExtendedPrecision() noexcept = default;
+    // Written out, so that a guard that does nothing is no unused variable.
+    ExtendedPrecision() noexcept {}
 #endif
     ExtendedPrecision(const ExtendedPrecision&) = delete;
     ExtendedPrecision& operator=(const ExtendedPrecision&) = delete;

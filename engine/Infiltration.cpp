@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "DoubleText.h"
 #include "ExtendedPrecision.h"
 #include "Tools.h"
 
@@ -102,12 +103,8 @@ double RoundTo2(double value)
     if (!std::isfinite(value)) return value;
 
     // The value's decimal expansion to 18 significant digits: d.ddddddddddddddddde[+-]x, the
-    // expansion on which the rounding is defined. Written from the double itself: to_chars of a
-    // long double goes through the C runtime's printf on Windows, whose decimal separator is the
-    // C locale's, and a comma there would end the digits at the first one.
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 17);
-    const std::string_view expansion(text, static_cast<std::size_t>(written.ptr - text));
+    // expansion on which the rounding is defined, with a point in every locale.
+    const std::string expansion = DoubleText(value, std::chars_format::scientific, 17);
     const bool negative = expansion.front() == '-';
     const std::size_t first = negative ? 1 : 0;
     std::string digits;  // the 18 significant digits
@@ -138,9 +135,7 @@ double RoundTo2(double value)
     hundredths.insert(hundredths.size() - 2, 1, '.');
     if (negative && hundredths.find_first_not_of("0.") != std::string::npos) hundredths.insert(0, 1, '-');
 
-    double result = 0.0;
-    std::from_chars(hundredths.data(), hundredths.data() + hundredths.size(), result);
-    return result;
+    return TextDouble(hundredths);
 }
 
 namespace {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldText.h"
 
-#include <charconv>
+#include "DoubleText.h"
+
 #include <limits>
 
 namespace Shell {
@@ -31,16 +32,12 @@ std::string IntText(std::int64_t value) { return std::to_string(value); }
 
 std::string FloatText(double value, std::string_view decimalSeparator)
 {
-    // The digits come from the double itself, never from the C runtime, so that no locale
-    // setting can change them.
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
     std::string text;
-    for (const char* c = buffer; c != end; ++c) {
-        if (*c == '.')
+    for (const char c : Tools::DoubleText(value, std::chars_format::general, 15)) {
+        if (c == '.')
             text += decimalSeparator;
         else
-            text += *c;
+            text += c;
     }
     return text;
 }

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Headless Chromium driven through its own DevTools protocol over a pipe: keys, pointer and
+// touch go in as the browser's own input events, screenshots come out, and every request the
+// page makes is counted. Needs nothing but Debian's chromium and node; no port is opened, so
+// several tests can run side by side.
+import {spawn} from 'node:child_process';
+import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+
+const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
+
+/// A desktop screen and a phone's, as the pages are tried on.
+export const Desktop = {width: 1280, height: 800, deviceScaleFactor: 1, mobile: false, touch: false};
+export const Phone = {width: 412, height: 915, deviceScaleFactor: 2.625, mobile: true, touch: true};
+
+export class Browser {
+    static async launch()
+    {
+        const profile = mkdtempSync(join(tmpdir(), 'coolingload-chromium-'));
+        const args = [
+            '--headless', '--disable-gpu', '--remote-debugging-pipe', `--user-data-dir=${profile}`,
+            // This machine's network is closed: Chromium asks for nothing of its own.
+            '--disable-background-networking', '--disable-component-update', '--disable-sync',
+            '--no-first-run', '--disable-quic', '--no-default-browser-check', '--disable-extensions',
+            '--hide-scrollbars', '--mute-audio', 'about:blank',
+        ];
+        // As root Chromium refuses to start inside its sandbox.
+        if (process.getuid && process.getuid() === 0) args.unshift('--no-sandbox');
+        const child = spawn(chromiumPath, args, {stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe']});
+        let log = '';
+        child.stderr.on('data', chunk => { log += chunk; });
+        const browser = new Browser(child, profile, () => log);
+        await browser.send('Target.setDiscoverTargets', {discover: true});
+        return browser;
+    }
+
+    constructor(child, profile, log)
+    {
+        this.child = child;
+        this.profile = profile;
+        this.log = log;
+        this.nextId = 1;
+        this.pending = new Map();
+        this.listeners = [];
+        let buffer = '';
+        child.stdio[4].on('data', chunk => {
+            buffer += chunk.toString('utf8');
+            let end;
+            while ((end = buffer.indexOf('\0')) >= 0) {
+                const message = JSON.parse(buffer.slice(0, end));
+                buffer = buffer.slice(end + 1);
+                this.dispatch(message);
+            }
+        });
+        child.on('exit', () => {
+            for (const {reject} of this.pending.values()) reject(new Error(`Chromium ended:\n${log()}`));
+            this.pending.clear();
+        });
+    }
+
+    dispatch(message)
+    {
+        if (message.id !== undefined) {
+            const waiting = this.pending.get(message.id);
+            this.pending.delete(message.id);
+            if (!waiting) return;
+            if (message.error)
+                waiting.reject(new Error(`${waiting.method}: ${message.error.message}`));
+            else
+                waiting.resolve(message.result);
+            return;
+        }
+        for (const listener of this.listeners) listener(message);
+    }
+
+    send(method, params = {}, sessionId = undefined)
+    {
+        const id = this.nextId++;
+        const message = {id, method, params};
+        if (sessionId) message.sessionId = sessionId;
+        return new Promise((resolve, reject) => {
+            this.pending.set(id, {resolve, reject, method});
+            this.child.stdio[3].write(JSON.stringify(message) + '\0');
+        });
+    }
+
+    /// A new tab the size of `device`, its requests and failures recorded from the start.
+    async newPage(device = Desktop)
+    {
+        const {targetId} = await this.send('Target.createTarget', {url: 'about:blank'});
+        const {sessionId} = await this.send('Target.attachToTarget', {targetId, flatten: true});
+        const page = new Page(this, sessionId, targetId);
+        await page.start(device);
+        return page;
+    }
+
+    async close()
+    {
+        const ended = new Promise(resolve => {
+            if (this.child.exitCode !== null) resolve();
+            this.child.on('exit', resolve);
+        });
+        this.send('Browser.close').catch(() => {});  // Chromium may end before it answers
+        const killer = setTimeout(() => this.child.kill('SIGKILL'), 5000);
+        await ended;
+        clearTimeout(killer);
+        rmSync(this.profile, {recursive: true, force: true, maxRetries: 5});
+    }
+}
+
+export class Page {
+    constructor(browser, sessionId, targetId)
+    {
+        this.browser = browser;
+        this.sessionId = sessionId;
+        this.targetId = targetId;
+        /// Every request the page made, its own document's included.
+        this.requests = [];
+        /// Uncaught exceptions, console errors and refused requests.
+        this.errors = [];
+        this.events = new Map();
+        browser.listeners.push(message => {
+            if (message.sessionId !== sessionId) return;
+            const {method, params} = message;
+            if (method === 'Network.requestWillBeSent') this.requests.push(params.request.url);
+            if (method === 'Runtime.exceptionThrown') this.errors.push(params.exceptionDetails.exception?.description ?? params.exceptionDetails.text);
+            if (method === 'Runtime.consoleAPICalled' && params.type === 'error')
+                this.errors.push(params.args.map(arg => arg.value ?? arg.description).join(' '));
+            if (method === 'Log.entryAdded' && params.entry.level === 'error') this.errors.push(params.entry.text);
+            const waiting = this.events.get(method);
+            if (waiting) {
+                this.events.delete(method);
+                waiting(params);
+            }
+        });
+    }
+
+    send(method, params = {}) { return this.browser.send(method, params, this.sessionId); }
+
+    async start(device)
+    {
+        this.device = device;
+        await Promise.all([this.send('Page.enable'), this.send('Runtime.enable'), this.send('Network.enable'),
+                           this.send('Log.enable')]);
+        await this.send('Emulation.setDeviceMetricsOverride', {
+            width: device.width, height: device.height, deviceScaleFactor: device.deviceScaleFactor,
+            mobile: device.mobile, screenWidth: device.width, screenHeight: device.height});
+        if (device.touch) await this.send('Emulation.setTouchEmulationEnabled', {enabled: true, maxTouchPoints: 5});
+    }
+
+    nextEvent(method) { return new Promise(resolve => this.events.set(method, resolve)); }
+
+    /// Opens `url` and returns once its load event has fired.
+    async open(url)
+    {
+        const loaded = this.nextEvent('Page.loadEventFired');
+        const {errorText} = await this.send('Page.navigate', {url});
+        if (errorText) throw new Error(`${url}: ${errorText}`);
+        await loaded;
+    }
+
+    /// The value of a JavaScript expression in the page, promises awaited.
+    async evaluate(expression)
+    {
+        const {result, exceptionDetails} =
+            await this.send('Runtime.evaluate', {expression, awaitPromise: true, returnByValue: true});
+        if (exceptionDetails) throw new Error(`${expression}: ${exceptionDetails.exception?.description ?? exceptionDetails.text}`);
+        return result.value;
+    }
+
+    /// Waits until the expression is true, and fails after `milliseconds`.
+    async waitFor(expression, milliseconds = 5000)
+    {
+        const end = Date.now() + milliseconds;
+        while (!(await this.evaluate(expression))) {
+            if (Date.now() > end) throw new Error(`still false after ${milliseconds} ms: ${expression}`);
+            await new Promise(resolve => setTimeout(resolve, 20));
+        }
+    }
+
+    /// The centre of the element that `selector` finds, in CSS pixels of the viewport.
+    async centreOf(selector)
+    {
+        const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
+            if (!e) return null; const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
+        if (!box) throw new Error(`no element ${selector}`);
+        return box;
+    }
+
+    /// A left click in the middle of the element, as the mouse makes it.
+    async click(selector)
+    {
+        const {x, y} = await this.centreOf(selector);
+        await this.send('Input.dispatchMouseEvent', {type: 'mouseMoved', x, y});
+        await this.send('Input.dispatchMouseEvent', {type: 'mousePressed', x, y, button: 'left', clickCount: 1});
+        await this.send('Input.dispatchMouseEvent', {type: 'mouseReleased', x, y, button: 'left', clickCount: 1});
+    }
+
+    /// A finger's tap in the middle of the element.
+    async tap(selector)
+    {
+        const {x, y} = await this.centreOf(selector);
+        await this.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
+        await this.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    }
+
+    /// Types the characters one key at a time into the focused element.
+    async type(text)
+    {
+        for (const character of text) {
+            const code = /[0-9]/.test(character) ? `Digit${character}` : /[a-z]/i.test(character) ? `Key${character.toUpperCase()}` : '';
+            const key = {key: character, code, text: character, unmodifiedText: character,
+                         windowsVirtualKeyCode: character.toUpperCase().charCodeAt(0)};
+            await this.send('Input.dispatchKeyEvent', {type: 'keyDown', ...key});
+            await this.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
+        }
+    }
+
+    /// Presses and releases a named key: Enter, Escape, Tab, Backspace.
+    async press(name)
+    {
+        const keys = {Enter: [13, '\r'], Escape: [27, ''], Tab: [9, ''], Backspace: [8, '']};
+        const [virtualKey, text] = keys[name];
+        const key = {key: name, code: name, windowsVirtualKeyCode: virtualKey, nativeVirtualKeyCode: virtualKey};
+        await this.send('Input.dispatchKeyEvent', {type: text ? 'keyDown' : 'rawKeyDown', ...key, text, unmodifiedText: text});
+        await this.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
+    }
+
+    /// Saves what the page shows as a PNG.
+    async screenshot(path)
+    {
+        const {data} = await this.send('Page.captureScreenshot', {format: 'png'});
+        writeFileSync(path, Buffer.from(data, 'base64'));
+    }
+
+    async close() { await this.browser.send('Target.closeTarget', {targetId: this.targetId}); }
+}
