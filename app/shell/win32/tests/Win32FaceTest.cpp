@@ -181,9 +181,10 @@ TEST_F(Win32FaceTest, EditBoxesTakeOnlyDigitsUpToTheirLimitButAWrittenTextWhole)
 {
     const HWND volume = ControlOf(*Form4, "Edit1");  // at most 6 characters
     SetWindowTextW(volume, L"");
-    // Letters, signs, blanks, Persian digits and a Ctrl+V are dropped; backspace deletes.
+    // Letters, signs, blanks and a Ctrl+V are dropped, a Persian digit is taken as its digit;
+    // backspace deletes.
     Type(volume,
-         L"12a3-. \u06F4\x16"
+         L"12a-. \u06F3\x16"
          L"45\b");
     EXPECT_EQ(TextOf(volume), L"1234");
     Type(volume, L"56789");
