@@ -5,6 +5,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -189,7 +190,8 @@ Window::Window(int id, const Shell::WindowDescription& description)
       texts_(description.controls.size()),
       hidden_(description.controls.size()),
       enabled_(description.controls.size(), true),
-      limits_(description.controls.size())
+      limits_(description.controls.size()),
+      kept_(description.controls.size())
 {
     Build();
 }
@@ -275,6 +277,7 @@ void Window::NameInputs()
 std::string Window::Text(Shell::ControlId control) const
 {
     const std::size_t position = Shell::PositionOf(description_, control);
+    if (kept_[position]) return *kept_[position];
     if (control->kind == Shell::Kind::Edit || control->kind == Shell::Kind::List)
         return Taken(JsText(id_, int(position)));
     return texts_[position];
@@ -292,7 +295,7 @@ void Window::SetText(Shell::ControlId control, std::string_view text)
 {
     const std::size_t position = Shell::PositionOf(description_, control);
     if (control->kind == Shell::Kind::Edit) {
-        JsSetText(id_, int(position), std::string(text).c_str());
+        WriteField(position, text);
         // The text stays whole; typing never makes it longer than the longer of the two.
         limits_[position] = Shell::LimitAfterWriting(control->maxLength, Characters(text));
         FitText(position);
@@ -406,14 +409,25 @@ void Window::Pasted(std::size_t position, std::size_t start, std::size_t length,
 {
     const Shell::Control& control = description_.controls[position];
     const std::string text = Shell::PastedText(Text(IdAt(position)), start, length, pasted);
-    JsSetText(id_, int(position), text.c_str());
+    WriteField(position, text);
     JsSetCaret(id_, int(position), int(start) + Characters(pasted));
     limits_[position] = Shell::LimitAfterWriting(control.maxLength, Characters(text));
     FitText(position);
 }
 
+void Window::WriteField(std::size_t position, std::string_view text)
+{
+    std::string shown(text);
+    std::replace_if(
+        shown.begin(), shown.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    kept_[position].reset();
+    if (shown != text) kept_[position] = std::string(text);
+    JsSetText(id_, int(position), shown.c_str());
+}
+
 void Window::Edited(std::size_t position)
 {
+    kept_[position].reset();
     const Shell::Control& control = description_.controls[position];
     limits_[position] =
         Shell::LimitAfterEditing(control.maxLength, limits_[position], Characters(Text(IdAt(position))));

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,8 @@ private:
     /// Names each input by its caption with its unit, and each sheet row as one line.
     void NameInputs();
     void Focus(bool firstShowing);
+    /// Writes a field's text, line breaks and all.
+    void WriteField(std::size_t position, std::string_view text);
 
     const int id_;
     const Shell::WindowDescription& description_;
@@ -81,6 +84,9 @@ private:
     std::vector<std::string> texts_;  // of the labels and buttons, in the description's order
     std::vector<bool> hidden_, enabled_;
     std::vector<int> limits_;  // each field's typing limit now
+    // A field's text where it holds line breaks, which the page's fields cannot: the field
+    // shows each as a blank, and holds this text until the user changes it.
+    std::vector<std::optional<std::string>> kept_;
     bool everShown_ = false;
 };
 
