@@ -184,10 +184,12 @@ var WebFace = (() => {
         if (spec.kind === 'label') element.dir = spec.reading;
         if (spec.width === 0 && spec.height === 0) element.classList.add('sized-to-text');
         setBox(element, spec.left, spec.top, spec.width, spec.height);
-        // The column a narrow page shows a window in: an input window's follows the tab order, a
-        // sheet's reads from top to bottom, its button last.
+        // The column a narrow page shows a window in: its inputs (addInput) and then its buttons
+        // in the tab order, a sheet's rows from top to bottom; the banner first.
         const button = spec.kind === 'button' || spec.kind === 'ok';
-        element.style.setProperty('--order', window.kind !== 'sheet' ? 2 * index + 1 : button ? 100000 : 4 * spec.top);
+        const order = spec.kind === 'banner' ? -1 : button ? 100000 + index : window.kind === 'sheet' ? 4 * spec.top
+                                                                                                     : 2 * index;
+        element.style.setProperty('--order', order);
         element.hidden = spec.hidden;
         control.element = element;
         control.focusable = control.button ?? element;
@@ -224,8 +226,11 @@ var WebFace = (() => {
         input.columnCaption = make('div', 'column-caption');
         input.columnCaption.style.font = window.controls[caption].font;
         input.columnCaption.style.color = window.controls[caption].element.style.color;
-        input.columnCaption.style.setProperty('--order', 2 * control);
+        // In the order a copy lists the inputs, each under its caption.
+        input.columnCaption.style.setProperty('--order', 2 * window.inputs.length);
+        input.element.style.setProperty('--order', 2 * window.inputs.length + 1);
         input.columnCaption.setAttribute('aria-hidden', 'true');
+        input.columnCaption.hidden = input.element.hidden;
         window.client.append(input.columnCaption);
         window.controls[caption].element.classList.add('input-caption');
         if (unit >= 0) window.controls[unit].element.classList.add('input-caption');
@@ -322,7 +327,12 @@ var WebFace = (() => {
         if (!enabled && windows[number].openList?.index === index) closeList(windows[number]);
     }
 
-    function setHidden(number, index, hidden) { windows[number].controls[index].element.hidden = hidden; }
+    function setHidden(number, index, hidden)
+    {
+        const control = windows[number].controls[index];
+        control.element.hidden = hidden;
+        if (control.columnCaption) control.columnCaption.hidden = hidden;
+    }
 
     function place(number, index, left, top, width, height)
     {
@@ -625,9 +635,9 @@ var WebFace = (() => {
         const box = control.element.getBoundingClientRect();
         const height = shownRows * rowHeight + 2;
         const below = box.bottom + height <= pageSize()[1];
-        rows.style.left = `${box.left + window.pageXOffset}px`;
+        rows.style.left = `${box.left + globalThis.scrollX}px`;
         rows.style.width = `${box.width}px`;
-        rows.style.top = `${(below ? box.bottom : box.top - height) + globalThis.pageYOffset}px`;
+        rows.style.top = `${(below ? box.bottom : box.top - height) + globalThis.scrollY}px`;
         rows.style.zIndex = +window.element.style.zIndex + 1;
         document.body.append(rows);
         window.openList = {index, rows, highlight: -1};

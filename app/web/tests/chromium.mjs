@@ -179,11 +179,13 @@ export class Page {
         }
     }
 
-    /// The centre of the element that `selector` finds, in CSS pixels of the viewport.
+    /// The centre of the element that `selector` finds, in CSS pixels of the viewport, once the
+    /// page is scrolled to show it, as a person scrolls to what they reach for.
     async centreOf(selector)
     {
         const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
-            if (!e) return null; const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
+            if (!e) return null; e.scrollIntoView({block: 'nearest', inline: 'nearest'});
+            const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
         if (!box) throw new Error(`no element ${selector}`);
         return box;
     }
@@ -256,10 +258,15 @@ export class Page {
         await this.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
     }
 
-    /// Saves what the page shows as a PNG.
-    async screenshot(path)
+    /// Saves what the page shows as a PNG; the whole page, beyond the screen too, where asked.
+    async screenshot(path, {wholePage = false} = {})
     {
-        const {data} = await this.send('Page.captureScreenshot', {format: 'png'});
+        const options = {format: 'png'};
+        if (wholePage) {
+            const {cssContentSize: {width, height}} = await this.send('Page.getLayoutMetrics');
+            Object.assign(options, {captureBeyondViewport: true, clip: {x: 0, y: 0, width, height, scale: 1}});
+        }
+        const {data} = await this.send('Page.captureScreenshot', options);
         writeFileSync(path, Buffer.from(data, 'base64'));
     }
 

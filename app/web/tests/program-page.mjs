@@ -68,6 +68,7 @@ export class ProgramPage {
         const at = await this.page.evaluate(`(() => {
             const e = document.querySelector(${JSON.stringify(selector(name))});
             if (!e) return null;
+            e.scrollIntoView({block: 'nearest', inline: 'nearest'});
             const r = e.getBoundingClientRect();
             const x = e.tagName === 'INPUT' ? r.right - 4 : r.x + r.width / 2;
             return {x, y: r.y + r.height / 2}; })()`);
@@ -99,9 +100,18 @@ export class ProgramPage {
         await this.settle();
     }
 
+    /// Types a text: on a touch screen as its on-screen keyboard does, a character at a time
+    /// with no key behind it; elsewhere key by key.
     async type(text)
     {
-        await this.page.type(text);
+        if (this.device.touch) {
+            for (const character of text) {
+                if (character === '\b') await this.page.press('Backspace');
+                else await this.page.send('Input.insertText', {text: character});
+            }
+        } else {
+            await this.page.type(text);
+        }
         await this.settle();
     }
 
