@@ -47,15 +47,15 @@ var WebFace = (() => {
     }
     const stroke = event => [keyNumber(event), +event.ctrlKey, +event.altKey, +event.shiftKey];
 
-    // A text's size in a font, as the page sets it.
-    const measurer = make('span', 'measure');
+    // A text's width in a font, and the height of the font's line, as the page sets them:
+    // measured on a canvas, which lays nothing out.
+    const measurer = document.createElement('canvas').getContext('2d');
     function measure(text, font)
     {
-        measurer.style.font = font;
-        measurer.textContent = text;
-        if (!measurer.isConnected) document.body.append(measurer);
-        const box = measurer.getBoundingClientRect();
-        return [box.width, box.height];
+        measurer.font = font;
+        measurer.direction = 'rtl';
+        const metrics = measurer.measureText(text);
+        return [metrics.width, metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent];
     }
 
     // ---- Windows --------------------------------------------------------------------------
@@ -84,7 +84,7 @@ var WebFace = (() => {
         client.dir = 'rtl';
         client.style.width = `${width}px`;
         client.style.height = `${height}px`;
-        const window = {number, name, kind, element, client, width, height, controls: [], inputs: [], rows: [],
+        const window = {number, name, kind, border, element, client, width, height, controls: [], inputs: [], rows: [],
                         notes: [], shown: false, modal: false, closing: null, lastFocus: -1, openList: null,
                         column: false};
         windows[number] = window;
@@ -382,16 +382,17 @@ var WebFace = (() => {
 
     const pageSize = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
 
+    // A window's size with its frame and title bar, as face.css draws them: a dialog frame is 3
+    // pixels of the window's face and a line around them, a single frame a line.
+    const frames = {dialog: 4, single: 1}, titleHeight = 22;
+    const framedSize = window => [window.width + 2 * frames[window.border],
+                                  window.height + titleHeight + 2 * frames[window.border]];
+
     // A window narrower than the page keeps its pixels; on a narrower page it stands in one
     // column, its inputs under their captions.
     function layOut(window)
     {
-        window.element.classList.remove('column');
-        const wasHidden = window.element.hidden;
-        window.element.hidden = false;
-        const fits = window.element.offsetWidth <= pageSize()[0];
-        window.element.hidden = wasHidden;
-        window.column = !fits;
+        window.column = framedSize(window)[0] > pageSize()[0];
         window.element.classList.toggle('column', window.column);
         document.body.classList.toggle('column-page', windows.some(shown => shown?.column));
         if (window.column && window.kind === 'sheet' && !window.commands) addSheetCommands(window);
@@ -418,13 +419,8 @@ var WebFace = (() => {
 
     function outerSize(number)
     {
-        const element = windows[number].element;
         layOut(windows[number]);
-        const wasHidden = element.hidden;
-        element.hidden = false;
-        const size = [element.offsetWidth, element.offsetHeight];
-        element.hidden = wasHidden;
-        return size;
+        return framedSize(windows[number]);
     }
 
     function moveTo(number, left, top)
@@ -927,9 +923,25 @@ var WebFace = (() => {
         document.body.dataset.ended = 'yes';
     }
 
+    // Once the page has shown its first text, the window's, as the browser reports it; where it
+    // reports none (a page opened behind others paints nothing), a second on.
     function afterFirstPaint(number, token)
     {
-        requestAnimationFrame(() => setTimeout(() => program('WebAfterPaint', token)));
+        let done = false;
+        const then = () => {
+            if (done) return;
+            done = true;
+            setTimeout(() => program('WebAfterPaint', token));
+        };
+        if (PerformanceObserver.supportedEntryTypes?.includes('paint'))
+            new PerformanceObserver((entries, observer) => {
+                if (!entries.getEntriesByName('first-contentful-paint').length) return;
+                observer.disconnect();
+                then();
+            }).observe({type: 'paint', buffered: true});
+        else
+            requestAnimationFrame(() => requestAnimationFrame(then));
+        setTimeout(then, 1000);
     }
 
     // A window shown stays in its place as the page changes its size: placed anew, or laid
