@@ -28,7 +28,9 @@ public:
         if ((caller_ & PrecisionControl) != PrecisionControl) asm volatile("fldcw %0" : : "m"(caller_) : "memory");
     }
 #else
-    ExtendedPrecision() noexcept = default;
+    // Provided rather than defaulted, so that compilers take a guard that does nothing for a used
+    // variable.
+    ExtendedPrecision() noexcept {}
 #endif
     ExtendedPrecision(const ExtendedPrecision&) = delete;
     ExtendedPrecision& operator=(const ExtendedPrecision&) = delete;
