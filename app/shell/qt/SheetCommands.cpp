@@ -15,10 +15,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
 #include <QWidget>
-
-#include <memory>
 
 namespace QtFace {
 
@@ -71,8 +68,10 @@ void PrintReport(Window& sheet, QPrinter& printer)
 {
     const Shell::ReportContent content = SheetOf(sheet).Report();
     printer.setDocName(Qs(Shell::ReportTitle(content)));
-    const std::unique_ptr<QTextDocument> report = MakeReport(content, ReportDate(QDate::currentDate()));
-    if (!PrintDocument(*report, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
+    const QDate today = QDate::currentDate();
+    const Shell::ReportLayout layout =
+        Shell::LayOutReport(content, {today.year(), today.month(), today.day()}, PaperOf(printer), MeasureOn(printer));
+    if (!PrintLayout(layout, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
 }
 
 }  // namespace QtFace
