@@ -29,8 +29,10 @@ void PrintSheet(Window& sheet)
 {
     // The report goes where the user sends it, paper or a file; nothing is kept.
     QPrinter printer(QPrinter::HighResolution);
-    // A PDF says what it is in its title too.
-    printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())));
+    // The dialog proposes a file named after the document, less what follows its last full
+    // stop: named with ".pdf" after it, the file keeps the version's ".0". PrintReport names
+    // the document by its title again, which a PDF says it is in.
+    printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())) + QStringLiteral(".pdf"));
     QPrintDialog dialog(&printer, sheet.Widget());
     // Qt's texts in the user's language, in the program's face and direction for them.
     dialog.setFont(FontOf(Shell::Role::Button));
