@@ -6,6 +6,7 @@
 #include "Look.h"
 #include "Placement.h"
 #include "QtText.h"
+#include "Rules.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -17,18 +18,19 @@ namespace QtFace {
 
 namespace {
 
-// The texts were composed for a box that lays each line out on its own, left to right: their
-// leading blanks and full stops fall where they were meant to only so. Each line is therefore
-// a label of its own, read left to right whatever letter it begins with.
+// Each line of the text is a label of its own, read as the shell says a box's lines read,
+// whatever letter it begins with, and standing at that reading's starting edge.
 class MessageWindow : public QDialog {
 public:
     explicit MessageWindow(const Shell::Message& message)
     {
+        setObjectName(QStringLiteral("MessageBox"));
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
         setWindowTitle(Qs(message.caption));
         setModal(true);
         setLayoutDirection(Qt::LeftToRight);
+        const Qt::LayoutDirection reading = DirectionOf(Shell::MessageLineReading);
 
         auto* icon = new QLabel(this);
         icon->setObjectName(QStringLiteral("Icon"));
@@ -46,7 +48,8 @@ public:
             label->setTextFormat(Qt::PlainText);
             label->setText(Qs(line));
             label->setFont(font);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+            label->setLayoutDirection(reading);
+            label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
             lines->addWidget(label);
         }
 
