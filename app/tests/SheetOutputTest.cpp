@@ -189,8 +189,7 @@ private slots:
             font = dialog->font();
             direction = dialog->layoutDirection();
         });
-        for (QAction* command : QtTesting::WidgetOf(*Form3)->actions())
-            if (command->shortcut() == QKeySequence(QKeySequence::Print)) command->trigger();
+        QtFace::RunSheetCommand(static_cast<QtFace::Window&>(Form3->Window()), Shell::KeyAction::PrintSheet);
         QCOMPARE(closer.seen.size(), 1);
         QVERIFY2(persian(title), qPrintable(title));
         QCOMPARE(font.family(), QtFace::FontOf(Shell::Role::Button).family());
