@@ -17,7 +17,7 @@
 namespace Conformance {
 
 /// What a row does or checks. Targets are "Window.Control" ("Form2.Edit2"), or "Box" for the
-/// message box standing open.
+/// message box standing open, whose lines are "Box.1" (the first), "Box.2" and so on.
 enum class Do : std::uint8_t {
     // ---- What the user does
     Start,         // the program starts afresh: the start dialog shows
