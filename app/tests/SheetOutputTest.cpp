@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a result sheet hands on through Qt: Ctrl+C puts the sheet's text (composed and tested
-// on the fake face) on the clipboard; the printed report holds the sheet read right to left,
-// with the load chart, and prints to a searchable PDF file as to paper; the print dialog
-// speaks the user's language.
+// What a result sheet hands on through Qt: the printed report holds the sheet read right to
+// left, with the load chart, and prints to a searchable PDF file as to paper; the print
+// dialog speaks the user's language.
 
 #include "Look.h"
 #include "PrintedReport.h"
@@ -13,12 +12,10 @@
 #include "SheetCommands.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -67,24 +64,6 @@ private:
 private slots:
     void init() { program_ = std::make_unique<QtProgram>(); }
     void cleanup() { program_.reset(); }
-
-    void ctrlCCopiesTheSheet()
-    {
-        Form4->Window().ShowWindow();
-        QTest::keyClicks(ControlOf<QLineEdit>(*Form4, "Edit1"), "10000");
-        QGuiApplication::clipboard()->clear();
-        QString copied;
-        QtTesting::ModalCloser closer([&copied](QWidget* sheet) {
-            // The keys of a window's commands reach it while it is the active window.
-            sheet->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(sheet));
-            QTest::keyClick(sheet->focusWidget() ? sheet->focusWidget() : sheet, Qt::Key_C, Qt::ControlModifier);
-            copied = QGuiApplication::clipboard()->text();
-        });
-        QTest::mouseClick(ControlOf(*Form4, "Button1"), Qt::LeftButton);
-        QCOMPARE(copied, QtFace::Qs(Form5->SheetText()));
-        QVERIFY(copied.contains(QStringLiteral("22484  وات")));
-    }
 
     // The report says what it is: the calculator and the program with its version under the
     // sheet's caption, the date in the Solar Hijri calendar in Persian. It reads right to left
