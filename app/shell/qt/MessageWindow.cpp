@@ -2,6 +2,7 @@
 #include "MessageWindow.h"
 
 #include "Form.h"
+#include "Keys.h"
 #include "Labels.h"
 #include "Look.h"
 #include "Placement.h"
@@ -68,6 +69,17 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // The keys the shell names close the box, and no others: QDialog's own Enter and
+        // Escape are not asked.
+        const Shell::Keystroke stroke = StrokeOf(*event);
+        if (Shell::ClosesMessageBox(stroke)) {
+            accept();
+            return;
+        }
+        if (stroke.key != Shell::Key::Enter && stroke.key != Shell::Key::Escape) QDialog::keyPressEvent(event);
+    }
     void showEvent(QShowEvent* event) override
     {
         // Centred on the screen, as every window of the program is.

@@ -2,6 +2,7 @@
 #include "Window.h"
 
 #include "Banner.h"
+#include "Keys.h"
 #include "Labels.h"
 #include "Lists.h"
 #include "Look.h"
@@ -124,31 +125,6 @@ QFrame* MakeRule(QWidget* parent, const Shell::Control& control)
     return rule;
 }
 
-// A key as the shell's rules name it.
-Shell::Keystroke StrokeOf(const QKeyEvent& event)
-{
-    using Shell::Key;
-    Key key = Key::Other;
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: key = Key::Enter; break;
-    case Qt::Key_Escape: key = Key::Escape; break;
-    case Qt::Key_Space: key = Key::Space; break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: key = Key::Tab; break;
-    case Qt::Key_Backspace: key = Key::Backspace; break;
-    case Qt::Key_Up: key = Key::Up; break;
-    case Qt::Key_Down: key = Key::Down; break;
-    case Qt::Key_Left: key = Key::Left; break;
-    case Qt::Key_Right: key = Key::Right; break;
-    case Qt::Key_C: key = Key::C; break;
-    case Qt::Key_P: key = Key::P; break;
-    default: break;
-    }
-    const Qt::KeyboardModifiers held = event.modifiers();
-    return {key, held.testFlag(Qt::ControlModifier), held.testFlag(Qt::AltModifier), held.testFlag(Qt::ShiftModifier)};
-}
-
 // The first character a key types, or 0 where it types none. Delete and Tab type control
 // characters in Qt but no character into a field.
 char32_t TypedCharacter(const QKeyEvent& event)
@@ -186,10 +162,7 @@ Window::Window(const Shell::WindowDescription& description) : description_(descr
     window->setBackgroundRole(QPalette::Button);
     window->setAutoFillBackground(true);
     window->setFont(FontOf(Shell::Role::Window));
-    if (description.kind == Shell::WindowKind::ResultSheet) {
-        static_cast<QDialog*>(window)->setModal(true);
-        AddSheetCommands(*this);
-    }
+    if (description.kind == Shell::WindowKind::ResultSheet) AddSheetCommands(*this);
     Build();
 }
 
