@@ -6,6 +6,7 @@
 // read back from the widgets and from the ink they draw.
 
 #include "Conformance.h"
+#include "ControlNamed.h"
 #include "QtProgram.h"
 #include "QtText.h"
 #include "ShellTexts.h"
@@ -28,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 
@@ -80,40 +82,35 @@ QImage Picture(QWidget* widget)
 
 // ---- Keys ---------------------------------------------------------------------------------
 
-struct QtKey {
-    Qt::Key key;
-    QString text;
-    Qt::KeyboardModifiers modifiers;
-};
-
-// A keystroke as the X server hands it to Qt: the key, the modifiers held, and the character it
-// types (a control character while Ctrl is held).
-QtKey QtKeyOf(Shell::Keystroke stroke)
+// Presses a key on the window that has the keyboard as the X server hands it to Qt: the key,
+// the modifiers held and the character it types, a control character while Ctrl is held.
+void PressKey(Shell::Keystroke stroke)
 {
     using Shell::Key;
-    QtKey made{Qt::Key_unknown, {}, {}};
-    if (stroke.control) made.modifiers |= Qt::ControlModifier;
-    if (stroke.alt) made.modifiers |= Qt::AltModifier;
-    if (stroke.shift) made.modifiers |= Qt::ShiftModifier;
-    const auto letter = [&](Qt::Key key, char character) {
-        made.key = key;
-        made.text = stroke.control ? QString(QChar(character - 'a' + 1)) : QString(QChar(character));
+    struct Named {
+        Key key;
+        Qt::Key qt;
+        char typed;
     };
-    switch (stroke.key) {
-    case Key::Enter: made = {Qt::Key_Return, "\r", made.modifiers}; break;
-    case Key::Escape: made = {Qt::Key_Escape, "\x1b", made.modifiers}; break;
-    case Key::Space: made = {Qt::Key_Space, " ", made.modifiers}; break;
-    case Key::Tab: made = {stroke.shift ? Qt::Key_Backtab : Qt::Key_Tab, "\t", made.modifiers}; break;
-    case Key::Backspace: made = {Qt::Key_Backspace, "\b", made.modifiers}; break;
-    case Key::Up: made.key = Qt::Key_Up; break;
-    case Key::Down: made.key = Qt::Key_Down; break;
-    case Key::Left: made.key = Qt::Key_Left; break;
-    case Key::Right: made.key = Qt::Key_Right; break;
-    case Key::C: letter(Qt::Key_C, 'c'); break;
-    case Key::P: letter(Qt::Key_P, 'p'); break;
-    case Key::Other: break;
-    }
-    return made;
+    // clang-format off
+    static constexpr Named keys[] = {
+        {Key::Enter, Qt::Key_Return, '\r'},  {Key::Escape, Qt::Key_Escape, '\x1b'}, {Key::Space, Qt::Key_Space, ' '},
+        {Key::Tab, Qt::Key_Tab, '\t'},       {Key::Backspace, Qt::Key_Backspace, '\b'},
+        {Key::Up, Qt::Key_Up, 0},            {Key::Down, Qt::Key_Down, 0},          {Key::Left, Qt::Key_Left, 0},
+        {Key::Right, Qt::Key_Right, 0},      {Key::C, Qt::Key_C, 'c'},              {Key::P, Qt::Key_P, 'p'},
+    };
+    // clang-format on
+    const auto named =
+        std::find_if(std::begin(keys), std::end(keys), [&](const Named& k) { return k.key == stroke.key; });
+    QWindow* window = QGuiApplication::focusWindow();
+    if (named == std::end(keys) || !window) return;
+    Qt::KeyboardModifiers held;
+    held.setFlag(Qt::ControlModifier, stroke.control).setFlag(Qt::AltModifier, stroke.alt);
+    held.setFlag(Qt::ShiftModifier, stroke.shift);
+    const Qt::Key key = named->qt == Qt::Key_Tab && stroke.shift ? Qt::Key_Backtab : named->qt;
+    QString text;
+    if (named->typed) text = QChar(stroke.control && named->typed >= 'a' ? named->typed - 'a' + 1 : named->typed);
+    QTest::sendKeyEvent(QTest::Click, window, key, text, held);
 }
 
 // ---- The window manager --------------------------------------------------------------------
@@ -204,12 +201,7 @@ public:
         Form1->Window().ShowWindow();
     }
 
-    void Press(Shell::Keystroke stroke) override
-    {
-        const QtKey key = QtKeyOf(stroke);
-        if (QWindow* window = QGuiApplication::focusWindow())
-            QTest::sendKeyEvent(QTest::Click, window, key.key, key.text, key.modifiers);
-    }
+    void Press(Shell::Keystroke stroke) override { PressKey(stroke); }
 
     void Type(std::string_view text) override
     {
@@ -282,11 +274,8 @@ public:
 
     std::string Text(std::string_view window, std::string_view control) override
     {
-        QWidget* widget = Control(window, control);
-        if (auto* label = qobject_cast<QLabel*>(widget)) return Utf8(label->text());
-        if (auto* field = qobject_cast<QLineEdit*>(widget)) return Utf8(field->text());
-        if (auto* list = qobject_cast<QComboBox*>(widget)) return Utf8(list->currentText());
-        return {};
+        const Shell::Form& form = FormNamed(window);
+        return form.Window().Text(ShellTesting::ControlNamed(form, control));
     }
 
     std::string Focused() override
