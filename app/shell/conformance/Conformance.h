@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -56,6 +57,9 @@ struct Scenario {
 
 /// Every scenario of the suite.
 std::span<const Scenario> Scenarios();
+
+/// A scenario as a test names it: by its name alone.
+inline void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
 /// Where the ink of a control's text stands in its box.
 enum class Edge : std::uint8_t { Left, Centre, Right };
