@@ -108,16 +108,10 @@ void NumberEdit::mouseReleaseEvent(QMouseEvent* event)
 
 void NumberEdit::dropEvent(QDropEvent* event)
 {
-    // A text dragged within the box moves as Qt moves it; one from elsewhere is a paste.
-    if (event->source() == this || !event->mimeData()->hasText()) {
-        QLineEdit::dropEvent(event);
-        return;
-    }
-    deselect();
-    setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    Paste(event->mimeData()->text());
-    event->acceptProposedAction();
-    setFocus(Qt::MouseFocusReason);
+    // A text dropped from elsewhere is a paste, and is taken whole as one; Qt inserts it.
+    if (event->source() != this && event->mimeData()->hasText())
+        setMaxLength(Shell::LimitAfterWriting(typingLimit_, int(text().size() + event->mimeData()->text().size())));
+    QLineEdit::dropEvent(event);
 }
 
 void NumberEdit::contextMenuEvent(QContextMenuEvent* event)

@@ -32,7 +32,7 @@ protected:
 
 private:
     void FitText();
-    /// Every paste comes here: the menu's, the keyboard's, the X selection's and a drop.
+    /// Every paste comes here: the menu's, the keyboard's and the X selection's.
     void Paste(const QString& pasted);
     void PasteFrom(QClipboard::Mode mode);
 
