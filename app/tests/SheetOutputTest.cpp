@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a result sheet hands on through Qt: Ctrl+C puts the sheet's text (composed and tested
-// on the fake face) on the clipboard; the printed report holds the sheet read right to left,
-// with the load chart, and prints to a searchable PDF file as to paper; the print dialog
-// speaks the user's language.
+// What a result sheet hands on through Qt: the printed report holds the sheet read right to
+// left, with the load chart, and prints to a searchable PDF file as to paper; the print
+// dialog speaks the user's language.
 
 #include "Look.h"
 #include "PrintedReport.h"
@@ -13,12 +12,10 @@
 #include "SheetCommands.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -64,24 +61,6 @@ private:
 private slots:
     void init() { program_ = std::make_unique<QtProgram>(); }
     void cleanup() { program_.reset(); }
-
-    void ctrlCCopiesTheSheet()
-    {
-        Form4->Window().ShowWindow();
-        QTest::keyClicks(ControlOf<QLineEdit>(*Form4, "Edit1"), "10000");
-        QGuiApplication::clipboard()->clear();
-        QString copied;
-        QtTesting::ModalCloser closer([&copied](QWidget* sheet) {
-            // The keys of a window's commands reach it while it is the active window.
-            sheet->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(sheet));
-            QTest::keyClick(sheet->focusWidget() ? sheet->focusWidget() : sheet, Qt::Key_C, Qt::ControlModifier);
-            copied = QGuiApplication::clipboard()->text();
-        });
-        QTest::mouseClick(ControlOf(*Form4, "Button1"), Qt::LeftButton);
-        QCOMPARE(copied, QtFace::Qs(Form5->SheetText()));
-        QVERIFY(copied.contains(QStringLiteral("22484  وات")));
-    }
 
     // Printed to a PDF file, the report can be searched: pdftotext gives back every caption
     // and every value whole, each row on one line. Each letter stands inside the box the
@@ -178,8 +157,7 @@ private slots:
             font = dialog->font();
             direction = dialog->layoutDirection();
         });
-        for (QAction* command : QtTesting::WidgetOf(*Form3)->actions())
-            if (command->shortcut() == QKeySequence(QKeySequence::Print)) command->trigger();
+        QtFace::RunSheetCommand(static_cast<QtFace::Window&>(Form3->Window()), Shell::KeyAction::PrintSheet);
         QCOMPARE(closer.seen.size(), 1);
         QVERIFY2(persian(title), qPrintable(title));
         QCOMPARE(font.family(), QtFace::FontOf(Shell::Role::Button).family());

@@ -45,15 +45,20 @@ void PrintSheet(Window& sheet)
 
 void AddSheetCommands(Window& sheet)
 {
-    const auto command = [&sheet](std::string_view text, QKeySequence::StandardKey key, void (*run)(Window&)) {
-        auto* action = new QAction(Qs(text), sheet.Widget());
-        action->setShortcut(key);
-        action->setShortcutVisibleInContextMenu(true);
-        QObject::connect(action, &QAction::triggered, sheet.Widget(), [&sheet, run] { run(sheet); });
+    for (const Shell::SheetCommand& command : Shell::SheetCommands()) {
+        // A menu writes what follows a tab as the command's key; the key itself reaches the
+        // sheet as any other key does.
+        auto* action = new QAction(Qs(command.text) + u'\t' + Qs(command.shortcut), sheet.Widget());
+        QObject::connect(action, &QAction::triggered, sheet.Widget(),
+                         [&sheet, run = command.action] { RunSheetCommand(sheet, run); });
         sheet.Widget()->addAction(action);
-    };
-    command(Shell::Texts::CopySheet, QKeySequence::Copy, CopySheet);
-    command(Shell::Texts::PrintSheet, QKeySequence::Print, PrintSheet);
+    }
+}
+
+void RunSheetCommand(Window& sheet, Shell::KeyAction command)
+{
+    if (command == Shell::KeyAction::CopySheet) CopySheet(sheet);
+    if (command == Shell::KeyAction::PrintSheet) PrintSheet(sheet);
 }
 
 void ShowSheetMenu(Window& sheet, QPoint at)
