@@ -28,7 +28,8 @@ public:
         if ((caller_ & PrecisionControl) != PrecisionControl) asm volatile("fldcw %0" : : "m"(caller_) : "memory");
     }
 #else
-    // Written out, so that a guard that does nothing is no unused variable.
+    // Provided rather than defaulted, so that compilers take a guard that does nothing for a used
+    // variable.
     ExtendedPrecision() noexcept {}
 #endif
     ExtendedPrecision(const ExtendedPrecision&) = delete;

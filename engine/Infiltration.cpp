@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DoubleText.h"
+#include "Extended.h"
 #include "ExtendedPrecision.h"
 #include "Tools.h"
 
@@ -50,9 +51,9 @@ static_assert(AirLowest - AirLowest % 5 == AirFirstKey);
 static_assert(AirFirstKey + 5 * (static_cast<std::int32_t>(AirTable.size()) - 1) == AirHighest - AirHighest % 5);
 
 // Extended precision, as the chart's conversion is defined; held as doubles, no rounded row changes.
-constexpr long double FeetPerMetre = 3.28L;
-constexpr long double PoundsPerKilogram = 2.2L;
-constexpr long double WattHoursPerBtu = 0.293L;
+constexpr Extended FeetPerMetre = 3.28_ext;
+constexpr Extended PoundsPerKilogram = 2.2_ext;
+constexpr Extended WattHoursPerBtu = 0.293_ext;
 
 // Door air changes per 24 hours for rooms up to MaxVolume m3 (from the previous band's
 // MaxVolume + 1, the first band from 1 m3).
@@ -156,7 +157,7 @@ const std::array<AirProperties, AirTable.size()>& RoundedAirTable()
         for (std::size_t i = 0; i < AirTable.size(); ++i) {
             const AirRow& row = AirTable[i];
             // Left to right in extended precision; in double precision every row rounds the same.
-            rows[i].Density = RoundTo2(static_cast<double>(1.0L / row.SpecificVolume * FeetPerMetre * FeetPerMetre *
+            rows[i].Density = RoundTo2(static_cast<double>(1.0_ext / row.SpecificVolume * FeetPerMetre * FeetPerMetre *
                                                            FeetPerMetre / PoundsPerKilogram));
             rows[i].Enthalpy = RoundTo2(static_cast<double>(WattHoursPerBtu * row.Enthalpy * PoundsPerKilogram));
         }
@@ -204,10 +205,10 @@ double InfiltrationLoad(std::uint32_t RoomVolume, std::int32_t OutsideTemperatur
     // Outside air colder than the room is a load as well: it must be brought to the room's state.
     // Extended precision with the day's heat stored as a double, as the load is defined; in doubles
     // throughout, no whole watt changes for any room, outside temperature and running time.
-    const long double enthalpyDifference = static_cast<long double>(outsideAir) - roomAir;
-    const double daily = static_cast<double>(
-        std::fabs(static_cast<long double>(RoomVolume) * density * AirChanges * enthalpyDifference));
-    return static_cast<double>(static_cast<long double>(daily) / RunningHours);
+    const Extended enthalpyDifference = static_cast<Extended>(outsideAir) - roomAir;
+    const double daily =
+        static_cast<double>(fabs(static_cast<Extended>(RoomVolume) * density * AirChanges * enthalpyDifference));
+    return static_cast<double>(static_cast<Extended>(daily) / RunningHours);
 }
 
 }  // namespace Tools

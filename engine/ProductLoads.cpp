@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Extended.h"
 #include "ExtendedPrecision.h"
 #include "Tools.h"
-
-#include <cmath>
 
 namespace Tools {
 
@@ -18,9 +17,9 @@ constexpr std::int32_t FreezingPoint = -3;
 // The heats, the share and the mass multiply in extended precision: in doubles, 35 % of
 // 10 680 000 kg of chicken from 18 C in 7 h would load 7 100 063 W instead of 7 100 064.
 struct Properties {
-    long double SpecificHeatAbove = 0.0L;
-    long double SpecificHeatBelow = 0.0L;  // 0 for produce
-    long double LatentHeat = 0.0L;         // 0 for produce
+    Extended SpecificHeatAbove = 0.0_ext;
+    Extended SpecificHeatBelow = 0.0_ext;  // 0 for produce
+    Extended LatentHeat = 0.0_ext;         // 0 for produce
     bool IsMeat = false;
 };
 
@@ -33,9 +32,9 @@ const MeatData* FindMeat(std::string_view name)
 
 // A temperature difference as a whole number, formed before any floating point; 64 bits
 // so that no 32-bit input can overflow it. Extended precision, like the heats it multiplies.
-long double Difference(std::int32_t to, std::int32_t from)
+Extended Difference(std::int32_t to, std::int32_t from)
 {
-    return static_cast<long double>(std::int64_t{to} - std::int64_t{from});
+    return static_cast<Extended>(std::int64_t{to} - std::int64_t{from});
 }
 
 }  // namespace
@@ -55,8 +54,8 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
         storageTemperature = produce.StorageTemperature;
     }
 
-    const long double p = static_cast<long double>(LoadingPercent) / 100.0L;
-    const long double m = Capacity;
+    const Extended p = static_cast<Extended>(LoadingPercent) / 100.0_ext;
+    const Extended m = Capacity;
     const std::int32_t t = EntryTemperature;
 
     // The day's heat in watt-hours, stored as a double before it is spread over the hours: kept in
@@ -87,25 +86,25 @@ double ProductLoad(std::int32_t LoadingPercent, std::int32_t Capacity, ProcessKi
             // of chicken from 6 C in 11 h would load 484 196 W instead of 484 195.
             const double latent = static_cast<double>(m * product.LatentHeat);
             const double toFreezing =
-                static_cast<double>(std::fabs(m * product.SpecificHeatAbove * Difference(FreezingPoint, t)));
-            const double belowFreezing = static_cast<double>(
-                std::fabs(m * product.SpecificHeatBelow * Difference(FrozenTemperature, FreezingPoint)));
-            const double sum = static_cast<double>(static_cast<long double>(latent) + toFreezing);
-            q = static_cast<double>(static_cast<long double>(sum) + belowFreezing);
+                static_cast<double>(fabs(m * product.SpecificHeatAbove * Difference(FreezingPoint, t)));
+            const double belowFreezing =
+                static_cast<double>(fabs(m * product.SpecificHeatBelow * Difference(FrozenTemperature, FreezingPoint)));
+            const double sum = static_cast<double>(static_cast<Extended>(latent) + toFreezing);
+            q = static_cast<double>(static_cast<Extended>(sum) + belowFreezing);
         }
         break;
     case ProcessKind::ProduceStorage:
         // A meat name has no storage temperature: it loads like any name missing from the table.
         RoomTemperature = storageTemperature;
         if (product.IsMeat) return 0.0;
-        q = static_cast<double>(std::fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
+        q = static_cast<double>(fabs(p * m * product.SpecificHeatAbove * Difference(RoomTemperature, t)));
         break;
     default: RoomTemperature = 0; return 0.0;
     }
     if (RunningHours == 0) return 0.0;
     // Divided in extended precision, as the load is defined; a double division changed no watt in
     // three million rooms of the window's inputs.
-    return static_cast<double>(std::fabs(static_cast<long double>(q) / RunningHours));
+    return static_cast<double>(fabs(static_cast<Extended>(q) / RunningHours));
 }
 
 double RespirationLoad(std::int32_t Capacity, std::string_view ProductName, std::uint8_t RunningHours)
@@ -114,9 +113,9 @@ double RespirationLoad(std::int32_t Capacity, std::string_view ProductName, std:
     if (RunningHours == 0) return 0.0;
     // Extended precision: in doubles, 2 475 000 kg of nectarines at 22 h would respire 51 299 W
     // instead of 51 300.
-    const long double tonnes = static_cast<long double>(Capacity) / 1000.0L;
-    const long double perHour = tonnes * GetProduceData(ProductName).RespirationHeat;
-    const long double dayShare = 24.0L / RunningHours;
+    const Extended tonnes = static_cast<Extended>(Capacity) / 1000.0_ext;
+    const Extended perHour = tonnes * GetProduceData(ProductName).RespirationHeat;
+    const Extended dayShare = 24.0_ext / RunningHours;
     return static_cast<double>(perHour * dayShare);
 }
 

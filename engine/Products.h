@@ -4,6 +4,8 @@
 // builds its product lists from these arrays, so each name is written here and nowhere else.
 // Names are UTF-8 with the Arabic yeh U+064A and the keheh U+06A9, words split by one blank.
 
+#include "Extended.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +16,7 @@ namespace Tools {
 /// One product of the produce table.
 struct ProduceRow {
     std::string_view Name;
-    long double SpecificHeat;         // kJ per kg and K, as listed; as doubles 9 rows miss the decimal product
+    Extended SpecificHeat;            // kJ per kg and K, as listed; as doubles 9 rows miss the decimal product
     double RespirationHeat;           // W per 1000 kg stored
     std::int32_t StorageTemperature;  // room temperature, C
 };
@@ -22,41 +24,41 @@ struct ProduceRow {
 // clang-format off
 /// The produce table: specific heat, respiration heat and storage temperature by name.
 inline constexpr std::array<ProduceRow, 35> ProduceTable{{
-    {"سبزيجات (کلي)", 3.952L, 0.0,    0},  // vegetables, general
-    {"باقلا",         3.081L, 89.0,   0},  // broad beans
-    {"بروکلي",        3.852L, 63.0,   0},  // broccoli
-    {"پيازچه",        3.818L, 66.0,   0},  // green onions
-    {"حبوبات (کلي)",  3.216L, 138.0,  0},  // pulses, general
-    {"خيار",          4.053L, 86.0,  10},  // cucumber
-    {"سيب زميني",     3.55L,  62.0,  10},  // potato
-    {"ذرت",           3.316L, 125.0,  0},  // corn
-    {"شلغم",          3.818L, 26.0,   0},  // turnip
-    {"فلفل شيرين",    3.919L, 43.0,  10},  // sweet pepper
-    {"قارچ",          3.885L, 129.0,  0},  // mushroom
-    {"کاهو",          4.019L, 50.0,   0},  // lettuce
-    {"کرفس",          3.986L, 21.0,   0},  // celery
-    {"کلم",           3.852L, 46.0,   0},  // cabbage
-    {"گوجه فرنگي",    3.986L, 42.0,  10},  // tomato
-    {"آلبالو",        3.651L, 39.0,   0},  // sour cherry
-    {"انجير",         3.45L,  0.0,    0},  // fig
-    {"هندوانه",       3.952L, 12.0,   4},  // watermelon
-    {"انگور",         3.584L, 8.0,    0},  // grape
-    {"پرتقال",        3.751L, 9.0,    0},  // orange
-    {"تمشک",          3.684L, 68.0,   0},  // raspberry
-    {"توت فرنگي",     3.852L, 53.0,   0},  // strawberry
-    {"زردآلو",        3.684L, 17.0,   0},  // apricot
-    {"زيتون",         3.349L, 0.0,    7},  // olive
-    {"سيب",           3.651L, 12.0,   0},  // apple
-    {"شليل",          3.818L, 19.0,   0},  // nectarine
-    {"هلو",           3.818L, 19.0,   0},  // peach
-    {"طالبي",         3.952L, 18.0,   7},  // cantaloupe
-    {"گريپ فروت",     3.818L, 27.0,  10},  // grapefruit
-    {"گرمک",          3.919L, 21.0,   2},  // sweet melon
-    {"گلابي",         3.617L, 20.0,  -1},  // pear
-    {"گيلاس",         3.517L, 16.0,  -1},  // sweet cherry
-    {"ليمو ترش",      3.818L, 33.0,  10},  // lemon
-    {"موز",           3.349L, 116.0, 12},  // banana
-    {"هويج فرنگي",    3.785L, 46.0,   0},  // carrot
+    {"سبزيجات (کلي)", 3.952_ext, 0.0,    0},  // vegetables, general
+    {"باقلا",         3.081_ext, 89.0,   0},  // broad beans
+    {"بروکلي",        3.852_ext, 63.0,   0},  // broccoli
+    {"پيازچه",        3.818_ext, 66.0,   0},  // green onions
+    {"حبوبات (کلي)",  3.216_ext, 138.0,  0},  // pulses, general
+    {"خيار",          4.053_ext, 86.0,  10},  // cucumber
+    {"سيب زميني",     3.55_ext,  62.0,  10},  // potato
+    {"ذرت",           3.316_ext, 125.0,  0},  // corn
+    {"شلغم",          3.818_ext, 26.0,   0},  // turnip
+    {"فلفل شيرين",    3.919_ext, 43.0,  10},  // sweet pepper
+    {"قارچ",          3.885_ext, 129.0,  0},  // mushroom
+    {"کاهو",          4.019_ext, 50.0,   0},  // lettuce
+    {"کرفس",          3.986_ext, 21.0,   0},  // celery
+    {"کلم",           3.852_ext, 46.0,   0},  // cabbage
+    {"گوجه فرنگي",    3.986_ext, 42.0,  10},  // tomato
+    {"آلبالو",        3.651_ext, 39.0,   0},  // sour cherry
+    {"انجير",         3.45_ext,  0.0,    0},  // fig
+    {"هندوانه",       3.952_ext, 12.0,   4},  // watermelon
+    {"انگور",         3.584_ext, 8.0,    0},  // grape
+    {"پرتقال",        3.751_ext, 9.0,    0},  // orange
+    {"تمشک",          3.684_ext, 68.0,   0},  // raspberry
+    {"توت فرنگي",     3.852_ext, 53.0,   0},  // strawberry
+    {"زردآلو",        3.684_ext, 17.0,   0},  // apricot
+    {"زيتون",         3.349_ext, 0.0,    7},  // olive
+    {"سيب",           3.651_ext, 12.0,   0},  // apple
+    {"شليل",          3.818_ext, 19.0,   0},  // nectarine
+    {"هلو",           3.818_ext, 19.0,   0},  // peach
+    {"طالبي",         3.952_ext, 18.0,   7},  // cantaloupe
+    {"گريپ فروت",     3.818_ext, 27.0,  10},  // grapefruit
+    {"گرمک",          3.919_ext, 21.0,   2},  // sweet melon
+    {"گلابي",         3.617_ext, 20.0,  -1},  // pear
+    {"گيلاس",         3.517_ext, 16.0,  -1},  // sweet cherry
+    {"ليمو ترش",      3.818_ext, 33.0,  10},  // lemon
+    {"موز",           3.349_ext, 116.0, 12},  // banana
+    {"هويج فرنگي",    3.785_ext, 46.0,   0},  // carrot
 }};
 
 /// For each position of the cold-room window's produce list, the index of its row in ProduceTable.

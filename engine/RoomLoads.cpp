@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Extended.h"
 #include "ExtendedPrecision.h"
 #include "Tools.h"
-
-#include <cmath>
 
 namespace Tools {
 
@@ -10,12 +9,12 @@ namespace {
 
 constexpr std::int32_t GroundTemperature = 15;  // C, under the floor
 // Extended precision: as a double it costs a watt in the wall and lighting loads below.
-constexpr long double HoursPerDay = 24.0L;
+constexpr Extended HoursPerDay = 24.0_ext;
 
 // Heat given off per person while working, W. The types are those the load is defined with;
 // in any of them no people load changes.
-constexpr long double PersonHeatAboveZero = 262.0L;
-constexpr long double PersonHeatBelowZero = 393.0L;
+constexpr Extended PersonHeatAboveZero = 262.0_ext;
+constexpr Extended PersonHeatBelowZero = 393.0_ext;
 constexpr double PersonHeatPreCooler = 244.0;
 
 // Storage rooms gain their heat around the clock; the plant removes it in its running hours.
@@ -45,19 +44,19 @@ double WallLoad(std::uint16_t Length, std::uint16_t Width, std::uint16_t Height,
     const std::int64_t height = Height;
     const std::int64_t envelope = length * width + 2 * length * height + 2 * width * height;
     const std::int64_t floor = length * width;
-    const auto toOutside = static_cast<long double>(std::int64_t{OutsideTemperature} - RoomTemperature);
-    const auto toGround = static_cast<long double>(std::int64_t{GroundTemperature} - RoomTemperature);
+    const auto toOutside = static_cast<Extended>(std::int64_t{OutsideTemperature} - RoomTemperature);
+    const auto toGround = static_cast<Extended>(std::int64_t{GroundTemperature} - RoomTemperature);
 
     // Each surface counts its own heat flow, so a room warmer than the air or the ground
     // still gains load through that surface and the two never cancel.
     // Extended precision: in doubles, a 38 x 39 x 32 m produce room at 10 C (0.16, 49 C outside,
     // 11 h) would lose a watt, 89 855 W instead of 89 856.
-    const long double k = InsulationFactor;
+    const Extended k = InsulationFactor;
     // Stored as a double, as the load is defined; kept in extended precision it changed no watt in
     // three million rooms of the window's inputs.
-    const double a = static_cast<double>(std::fabs(envelope * k * toOutside));
+    const double a = static_cast<double>(fabs(envelope * k * toOutside));
     // The floor exchanges heat with the ground at 15 C, not with the outside air.
-    const long double b = std::fabs(floor * k * toGround);
+    const Extended b = fabs(floor * k * toGround);
     // The sum stored as a double before the scaling: unstored, a 29 x 8 x 43 m chilled room (0.16,
     // 33 C, 8 h) would load 52 247 W instead of 52 248.
     double q = static_cast<double>(b + a);
@@ -72,7 +71,7 @@ double LightingLoad(std::uint16_t FloorArea, ProcessKind Process, std::uint8_t R
     const ExtendedPrecision precision;
     if (RunningHours == 0) return 0.0;
     // Extended precision: in doubles, 2728 m2 of chilled room at 22 h would take 7439 W instead of 7440.
-    const long double lighting = FloorArea * 0.5L * 5.0L;  // 2.5 W per m2 of floor
+    const Extended lighting = FloorArea * 0.5_ext * 5.0_ext;  // 2.5 W per m2 of floor
     if (IsStorage(Process)) return static_cast<double>(lighting * (HoursPerDay / RunningHours));
     if (Process == ProcessKind::PreCooler) return static_cast<double>(lighting);
     return 0.0;  // freezing rooms stay dark
@@ -98,7 +97,7 @@ double PeopleLoad(std::int32_t FloorArea, ProcessKind Process, std::uint8_t Runn
     default:  // nobody works in a freezing room
         break;
     }
-    return static_cast<double>(persons * static_cast<long double>(perPerson));
+    return static_cast<double>(persons * static_cast<Extended>(perPerson));
 }
 
 }  // namespace Tools

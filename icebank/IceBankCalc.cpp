@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IceBankCalc.h"
 
+#include "Extended.h"
 #include "ExtendedPrecision.h"
 
 namespace IceBank {
 
 namespace {
+
+using Tools::Extended;
+using Tools::operator""_ext;
 
 // The constants' types are those the calculation is defined with; in doubles, or in extended
 // precision, no capacity, surface or tube length of any tank the window allows changes.
@@ -13,16 +17,16 @@ constexpr double WaterHeat = 1.163;              // watt-hours per litre and kel
 constexpr std::uint8_t IceWaterTemperature = 1;  // C, what the tank is cooled to
 constexpr float MarginBase = 100.0f;
 constexpr float MarginPercent = 20.0f;
-constexpr long double SurfacePerHorsepower = 1.744L;  // square metres
+constexpr Extended SurfacePerHorsepower = 1.744_ext;  // square metres
 
 /// Metres of coil tube per horsepower for a tube size; 0 outside the list.
-long double TubePerHorsepower(TubeSizeIndex tubeSize)
+Extended TubePerHorsepower(TubeSizeIndex tubeSize)
 {
     switch (tubeSize) {
     case TubeSizeIndex::FiveEighthsInch: return 35.0f;
-    case TubeSizeIndex::ThreeQuartersInch: return 29.1L;
+    case TubeSizeIndex::ThreeQuartersInch: return 29.1_ext;
     case TubeSizeIndex::SevenEighthsInch: return 25.0f;
-    default: return 0.0L;
+    default: return 0.0_ext;
     }
 }
 

@@ -39,8 +39,4 @@ std::string ReportHeading(const ReportContent& report);
 /// What a report is, for a PDF's title: the heading and the program with its version.
 std::string ReportTitle(const ReportContent& report);
 
-/// The lengths, in pixels, of a chart's bars: the largest load is `full` long, the others to
-/// scale (rounded down); loads of 0 W or less have no bar.
-std::vector<int> BarLengths(const std::vector<ChartBar>& bars, int full);
-
 }  // namespace Shell

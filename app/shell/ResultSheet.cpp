@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultSheet.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace Shell {
@@ -51,16 +50,6 @@ std::string ReportHeading(const ReportContent& report)
 std::string ReportTitle(const ReportContent& report)
 {
     return report.program.empty() ? ReportHeading(report) : ReportHeading(report) + " - " + report.program;
-}
-
-std::vector<int> BarLengths(const std::vector<ChartBar>& bars, int full)
-{
-    std::int64_t largest = 0;
-    for (const ChartBar& bar : bars) largest = std::max(largest, bar.watts);
-    std::vector<int> lengths;
-    for (const ChartBar& bar : bars)
-        lengths.push_back(largest > 0 && bar.watts > 0 ? int(bar.watts * full / largest) : 0);
-    return lengths;
 }
 
 }  // namespace Shell

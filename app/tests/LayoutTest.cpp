@@ -99,7 +99,7 @@ void CheckList(QComboBox* list, Findings& findings)
         CheckControlText(list, item, field.width() - 4, findings);
         const QRect row = view->visualRect(list->model()->index(i, 0));
         CheckControlText(view, item, row.width() - 6, findings);
-        if (row.height() != QtFace::FixedList::ItemHeight)
+        if (row.height() != Shell::ListRowHeight)
             findings.clipped << QString("%1 row %2 is %3 px high").arg(Name(list)).arg(i).arg(row.height());
     }
     list->hidePopup();

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every window of the program on the Win32 face, for the README: the start
 // dialog, both input windows, and both result sheets after a sample calculation, each as a
-// BMP file of the window with its frame, taken from the screen.
+// BMP file of the window with its frame, taken from the screen; and the first page of the
+// cold-room report as the face draws it on a printer, drawn on a picture of an A4 page.
 // Usage: render_pictures_win32 OUTPUT_FOLDER
 
 #include "ControlNamed.h"
+#include "Printing.h"
 #include "ProgramWindows.h"
 #include "Window.h"
 
@@ -35,12 +37,10 @@ void Settle()
     }
 }
 
-void Save(HWND window, const wchar_t* name)
+// A picture `width` by `height` pixels drawn by `draw` on a memory DC, saved as NAME.bmp.
+template <typename Draw>
+void SavePicture(int width, int height, const wchar_t* name, Draw draw)
 {
-    Settle();
-    RECT outer{};
-    GetWindowRect(window, &outer);
-    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     BITMAPINFOHEADER header{};
@@ -53,7 +53,7 @@ void Save(HWND window, const wchar_t* name)
     const HBITMAP picture =
         CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, width, height, screen, outer.left, outer.top, SRCCOPY);
+    draw(memory, screen);
     GdiFlush();
     const DWORD row = DWORD((width * 3 + 3) & ~3), size = row * DWORD(height);
     BITMAPFILEHEADER file{0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof header + size), 0, 0,
@@ -67,6 +67,34 @@ void Save(HWND window, const wchar_t* name)
     DeleteObject(picture);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+void Save(HWND window, const wchar_t* name)
+{
+    Settle();
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    SavePicture(width, height, name, [&outer, width, height](HDC memory, HDC screen) {
+        BitBlt(memory, 0, 0, width, height, screen, outer.left, outer.top, SRCCOPY);
+    });
+}
+
+// The report's first page as the face draws it on a printer, here one of 110 dots per inch,
+// the resolution of the Qt face's picture of its report.
+void SaveReport(const Shell::ResultSheet& sheet, const wchar_t* name)
+{
+    const Win32Face::PageDevice device{110, 110};
+    const int width = MulDiv(int(Shell::A4.width), 110, 96), height = MulDiv(int(Shell::A4.height), 110, 96);
+    SavePicture(width, height, name, [&](HDC memory, HDC) {
+        const RECT paper{0, 0, width, height};
+        FillRect(memory, &paper, HBRUSH(GetStockObject(WHITE_BRUSH)));
+        SYSTEMTIME today{};
+        GetLocalTime(&today);
+        const Shell::ReportLayout layout = Shell::LayOutReport(sheet.Report(), {today.wYear, today.wMonth, today.wDay},
+                                                               Shell::A4, Win32Face::MeasureOn(memory, device));
+        Win32Face::DrawReportPage(memory, device, layout.pages[0]);
+    });
 }
 
 // Presses a Calculate button; the sheet it opens is taken and closed from a timer.
@@ -106,6 +134,7 @@ int wmain(int argc, wchar_t* argv[])
     Form2->Window().ShowWindow();
     Save(Win32Face::Face::WindowOf(*Form2).Handle(), L"cold-room");
     SaveSheet(*Form2, *Form3, L"cold-room-results");
+    SaveReport(*Form3, L"cold-room-report");
     Form2->Window().HideWindow();
 
     // A 10000-litre tank with the other inputs at their defaults.

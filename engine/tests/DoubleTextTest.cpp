@@ -8,15 +8,21 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string_view>
 #include <utility>
 
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 
 TEST(DoubleText, CLibraryAgreesWithTheCppLibrary)
 {
+    // The C library writes and reads the C locale's decimal point: the build that uses it runs
+    // in a C locale that writes a full stop, which a test run in a comma locale is not.
+    if (std::string_view(std::localeconv()->decimal_point) != ".")
+        GTEST_SKIP() << "the C locale writes a decimal comma here";
     std::mt19937_64 random(20240601);
     std::uniform_int_distribution<std::int64_t> thousandths(-100'000'000'000, 100'000'000'000);
     const std::int64_t count = 2'000'000 / ChoiceProperties::Stride();

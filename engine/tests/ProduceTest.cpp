@@ -43,7 +43,7 @@ void ExpectAllZero(std::string_view name)
 TEST(GetProduceData, SpecificHeatIsTheDecimalProductForEveryRow)
 {
     for (const ProduceRow& row : ProduceTable) {
-        const std::int64_t millijoules = std::llround(row.SpecificHeat * 1000);
+        const std::int64_t millijoules = std::llround(static_cast<double>(row.SpecificHeat * 1000));
         const double decimalProduct = static_cast<double>(millijoules * 277) / 1e6;
         EXPECT_EQ(GetProduceData(row.Name).SpecificHeat, decimalProduct) << row.Name;
     }

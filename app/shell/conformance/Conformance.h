@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@
 namespace Conformance {
 
 /// What a row does or checks. Targets are "Window.Control" ("Form2.Edit2"), or "Box" for the
-/// message box standing open.
+/// message box standing open, whose lines are "Box.1" (the first), "Box.2" and so on.
 enum class Do : std::uint8_t {
     // ---- What the user does
     Start,         // the program starts afresh: the start dialog shows
@@ -56,6 +57,9 @@ struct Scenario {
 
 /// Every scenario of the suite.
 std::span<const Scenario> Scenarios();
+
+/// A scenario as a test names it: by its name alone.
+inline void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
 
 /// Where the ink of a control's text stands in its box.
 enum class Edge : std::uint8_t { Left, Centre, Right };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Conformance.h"
 
+#include "Form.h"
+
 #include <utility>
 
 namespace Conformance {
@@ -35,21 +37,6 @@ std::string_view NameOf(Edge edge)
     case Edge::Right: return "right";
     }
     return "?";
-}
-
-// The lines of a text, whichever line ends it uses.
-std::vector<std::string> Lines(std::string_view text)
-{
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += text[i];
-        }
-    }
-    return lines;
 }
 
 class Player {
@@ -123,7 +110,8 @@ private:
                 break;
             }
             const std::string& seen = row.what == Do::Box ? box->text : box->caption;
-            Expect(number, row, Lines(seen) == Lines(row.text), "the box says \"" + seen + "\"");
+            Expect(number, row, Shell::MessageLines(seen) == Shell::MessageLines(row.text),
+                   "the box says \"" + seen + "\"");
             break;
         }
         case Do::NoBox: {
@@ -134,7 +122,7 @@ private:
         case Do::Clipboard: {
             const std::string seen = driver_.Clipboard();
             bool found = false;
-            for (const std::string& line : Lines(seen)) found = found || line == row.text;
+            for (const std::string& line : Shell::MessageLines(seen)) found = found || line == row.text;
             Expect(number, row, found, "the clipboard holds \"" + seen + "\"");
             break;
         }

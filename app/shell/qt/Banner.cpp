@@ -17,25 +17,16 @@ QPixmap DrawBanner(QSize size, const QString& title, qreal pixelRatio)
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0.0, QColor(0x0B, 0x3D, 0x6B));
-    sky.setColorAt(1.0, QColor(0x6F, 0xB8, 0xE6));
+    sky.setColorAt(0.0, QColorOf(Shell::BannerSkyTop));
+    sky.setColorAt(1.0, QColorOf(Shell::BannerSkyBottom));
     painter.fillRect(QRect(QPoint(0, 0), size), sky);
 
-    // A few six-armed snowflakes across the band.
-    painter.setPen(QPen(QColor(255, 255, 255, 170), 2.0));
-    const QPoint flakes[] = {{70, 45}, {160, 105}, {260, 40}, {700, 100}, {800, 42}, {870, 110}};
-    const int radii[] = {22, 14, 10, 16, 24, 12};
-    for (int i = 0; i < 6; ++i) {
-        painter.save();
-        painter.translate(flakes[i]);
-        for (int arm = 0; arm < 6; ++arm) {
-            painter.drawLine(0, 0, 0, -radii[i]);
-            painter.drawLine(0, -radii[i] / 2, -radii[i] / 4, -radii[i] * 3 / 4);
-            painter.drawLine(0, -radii[i] / 2, radii[i] / 4, -radii[i] * 3 / 4);
-            painter.rotate(60);
-        }
-        painter.restore();
-    }
+    QColor flake = ColourOf(Shell::Colour::White);
+    flake.setAlpha(Shell::FlakeOpacity);
+    painter.setPen(QPen(flake, Shell::FlakeStroke));
+    for (const Shell::Flake& at : Shell::BannerFlakes)
+        for (const Shell::Stroke& stroke : Shell::FlakeStrokes(at.radius))
+            painter.drawLine(QPointF(at.x + stroke.x0, at.y + stroke.y0), QPointF(at.x + stroke.x1, at.y + stroke.y1));
 
     painter.setPen(ColourOf(Shell::TypeOf(Shell::Role::Banner).colour));
     painter.setFont(FontOf(Shell::Role::Banner));

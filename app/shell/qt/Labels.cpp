@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "QtText.h"
 #include "ResultSheet.h"
+#include "Rules.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -58,6 +59,14 @@ QAccessibleInterface* ReadingOf(const QString&, QObject* object)
     return label ? new LabelReading(label) : nullptr;
 }
 
+// The label's box for the text it holds, as the shell sizes it.
+void PlaceLabel(QLabel* label, const Shell::Control& control)
+{
+    const QSize text = label->sizeHint();
+    const Shell::Rect box = Shell::LabelBox(control, {text.width(), text.height()});
+    label->setGeometry(box.left, box.top, box.width, box.height);
+}
+
 }  // namespace
 
 TextLabel::TextLabel(QWidget* parent) : QLabel(parent)
@@ -108,28 +117,18 @@ QLabel* MakeLabel(QWidget* parent, const Shell::Control& control)
         label->setPalette(palette);
     }
     // Persian text reads right to left; the placement is already given in pixels.
-    label->setLayoutDirection(control.reading == Shell::Reading::RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    label->setLayoutDirection(DirectionOf(control.reading));
     // Without AlignAbsolute Qt would mirror "right" to the left edge for Persian text.
     label->setAlignment(control.align == Shell::Align::Centred ? Qt::AlignHCenter | Qt::AlignTop
                                                                : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
-    const Shell::Rect& box = control.box;
-    // A label sized to its text keeps a pixel of room on either side of it, for the ink of
-    // letters that reach past their advance (a bold dal at the end of a Persian word).
-    if (box.SizedToText())
-        label->setGeometry(QRect(QPoint(box.left - 1, box.top), label->sizeHint() + QSize(2, 0)));
-    else
-        label->setGeometry(box.left, box.top, box.width, box.height);
+    PlaceLabel(label, control);
     return label;
 }
 
 void WriteLabel(QLabel* label, const Shell::Control& control, const QString& text)
 {
     label->setText(text);
-    if (!control.growsLeft) return;
-    QRect box(control.box.left, control.box.top, control.box.width, control.box.height);
-    const int needed = label->sizeHint().width();
-    if (needed > box.width()) box.setLeft(box.right() + 1 - needed);
-    label->setGeometry(box);
+    PlaceLabel(label, control);
 }
 
 }  // namespace QtFace

@@ -37,8 +37,15 @@ QLabel* MakeLabel(QWidget* parent, const Shell::Control& control);
 /// for the caption, so that a row is heard once, in the sheet's order.
 void HearAsOneLine(TextLabel* caption, TextLabel* value);
 
-/// Writes a label's text; a label that grows to the left widens to the left, keeping its
-/// right edge, when the text is longer than its box, and takes its box again when it is not.
+/// Writes a label's text and gives the label the box the shell sizes for it: a label that
+/// grows to the left widens to the left, keeping its right edge, when the text is longer than
+/// its box, and takes its box again when it is not.
 void WriteLabel(QLabel* label, const Shell::Control& control, const QString& text);
+
+/// The direction a text is laid out in, for a reading order.
+inline Qt::LayoutDirection DirectionOf(Shell::Reading reading)
+{
+    return reading == Shell::Reading::RightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+}
 
 }  // namespace QtFace

@@ -4,6 +4,7 @@
 #include "FieldText.h"
 #include "Look.h"
 #include "QtText.h"
+#include "Rules.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,14 +20,14 @@ namespace {
 
 QString Shown(const QString& text) { return Qs(Shell::ShownText(Utf8(text))); }
 
-// Draws the items of an open list at the right edge, 32 pixels high, as ShownText() gives them.
+// Draws the items of an open list at the right edge, a list row high, as ShownText() gives them.
 class ListItemDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), FixedList::ItemHeight};
+        return {QStyledItemDelegate::sizeHint(option, index).width(), Shell::ListRowHeight};
     }
 
 protected:
@@ -38,7 +39,7 @@ protected:
     }
 };
 
-// An open list of at most ten rows below or above the box, not a menu as tall as the screen
+// An open list of at most its open rows below or above the box, not a menu as tall as the screen
 // that some styles make of a pick-only list. One style for every list, since a style sheet
 // on each would cost every window its own style.
 class ListStyle : public QProxyStyle {
@@ -73,7 +74,7 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     setLayoutDirection(Qt::RightToLeft);
     // A wheel notch gives no focus.
     setFocusPolicy(Qt::StrongFocus);
-    setMaxVisibleItems(Rows);
+    setMaxVisibleItems(Shell::OpenListRows);
     setItemDelegate(new ListItemDelegate(this));
     view()->setLayoutDirection(Qt::RightToLeft);
     // A screen reader says a list's description when the list takes the focus and when it
@@ -109,7 +110,8 @@ void FixedList::wheelEvent(QWheelEvent* event)
 void FixedList::showPopup()
 {
     // A list longer than its open rows says so with a scroll bar.
-    view()->setVerticalScrollBarPolicy(count() > Rows ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    view()->setVerticalScrollBarPolicy(Shell::ListShowsScrollBar(count()) ? Qt::ScrollBarAlwaysOn
+                                                                          : Qt::ScrollBarAlwaysOff);
     QComboBox::showPopup();
 }
 

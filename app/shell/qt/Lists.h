@@ -9,15 +9,13 @@
 namespace QtFace {
 
 /// A pick-only drop-down list. Its items read right to left and stand at the right edge,
-/// closed and open, 32 pixels high in an open list of at most ten rows with a scroll bar
-/// where it holds more. A wheel notch over the list changes it only while it has the focus,
-/// so that no choice changes in passing. Its current item is its accessible description too.
+/// closed and open, in rows as high and as many as the shell's list rules say, with a scroll
+/// bar where it holds more. A wheel notch over the list changes it only while it has the
+/// focus, so that no choice changes in passing. Its current item is its accessible
+/// description too.
 class FixedList : public QComboBox {
 public:
     FixedList(QWidget* parent, const Shell::Control& control);
-
-    static constexpr int ItemHeight = 32;
-    static constexpr int Rows = 10;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

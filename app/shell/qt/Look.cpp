@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Look.h"
 
+#include "QtText.h"
+
 #include <QFontDatabase>
 #include <QHash>
 
 namespace QtFace {
 
 namespace {
-
-const char* FamilyOf(Shell::Typeface face)
-{
-    switch (face) {
-    case Shell::Typeface::Mitra: return "B Mitra";
-    case Shell::Typeface::Morvarid: return "B Morvarid";
-    case Shell::Typeface::ComicSans: return "Comic Sans MS";
-    case Shell::Typeface::Arial: return "Arial";
-    case Shell::Typeface::SansSerif: return "MS Sans Serif";
-    }
-    return "MS Sans Serif";
-}
 
 // The free face that stands in for one of the program's faces on a machine that lacks it.
 const char* StandInOf(Shell::Typeface face)
@@ -44,7 +34,7 @@ const QString& FamilyFor(Shell::Typeface face)
     // The installed families, listed once; asking whether one family is installed resolves
     // its aliases through the font configuration, which costs more than the list.
     static const QStringList installed = QFontDatabase::families();
-    const QString given = QString::fromLatin1(FamilyOf(face));
+    const QString given = Qs(Shell::FamilyOf(face));
     return known[int(face)] =
                installed.contains(given, Qt::CaseInsensitive) ? given : QString::fromLatin1(StandInOf(face));
 }
@@ -79,14 +69,8 @@ QFont FontOf(Shell::Role role)
 
 QColor ColourOf(Shell::Colour colour)
 {
-    switch (colour) {
-    case Shell::Colour::Black: return {0x00, 0x00, 0x00};
-    case Shell::Colour::Red: return {0xFF, 0x00, 0x00};
-    case Shell::Colour::Maroon: return {0x80, 0x00, 0x00};
-    case Shell::Colour::White: return {0xFF, 0xFF, 0xFF};
-    case Shell::Colour::WindowText: break;
-    }
-    return {};
+    const std::optional<Shell::Rgb> rgb = Shell::RgbOf(colour);
+    return rgb ? QColorOf(*rgb) : QColor();
 }
 
 QIcon OkGlyph()

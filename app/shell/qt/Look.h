@@ -4,6 +4,7 @@
 // and the stock OK glyph of the OK-kind buttons.
 
 #include "Description.h"
+#include "Rules.h"
 
 #include <QColor>
 #include <QFont>
@@ -34,6 +35,7 @@ QFont FontOf(Shell::Role role);
 
 /// A colour of the descriptions; the window-text colour is the palette's own (invalid here).
 QColor ColourOf(Shell::Colour colour);
+inline QColor QColorOf(Shell::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 /// The stock OK glyph of the OK-kind buttons.
 QIcon OkGlyph();

@@ -2,10 +2,12 @@
 #include "MessageWindow.h"
 
 #include "Form.h"
+#include "Keys.h"
 #include "Labels.h"
 #include "Look.h"
 #include "Placement.h"
 #include "QtText.h"
+#include "Rules.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -17,18 +19,19 @@ namespace QtFace {
 
 namespace {
 
-// The texts were composed for a box that lays each line out on its own, left to right: their
-// leading blanks and full stops fall where they were meant to only so. Each line is therefore
-// a label of its own, read left to right whatever letter it begins with.
+// Each line of the text is a label of its own, read as the shell says a box's lines read,
+// whatever letter it begins with, and standing at that reading's starting edge.
 class MessageWindow : public QDialog {
 public:
     explicit MessageWindow(const Shell::Message& message)
     {
+        setObjectName(QStringLiteral("MessageBox"));
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                        Qt::WindowCloseButtonHint);
         setWindowTitle(Qs(message.caption));
         setModal(true);
         setLayoutDirection(Qt::LeftToRight);
+        const Qt::LayoutDirection reading = DirectionOf(Shell::MessageLineReading);
 
         auto* icon = new QLabel(this);
         icon->setObjectName(QStringLiteral("Icon"));
@@ -46,7 +49,8 @@ public:
             label->setTextFormat(Qt::PlainText);
             label->setText(Qs(line));
             label->setFont(font);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+            label->setLayoutDirection(reading);
+            label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
             lines->addWidget(label);
         }
 
@@ -65,6 +69,17 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // The keys the shell names close the box, and no others: QDialog's own Enter and
+        // Escape are not asked.
+        const Shell::Keystroke stroke = StrokeOf(*event);
+        if (Shell::ClosesMessageBox(stroke)) {
+            accept();
+            return;
+        }
+        if (stroke.key != Shell::Key::Enter && stroke.key != Shell::Key::Escape) QDialog::keyPressEvent(event);
+    }
     void showEvent(QShowEvent* event) override
     {
         // Centred on the screen, as every window of the program is.

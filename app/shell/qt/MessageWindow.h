@@ -13,8 +13,8 @@
 namespace QtFace {
 
 /// The box, not yet shown: the kind's icon, the text as plain labels named "Line", one per
-/// line (a lone carriage return splits lines), each laid out left to right as the texts were
-/// composed; one OK button. Centred on the screen by its outer size when shown.
+/// line (a lone carriage return splits lines), each read as Shell::MessageLineReading says;
+/// one OK button. Centred on the screen by its outer size when shown.
 std::unique_ptr<QDialog> MakeMessageBox(const Shell::Message& message);
 
 /// Shows a message box modally. Tests replace it to record what would be shown.

@@ -3,19 +3,26 @@
 
 #include "Look.h"
 #include "QtText.h"
+#include "Rules.h"
 #include "ShellTexts.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
-
 namespace QtFace {
+
+namespace {
+
+// The characters a text holds, as the shell counts them: a character outside the Basic
+// Multilingual Plane is two of Qt's.
+std::size_t Characters(const QString& text) { return std::size_t(text.toUcs4().size()); }
+
+}  // namespace
 
 NumberEdit::NumberEdit(QWidget* parent, const Shell::Control& control)
     : QLineEdit(parent), typingLimit_(control.maxLength), font_(FontOf(control.role))
@@ -24,10 +31,8 @@ NumberEdit::NumberEdit(QWidget* parent, const Shell::Control& control)
     setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
     setFont(font_);
     setMaxLength(typingLimit_);
-    // After the program wrote a longer text, the limit follows the text down as the user
-    // deletes, so typing never makes it longer than it is.
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (maxLength() > typingLimit_) setMaxLength(std::max<int>(typingLimit_, int(text.size())));
+        setMaxLength(Shell::LimitAfterEditing(typingLimit_, maxLength(), int(text.size())));
     });
     // A box that shows only part of its number shows a wrong number.
     connect(this, &QLineEdit::textChanged, this, &NumberEdit::FitText);
@@ -46,17 +51,67 @@ int NumberEdit::TextRoom() const
 void NumberEdit::FitText()
 {
     QFont font = font_;
-    const int room = TextRoom();
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text()) > room)
-        font.setPixelSize(font.pixelSize() - 1);
+    font.setPixelSize(Shell::FittingHeight(font_.pixelSize(), TextRoom(), [this](int height) {
+        QFont at = font_;
+        at.setPixelSize(height);
+        return QFontMetrics(at).horizontalAdvance(text());
+    }));
     if (font != this->font()) setFont(font);
 }
 
 void NumberEdit::WriteText(const QString& text)
 {
-    // The limit fits the written text, so that typing never makes it longer than it is.
-    setMaxLength(std::max(typingLimit_, int(text.size())));
+    setMaxLength(Shell::LimitAfterWriting(typingLimit_, int(text.size())));
     setText(text);
+}
+
+void NumberEdit::Paste(const QString& pasted)
+{
+    const QString before = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const QString after =
+        Qs(Shell::PastedText(Utf8(before), Characters(before.left(start)), Characters(selectedText()), Utf8(pasted)));
+    setMaxLength(Shell::LimitAfterWriting(typingLimit_, int(after.size())));
+    // One step the user can undo, which the window hears as an edit.
+    selectAll();
+    insert(after);
+    setCursorPosition(start + int(pasted.size()));
+}
+
+void NumberEdit::PasteFrom(QClipboard::Mode mode)
+{
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
+    if (!pasted.isEmpty()) Paste(pasted);
+}
+
+void NumberEdit::keyPressEvent(QKeyEvent* event)
+{
+    // The keys that paste and type no character, such as Shift+Insert: the digit filter
+    // drops Ctrl+V's character before the box sees it.
+    if (event->matches(QKeySequence::Paste)) {
+        PasteFrom(QClipboard::Clipboard);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the text last selected anywhere on an X display.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        PasteFrom(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void NumberEdit::dropEvent(QDropEvent* event)
+{
+    // A text dropped from elsewhere is a paste, and is taken whole as one; Qt inserts it.
+    if (event->source() != this && event->mimeData()->hasText())
+        setMaxLength(Shell::LimitAfterWriting(typingLimit_, int(text().size() + event->mimeData()->text().size())));
+    QLineEdit::dropEvent(event);
 }
 
 void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
@@ -73,7 +128,8 @@ void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     command(Shell::Texts::Cut, selected, &QLineEdit::cut);
     command(Shell::Texts::Copy, selected, &QLineEdit::copy);
-    command(Shell::Texts::Paste, !QGuiApplication::clipboard()->text().isEmpty(), &QLineEdit::paste);
+    command(Shell::Texts::Paste, !QGuiApplication::clipboard()->text().isEmpty(),
+            [this] { PasteFrom(QClipboard::Clipboard); });
     command(Shell::Texts::Delete, selected, &QLineEdit::del);
     menu.addSeparator();
     command(Shell::Texts::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);

@@ -1,38 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The printed report of a result sheet: a text document titled with the sheet's caption, its
-// calculator and the program with its version, dated in the Persian calendar, with the inputs
-// of the run, every row of the sheet read right to left, the notes and, for the cold room, a
-// bar chart of the loads drawn into the text.
+// The printed report on the Qt face: the shell lays it out on the printer's paper, measured as
+// the printer sets its text, and the face draws each page with a painter, text as text and the
+// chart as shapes, so that a PDF of it can be searched and stays sharp at any size.
 
-#include "Report.h"  // the shell's: what a sheet hands on
+#include "ReportPage.h"  // the shell's: the report laid out once
 
-#include <QRectF>
-#include <QString>
-
-#include <memory>
-
-class QDate;
-class QPainter;
 class QPrinter;
-class QTextDocument;
 
 namespace QtFace {
 
-/// The chart's height in pixels for its bars.
-qreal ChartHeight(const std::vector<Shell::ChartBar>& bars);
+/// The printer's paper and the part of it the printer can mark, in pixels at 96 per inch.
+Shell::Paper PaperOf(const QPrinter& printer);
 
-/// Draws the chart into `area` (its width, ChartHeight() high): one row per bar, the caption at
-/// the right, the bar reaching left from it, the value as the sheet shows it at the bar's end.
-void DrawChart(QPainter& painter, const QRectF& area, const std::vector<Shell::ChartBar>& bars);
+/// Measures a run as `printer` sets it, in pixels at 96 per inch.
+Shell::TextMeasure MeasureOn(const QPrinter& printer);
 
-/// A report's date: in the Solar Hijri calendar, written in Persian.
-QString ReportDate(QDate date);
-
-/// The report as a text document dated `date`, its chart (if any) drawn into it.
-std::unique_ptr<QTextDocument> MakeReport(const Shell::ReportContent& content, const QString& date);
-
-/// Prints `document` page by page on `printer`; false if the printer could not be started.
-bool PrintDocument(QTextDocument& document, QPrinter& printer);
+/// Draws every page of `layout` on `printer`, from the paper's corner; false if the printer
+/// could not be started or failed.
+bool PrintLayout(const Shell::ReportLayout& layout, QPrinter& printer);
 
 }  // namespace QtFace

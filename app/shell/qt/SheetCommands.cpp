@@ -15,10 +15,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
 #include <QWidget>
-
-#include <memory>
 
 namespace QtFace {
 
@@ -32,8 +29,10 @@ void PrintSheet(Window& sheet)
 {
     // The report goes where the user sends it, paper or a file; nothing is kept.
     QPrinter printer(QPrinter::HighResolution);
-    // A PDF says what it is in its title too.
-    printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())));
+    // The dialog proposes a file named after the document, less what follows its last full
+    // stop: named with ".pdf" after it, the file keeps the version's ".0". PrintReport names
+    // the document by its title again, which a PDF says it is in.
+    printer.setDocName(Qs(Shell::ReportTitle(SheetOf(sheet).Report())) + QStringLiteral(".pdf"));
     QPrintDialog dialog(&printer, sheet.Widget());
     // Qt's texts in the user's language, in the program's face and direction for them.
     dialog.setFont(FontOf(Shell::Role::Button));
@@ -46,15 +45,20 @@ void PrintSheet(Window& sheet)
 
 void AddSheetCommands(Window& sheet)
 {
-    const auto command = [&sheet](std::string_view text, QKeySequence::StandardKey key, void (*run)(Window&)) {
-        auto* action = new QAction(Qs(text), sheet.Widget());
-        action->setShortcut(key);
-        action->setShortcutVisibleInContextMenu(true);
-        QObject::connect(action, &QAction::triggered, sheet.Widget(), [&sheet, run] { run(sheet); });
+    for (const Shell::SheetCommand& command : Shell::SheetCommands()) {
+        // A menu writes what follows a tab as the command's key; the key itself reaches the
+        // sheet as any other key does.
+        auto* action = new QAction(Qs(command.text) + u'\t' + Qs(command.shortcut), sheet.Widget());
+        QObject::connect(action, &QAction::triggered, sheet.Widget(),
+                         [&sheet, run = command.action] { RunSheetCommand(sheet, run); });
         sheet.Widget()->addAction(action);
-    };
-    command(Shell::Texts::CopySheet, QKeySequence::Copy, CopySheet);
-    command(Shell::Texts::PrintSheet, QKeySequence::Print, PrintSheet);
+    }
+}
+
+void RunSheetCommand(Window& sheet, Shell::KeyAction command)
+{
+    if (command == Shell::KeyAction::CopySheet) CopySheet(sheet);
+    if (command == Shell::KeyAction::PrintSheet) PrintSheet(sheet);
 }
 
 void ShowSheetMenu(Window& sheet, QPoint at)
@@ -71,8 +75,10 @@ void PrintReport(Window& sheet, QPrinter& printer)
 {
     const Shell::ReportContent content = SheetOf(sheet).Report();
     printer.setDocName(Qs(Shell::ReportTitle(content)));
-    const std::unique_ptr<QTextDocument> report = MakeReport(content, ReportDate(QDate::currentDate()));
-    if (!PrintDocument(*report, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
+    const QDate today = QDate::currentDate();
+    const Shell::ReportLayout layout =
+        Shell::LayOutReport(content, {today.year(), today.month(), today.day()}, PaperOf(printer), MeasureOn(printer));
+    if (!PrintLayout(layout, printer)) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
 }
 
 }  // namespace QtFace

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What a result sheet hands on, on its keys and in its context menu: Ctrl+C copies the sheet
-// with the inputs of its run as plain text, Ctrl+P prints its report.
+// What a result sheet hands on, on its keys and in its context menu, as the shell lists its
+// commands: Copy puts the sheet with the inputs of its run on the clipboard as plain text,
+// Print prints its report.
+
+#include "Rules.h"
 
 #include <QPoint>
 
@@ -11,8 +14,11 @@ namespace QtFace {
 
 class Window;
 
-/// Gives a sheet its Copy and Print commands with their keys.
+/// Gives a sheet its commands, for its context menu, each showing its key.
 void AddSheetCommands(Window& sheet);
+
+/// Runs a sheet's command: CopySheet or PrintSheet.
+void RunSheetCommand(Window& sheet, Shell::KeyAction command);
 
 /// The sheet's context menu (right button, menu key), which shows the keys so that the user
 /// finds them.

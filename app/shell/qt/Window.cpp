@@ -2,6 +2,7 @@
 #include "Window.h"
 
 #include "Banner.h"
+#include "Keys.h"
 #include "Labels.h"
 #include "Lists.h"
 #include "Look.h"
@@ -9,8 +10,10 @@
 #include "NumberField.h"
 #include "Placement.h"
 #include "QtText.h"
+#include "Rules.h"
 #include "SheetCommands.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -122,14 +125,6 @@ QFrame* MakeRule(QWidget* parent, const Shell::Control& control)
     return rule;
 }
 
-// Only the selected option of a group takes the focus from Tab, as in any option group; the
-// arrow keys move between the options.
-void FocusTheSelectedOption(QButtonGroup* group)
-{
-    for (QAbstractButton* option : group->buttons())
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
 // The first character a key types, or 0 where it types none. Delete and Tab type control
 // characters in Qt but no character into a field.
 char32_t TypedCharacter(const QKeyEvent& event)
@@ -167,10 +162,7 @@ Window::Window(const Shell::WindowDescription& description) : description_(descr
     window->setBackgroundRole(QPalette::Button);
     window->setAutoFillBackground(true);
     window->setFont(FontOf(Shell::Role::Window));
-    if (description.kind == Shell::WindowKind::ResultSheet) {
-        static_cast<QDialog*>(window)->setModal(true);
-        AddSheetCommands(*this);
-    }
+    if (description.kind == Shell::WindowKind::ResultSheet) AddSheetCommands(*this);
     Build();
 }
 
@@ -203,18 +195,12 @@ void Window::Build()
         const Shell::ControlId id = Shell::ControlId::At(description_.controls, controls_.size());
         ConnectEvents(controls_.emplace_back(&control, widget), id);
         if (Shell::TakesFocus(control.kind)) {
-            // The first in the tab order holds the focus when the window opens.
-            if (previous)
-                QWidget::setTabOrder(previous, widget);
-            else
-                widget->setFocus();
+            if (previous) QWidget::setTabOrder(previous, widget);
             previous = widget;
         }
     }
-    if (options) {
-        FocusTheSelectedOption(options);
-        connect(options, &QButtonGroup::buttonToggled, this, [options] { FocusTheSelectedOption(options); });
-    }
+    if (options) connect(options, &QButtonGroup::buttonToggled, this, &Window::SetTabStops);
+    SetTabStops();
     CaptionInputs();
     for (const Shell::SheetRow& row : description_.rows)
         HearAsOneLine(static_cast<TextLabel*>(At(row.caption).widget), static_cast<TextLabel*>(At(row.value).widget));
@@ -228,13 +214,16 @@ void Window::ConnectEvents(const Built& built, Shell::ControlId control)
         connect(static_cast<QPushButton*>(built.widget), &QPushButton::clicked, this,
                 [this, control] { form_->Clicked(control); });
         break;
-    case Shell::Kind::List:
-        // Only a change the user makes is an event: picking the item already chosen, or the
-        // program filling and choosing, is none.
-        connect(static_cast<QComboBox*>(built.widget), &QComboBox::currentIndexChanged, this, [this, control] {
-            if (!writing_) form_->Changed(control);
-        });
+    case Shell::Kind::List: {
+        auto* list = static_cast<QComboBox*>(built.widget);
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, list, control, had = list->currentIndex()](int now) mutable {
+                    const bool open = list->view()->isVisible();
+                    if (Shell::IsUserChange(had, now, open, writing_)) form_->Changed(control);
+                    had = now;
+                });
         break;
+    }
     case Shell::Kind::Edit: built.widget->installEventFilter(this); break;
     default: break;
     }
@@ -270,6 +259,19 @@ bool Window::eventFilter(QObject* watched, QEvent* event)
     if (key == typed) return false;
     static_cast<QLineEdit*>(watched)->insert(QString::fromUcs4(&key, 1));
     return true;
+}
+
+void Window::SetTabStops()
+{
+    for (const Built& built : controls_) {
+        const Shell::Kind kind = built.control->kind;
+        if (!Shell::TakesFocus(kind)) continue;
+        const auto* option = qobject_cast<const QRadioButton*>(built.widget);
+        const bool stop =
+            Shell::IsTabStop(kind, option && option->isChecked(), built.widget->isHidden(), built.widget->isEnabled());
+        // A control that is no tab stop still takes the focus from the pointer and the arrows.
+        built.widget->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 const Window::Built& Window::At(Shell::ControlId control) const
@@ -326,12 +328,17 @@ void Window::SetSelection(Shell::ControlId control, int position)
     writing_ = false;
 }
 
-void Window::SetEnabled(Shell::ControlId control, bool enabled) { At(control).widget->setEnabled(enabled); }
+void Window::SetEnabled(Shell::ControlId control, bool enabled)
+{
+    At(control).widget->setEnabled(enabled);
+    SetTabStops();
+}
 
 void Window::SetHidden(Shell::ControlId control, bool hidden)
 {
     At(control).widget->setHidden(hidden);
     CaptionInputs();
+    SetTabStops();
 }
 
 void Window::ShowWindow()
@@ -343,13 +350,7 @@ void Window::ShowWindow()
 
 void Window::HideWindow() { widget_->hide(); }
 
-void Window::ShowModal()
-{
-    // The default button holds the focus each time the sheet opens.
-    for (const Built& built : controls_)
-        if (built.control->kind == Shell::Kind::OkButton) built.widget->setFocus();
-    static_cast<QDialog*>(widget_.get())->exec();
-}
+void Window::ShowModal() { static_cast<QDialog*>(widget_.get())->exec(); }
 
 void Window::CloseModal() { static_cast<QDialog*>(widget_.get())->done(QDialog::Accepted); }
 
@@ -371,36 +372,39 @@ std::string Window::DecimalSeparator() const { return Utf8(QLocale().decimalPoin
 
 void Window::Quit() { QCoreApplication::exit(0); }
 
-void Window::Showing() { form_->Shown(); }
+void Window::Showing()
+{
+    if (const auto focus = Shell::FocusWhenShown(description_, !shownBefore_)) controls_[*focus].widget->setFocus();
+    shownBefore_ = true;
+    form_->Shown();
+}
 
 void Window::CloseBox() { form_->CloseBoxPressed(); }
 
 bool Window::Key(QKeyEvent* event)
 {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    switch (description_.kind) {
-    case Shell::WindowKind::MainDialog:
-    case Shell::WindowKind::ResultSheet:
-        // Escape would close a dialog; only its buttons and its close box do, and Escape on
-        // the start dialog would leave the program running unseen.
-        if (event->key() == Qt::Key_Escape && plain) {
-            event->accept();
-            return true;
-        }
-        return false;
-    case Shell::WindowKind::InputWindow:
-        // A push button takes Enter only in a dialog; on an input window Enter presses the
-        // focused button as Space does.
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
-            if (auto* button = qobject_cast<QPushButton*>(widget_->focusWidget())) {
-                event->accept();
-                button->click();
-                return true;
-            }
-        }
-        return false;
+    QWidget* focus = widget_->focusWidget();
+    std::optional<Shell::Kind> focused;
+    for (const Built& built : controls_)
+        if (built.widget == focus) focused = built.control->kind;
+    const auto* list = qobject_cast<const QComboBox*>(focus);
+    const bool listOpen = list && list->view()->isVisible();
+    const Shell::KeyAction action = Shell::WhatKeyDoes(StrokeOf(*event), {description_.kind, focused, listOpen});
+    switch (action) {
+    case Shell::KeyAction::Toolkit:
+    case Shell::KeyAction::ChooseItem:  // an open list's own window takes its keys
+    case Shell::KeyAction::KeepItem: return false;
+    case Shell::KeyAction::Nothing: break;
+    case Shell::KeyAction::PressFocused: static_cast<QAbstractButton*>(focus)->click(); break;
+    case Shell::KeyAction::PressDefault:
+        if (const auto button = Shell::DefaultButton(description_))
+            static_cast<QAbstractButton*>(controls_[*button].widget)->click();
+        break;
+    case Shell::KeyAction::CopySheet:
+    case Shell::KeyAction::PrintSheet: RunSheetCommand(*this, action); break;
     }
-    return false;
+    event->accept();
+    return true;
 }
 
 bool Window::ContextMenu(QContextMenuEvent* event)

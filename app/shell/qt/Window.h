@@ -71,12 +71,15 @@ private:
     void ConnectEvents(const Built& built, Shell::ControlId control);
     /// A caption names the input beside it that is not hidden, for a screen reader.
     void CaptionInputs();
+    /// Tab stops where the shell says, the others reached by the pointer and the arrows.
+    void SetTabStops();
 
     const Shell::WindowDescription& description_;
     std::unique_ptr<QWidget> widget_;
     std::vector<Built> controls_;  // in the description's order
     Shell::Form* form_ = nullptr;
-    bool writing_ = false;  // the program, not the user, is changing a list
+    bool writing_ = false;      // the program, not the user, is changing a list
+    bool shownBefore_ = false;  // the window was shown before
 };
 
 /// Makes the windows of the program as Qt widgets.

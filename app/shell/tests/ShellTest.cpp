@@ -106,3 +106,36 @@ TEST(ControlId, AFaceFindsItsOwnControlsByPlaceAndRefusesAnotherWindows)
     EXPECT_EQ(PositionOf(window, Named(Table, "Edit1")), 1u);
     EXPECT_THROW(PositionOf(window, Named(Other, "Edit1")), HandlerFailure);
 }
+
+// Each Gregorian day beside its Solar Hijri one as the calendar's tables give it: new year's
+// days, the last days of leap years (1399, 1403 and 1408: four years apart, then five) and of
+// a common one, and days between.
+TEST(ToSolarDate, FindsTheYearMonthDayAndWeekday)
+{
+    enum { Saturday, Sunday, Monday, Tuesday, Wednesday, Thursday, Friday };
+    // clang-format off
+    const std::pair<CivilDate, SolarDate> cases[] = {
+        {{2026, 12,  9}, {1405,  9, 18, Wednesday}},
+        {{2025,  3, 20}, {1403, 12, 30, Thursday}},
+        {{2025,  3, 21}, {1404,  1,  1, Friday}},
+        {{2024,  3, 20}, {1403,  1,  1, Wednesday}},
+        {{2021,  3, 20}, {1399, 12, 30, Saturday}},
+        {{2021,  3, 21}, {1400,  1,  1, Sunday}},
+        {{2017,  3, 21}, {1396,  1,  1, Tuesday}},
+        {{2026,  3, 20}, {1404, 12, 29, Friday}},
+        {{2026,  9, 22}, {1405,  6, 31, Tuesday}},
+        {{2026,  9, 23}, {1405,  7,  1, Wednesday}},
+        {{2030,  3, 20}, {1408, 12, 30, Wednesday}},
+        {{2000,  1,  1}, {1378, 10, 11, Saturday}},
+        {{1979,  2, 11}, {1357, 11, 22, Sunday}},
+    };
+    // clang-format on
+    for (const auto& [civil, solar] : cases)
+        EXPECT_EQ(ToSolarDate(civil), solar) << civil.year << '-' << civil.month << '-' << civil.day;
+}
+
+TEST(SolarDateText, WritesTheWeekdayDayMonthAndYearInPersian)
+{
+    EXPECT_EQ(SolarDateText({1405, 9, 18, 4}), "چهارشنبه ۱۸ آذر ۱۴۰۵");
+    EXPECT_EQ(SolarDateText({1396, 1, 1, 3}), "سه‌شنبه ۱ فروردین ۱۳۹۶");
+}

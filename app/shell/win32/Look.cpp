@@ -135,6 +135,13 @@ COLORREF ColourOf(Shell::Colour colour)
 SIZE TextSize(HFONT font, std::wstring_view text, bool rightToLeft)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
+    const SIZE size = TextSize(dc, font, text, rightToLeft);
+    DeleteDC(dc);
+    return size;
+}
+
+SIZE TextSize(HDC dc, HFONT font, std::wstring_view text, bool rightToLeft)
+{
     const HGDIOBJ old = SelectObject(dc, font);
     SIZE size{0, 0};
     if (!text.empty()) {
@@ -156,7 +163,6 @@ SIZE TextSize(HFONT font, std::wstring_view text, bool rightToLeft)
     GetTextMetricsW(dc, &metrics);
     size.cy = metrics.tmHeight;
     SelectObject(dc, old);
-    DeleteDC(dc);
     return size;
 }
 

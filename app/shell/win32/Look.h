@@ -41,7 +41,8 @@ HFONT FittingFont(Shell::Role role, std::wstring_view text, int room, bool right
 COLORREF ColourOf(Shell::Colour colour);
 
 /// The room one line of text takes in `font`, shaped as it is drawn: its advance width and
-/// the height of the font's cell.
+/// the height of the font's cell. On `dc` where given (a printer's), else on the screen.
+SIZE TextSize(HDC dc, HFONT font, std::wstring_view text, bool rightToLeft);
 SIZE TextSize(HFONT font, std::wstring_view text, bool rightToLeft);
 
 /// Where a line of text stands in its box.

@@ -4,6 +4,7 @@
 #include "Look.h"
 #include "MessageWindow.h"
 #include "Painting.h"
+#include "Printing.h"
 #include "ShellTexts.h"
 #include "Text.h"
 
@@ -21,6 +22,7 @@ constexpr int FirstId = 1000;   // the first control's; the others follow in the
 constexpr int OpenRows = 10;    // rows of an open list, at most
 constexpr int ItemHeight = 32;  // of a list's row
 constexpr int CopyCommand = 1;  // of a sheet's context menu
+constexpr int PrintCommand = 2;
 
 DWORD StyleOf(const Shell::WindowDescription& window)
 {
@@ -348,6 +350,7 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam != 0)
             if (Built* built = ById(LOWORD(wParam))) Command(*built, HIWORD(wParam));
         if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) == CopyCommand) CopySheet();
+        if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) == PrintCommand) PrintSheet(*this);
         return 0;
     case WM_MEASUREITEM: {
         // Asked while a list is being made, before it is placed.
@@ -409,10 +412,12 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CONTEXTMENU:
         if (description_.kind == Shell::WindowKind::ResultSheet) {
-            // The sheet's command, read right to left as the sheet is.
+            // The sheet's commands, read right to left as the sheet is.
             const HMENU menu = CreatePopupMenu();
             const std::wstring copy = Wide(Shell::Texts::CopySheet) + L"\tCtrl+C";
+            const std::wstring print = Wide(Shell::Texts::PrintSheet) + L"\tCtrl+P";
             AppendMenuW(menu, MF_STRING | MFT_RIGHTORDER | MFT_RIGHTJUSTIFY, CopyCommand, copy.c_str());
+            AppendMenuW(menu, MF_STRING | MFT_RIGHTORDER | MFT_RIGHTJUSTIFY, PrintCommand, print.c_str());
             POINT at{short(LOWORD(lParam)), short(HIWORD(lParam))};
             if (lParam == -1) {
                 RECT client{};
@@ -510,6 +515,13 @@ bool Window::Key(MSG& message)
             if (description_.kind == Shell::WindowKind::ResultSheet && GetKeyState(VK_CONTROL) < 0 &&
                 GetKeyState(VK_MENU) >= 0) {
                 CopySheet();
+                return true;
+            }
+            break;
+        case 'P':
+            if (description_.kind == Shell::WindowKind::ResultSheet && GetKeyState(VK_CONTROL) < 0 &&
+                GetKeyState(VK_MENU) >= 0) {
+                PrintSheet(*this);
                 return true;
             }
             break;

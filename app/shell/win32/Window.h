@@ -51,8 +51,8 @@ public:
     std::string DecimalSeparator() const override;
     void Quit() override;
 
-    /// Takes the keys the window answers itself (Enter, Escape, Ctrl+C on a sheet, Tab and the
-    /// arrows between controls); false for a message to dispatch as usual.
+    /// Takes the keys the window answers itself (Enter, Escape, Ctrl+C and Ctrl+P on a sheet,
+    /// Tab and the arrows between controls); false for a message to dispatch as usual.
     bool Key(MSG& message);
 
 private:

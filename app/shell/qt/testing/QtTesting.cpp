@@ -48,15 +48,6 @@ QStringList ClickAndClose(QPushButton* button, QList<int> keys)
     return closer.seen;
 }
 
-int ExecUntilTheProgramEnds()
-{
-    QTimer tooLate;
-    tooLate.setSingleShot(true);
-    QObject::connect(&tooLate, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    tooLate.start(10000);
-    return QCoreApplication::exec();
-}
-
 QStringList TopLevelWindows()
 {
     QStringList names;

@@ -62,10 +62,6 @@ private:
 /// Returns the object names of the modal windows that opened.
 QStringList ClickAndClose(QPushButton* button, QList<int> keys = {Qt::Key_Return});
 
-/// Runs the event loop until the program ends and returns its exit code; 1 if it has not
-/// ended after ten seconds.
-int ExecUntilTheProgramEnds();
-
 /// The top-level windows still alive: none once a test has released the windows it made.
 QStringList TopLevelWindows();
 

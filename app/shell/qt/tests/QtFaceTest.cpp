@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the Qt face itself draws and does, on a window described for the test: message boxes
-// laid out as their texts were composed, Persian labels at the right edge, number fields that
-// keep a written text whole and whose menu is Persian, lists that say when they hold more
-// than they show.
+// that show markup as text, Persian labels at the right edge, number fields whose menu is
+// Persian, lists that say when they hold more than they show.
 
 #include "Labels.h"
 #include "Lists.h"
 #include "MessageWindow.h"
-#include "NumberField.h"
 #include "QtTesting.h"
 
 #include <QAbstractItemView>
@@ -32,7 +30,6 @@ constexpr Control Controls[] = {
     List("ComboBox1", {0, 90, 73, 40}, {Many}, 0),
     List("ComboBox2", {100, 90, 73, 40}, {std::span(Many).first(10)}, 0),
 };
-constexpr ControlId Edit1 = Named(Controls, "Edit1");
 constexpr WindowDescription Definition{.name = "Test",
                                        .kind = WindowKind::InputWindow,
                                        .caption = "Test",
@@ -63,21 +60,11 @@ class QtFaceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The texts were composed for a box that lays each line out left to right: the blanks
-    // before a line push it to the right and a full stop written first ends its sentence on
-    // the left. A pasted text is quoted literally, never read as markup.
-    void messageBoxShowsTheTextAsComposed_data()
+    // A pasted text that the general error box quotes is shown literally, never as markup, in
+    // a box centred on the screen.
+    void messageBoxShowsMarkupAsText()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("indentedSecondLine");
-        QTest::newRow("suggestion notice")
-            << QStringLiteral("تخمين ظرفيت") + u'\r' + QString(34, u' ') + QStringLiteral(".عدد تقريبي") << true;
-        QTest::newRow("markup") << QStringLiteral("'<b>12</b><h1>x' is not a valid integer value.") << false;
-    }
-    void messageBoxShowsTheTextAsComposed()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, indentedSecondLine);
+        const QString text = QStringLiteral("'<b>12</b><h1>x' is not a valid integer value.");
         const auto box = QtFace::MakeMessageBox({MessageKind::Error, "Error", text.toStdString()});
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
@@ -85,16 +72,9 @@ private slots:
         const Point centred = CentredTopLeft({screen.width(), screen.height()},
                                              {box->frameGeometry().width(), box->frameGeometry().height()});
         QCOMPARE(box->frameGeometry().topLeft(), QPoint(centred.x, centred.y));
-        QStringList shown;
-        QList<int> leftmostInk;
-        for (QLabel* line : box->findChildren<QLabel*>("Line")) {
-            QCOMPARE(line->textFormat(), Qt::PlainText);
-            shown << line->text();
-            leftmostInk << LeftmostInk(line);
-        }
-        QCOMPARE(shown.join(u'\r'), text);
-        if (indentedSecondLine)
-            QVERIFY2(leftmostInk[1] > leftmostInk[0] + 50, qPrintable(QDebug::toString(leftmostInk)));
+        auto* line = box->findChild<QLabel*>("Line");
+        QCOMPARE(line->textFormat(), Qt::PlainText);
+        QCOMPARE(line->text(), text);
     }
 
     void persianLabelStandsAtTheRightEdge()
@@ -104,24 +84,6 @@ private slots:
         auto* label = QtTesting::ControlOf<QLabel>(window, "Label1");
         const int leftmostInk = LeftmostInk(label);
         QVERIFY2(leftmostInk > label->width() / 2, qPrintable(QString::number(leftmostInk)));
-    }
-
-    // A text the program writes is kept whole; typing never makes it longer than it is.
-    void numberFieldKeepsAWrittenTextWhole()
-    {
-        QtFace::Face face("Test");
-        TestWindow window(face);
-        auto* box = QtTesting::ControlOf<QtFace::NumberEdit>(window, "Edit1");
-        window.Window().SetText(Edit1, "123456789");
-        QCOMPARE(box->text(), QStringLiteral("123456789"));
-        QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) <= box->TextRoom());
-        QTest::keyClick(box, '0');
-        QCOMPARE(box->text(), QStringLiteral("123456789"));
-        // Back within the typing limit, the limit holds again.
-        window.Window().SetText(Edit1, "12345678");
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, '0');
-        QCOMPARE(box->text(), QStringLiteral("1234567"));
     }
 
     // Its menu is Persian, reads right to left, and names no shortcut that the digit filter
@@ -160,7 +122,7 @@ private slots:
         for (const char* name : {"ComboBox1", "ComboBox2"}) {
             auto* list = QtTesting::ControlOf<QComboBox>(window, name);
             list->showPopup();
-            QCOMPARE(list->view()->verticalScrollBar()->isVisible(), list->count() > QtFace::FixedList::Rows);
+            QCOMPARE(list->view()->verticalScrollBar()->isVisible(), Shell::ListShowsScrollBar(list->count()));
             list->hidePopup();
         }
     }

@@ -6,6 +6,7 @@
 #include "ControlNamed.h"
 #include "Look.h"
 #include "MessageWindow.h"
+#include "Printing.h"
 #include "ProgramWindows.h"
 #include "Text.h"
 #include "Window.h"
@@ -379,6 +380,135 @@ TEST_F(Win32FaceTest, TheMessageBoxShowsItsCaptionEachLineAndOneOkCentredOverDis
     EXPECT_TRUE(centred);
     EXPECT_TRUE(ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(Handle(*Form2)));
+}
+
+// Fills the cold-room window with a 10 x 5 x 3 m room taking 1000 kg a day and presses
+// Calculate, while `onSheet` runs from a timer on the sheet it opens, then Enter closes it.
+void RunColdRoom(std::vector<std::function<bool()>> onSheet)
+{
+    Form2->Window().ShowWindow();
+    Pump();
+    for (const auto& [edit, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
+        Form2->Window().SetText(ControlNamed(*Form2, edit), text);
+    const HWND sheet = Handle(*Form3);
+    onSheet.insert(onSheet.begin(), [sheet] { return IsWindowVisible(sheet) != FALSE; });
+    // Back on the sheet, once what opened over it is gone.
+    onSheet.push_back([sheet] {
+        if (!IsWindowEnabled(sheet)) return false;
+        Press(VK_RETURN);
+        return true;
+    });
+    RunSteps(std::move(onSheet));
+    SendMessageW(ControlOf(*Form2, "Button1"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(steps.empty()) << "a step did not happen";
+    Form2->Window().HideWindow();
+}
+
+// What a text line of the report was drawn as, through the face's own line drawing.
+struct DrawnLine {
+    RECT box;
+    std::wstring text;
+    Win32Face::TextEdge edge;
+};
+std::vector<DrawnLine> drawn;
+
+// Ctrl+P on a sheet opens Windows' print dialog, or where Wine has no printer its word that
+// there is none; closed without a printer, it prints nothing and reports nothing. The report
+// of the sheet, drawn as on a printer into a metafile of an A4 page at the screen's
+// resolution: each run's text in its box from the edge it reads from, right to left. In the
+// metafile's own records, each stretch of text stands whole inside its box, which stands
+// inside the page.
+TEST_F(Win32FaceTest, CtrlPAsksForAPrinterAndTheReportIsDrawnInsideThePageRightToLeft)
+{
+    const auto control = [](bool down) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    };
+    RunColdRoom({
+        [&] {
+            control(true);
+            PostMessageW(GetFocus(), WM_KEYDOWN, 'P', 1);
+            return true;
+        },
+        [&] {
+            HWND dialog = nullptr;
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND window, LPARAM found) -> BOOL {
+                    wchar_t type[16] = {};
+                    GetClassNameW(window, type, 16);
+                    if (!IsWindowVisible(window) || lstrcmpW(type, L"#32770") != 0) return TRUE;
+                    *reinterpret_cast<HWND*>(found) = window;
+                    return FALSE;
+                },
+                LPARAM(&dialog));
+            if (!dialog) return false;
+            control(false);
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+    EXPECT_TRUE(shown.empty());
+
+    const HDC page = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+    const Win32Face::PageDevice device{unsigned(GetDeviceCaps(page, LOGPIXELSX)),
+                                       unsigned(GetDeviceCaps(page, LOGPIXELSY))};
+    const Shell::ReportLayout layout =
+        Shell::LayOutReport(Form3->Report(), {2026, 12, 9}, Shell::A4, Win32Face::MeasureOn(page, device));
+    ASSERT_EQ(layout.pages.size(), 1u);
+    drawn.clear();
+    Win32Face::DrawReportPage(page, device, layout.pages[0],
+                              [](HDC dc, const RECT& box, std::wstring_view text, HFONT font, COLORREF colour,
+                                 Win32Face::TextEdge edge, bool rightToLeft) {
+                                  drawn.push_back({box, std::wstring(text), edge});
+                                  Win32Face::DrawLine(dc, box, text, font, colour, edge, rightToLeft);
+                              });
+    const HENHMETAFILE metafile = CloseEnhMetaFile(page);
+    const RECT paper{0, 0, MulDiv(794, int(device.dpiX), 96), MulDiv(1123, int(device.dpiY), 96)};
+    const auto inside = [](const RECT& inner, const RECT& outer) {
+        return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+               inner.bottom <= outer.bottom;
+    };
+    ASSERT_EQ(drawn.size(), layout.pages[0].runs.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const Shell::TextRun& run = layout.pages[0].runs[i];
+        EXPECT_EQ(drawn[i].text, Wide(run.text));
+        EXPECT_EQ(drawn[i].edge,
+                  run.reading == Shell::Reading::RightToLeft ? Win32Face::TextEdge::Right : Win32Face::TextEdge::Left);
+        EXPECT_TRUE(inside(drawn[i].box, paper)) << run.text;
+        // Each caption of a table or the chart stands to the right of its value.
+        if (run.role == Shell::RunRole::RowValue || run.role == Shell::RunRole::BarValue) {
+            EXPECT_LE(drawn[i].box.right, drawn[i - 1].box.left) << run.text;
+        }
+    }
+    // Each stretch of text the metafile holds, from its starting point as wide as its glyphs'
+    // advances, within the box it is clipped to.
+    std::vector<std::pair<RECT, RECT>> stretches;
+    EnumEnhMetaFile(
+        nullptr, metafile,
+        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM found) -> int {
+            if (record->iType != EMR_EXTTEXTOUTW) return 1;
+            const auto& text = *reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+            const auto* advances =
+                reinterpret_cast<const INT*>(reinterpret_cast<const BYTE*>(record) + text.emrtext.offDx);
+            LONG width = 0;
+            for (DWORD i = 0; i < text.emrtext.nChars; ++i) width += advances[i];
+            const RECTL& clip = text.emrtext.rcl;
+            reinterpret_cast<std::vector<std::pair<RECT, RECT>>*>(found)->push_back(
+                {{text.emrtext.ptlReference.x, 0, text.emrtext.ptlReference.x + width, 0},
+                 {clip.left, clip.top, clip.right, clip.bottom}});
+            return 1;
+        },
+        &stretches, nullptr);
+    DeleteEnhMetaFile(metafile);
+    EXPECT_GE(stretches.size(), drawn.size());
+    for (const auto& [stretch, clip] : stretches) {
+        EXPECT_GE(stretch.left, clip.left);
+        EXPECT_LE(stretch.right, clip.right);
+        EXPECT_TRUE(inside(clip, paper));
+    }
 }
 
 }  // namespace
