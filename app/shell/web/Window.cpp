@@ -624,6 +624,11 @@ EMSCRIPTEN_KEEPALIVE const char* WebSheetCommands()
 /// The text of the command that hands a sheet on through the phone's own sharing.
 EMSCRIPTEN_KEEPALIVE const char* WebShareText() { return Shell::Texts::ShareSheet.data(); }
 
+EMSCRIPTEN_KEEPALIVE void WebPrintSheet(int window)
+{
+    WebFace::PrintReport(static_cast<const Shell::ResultSheet&>(Windows()[window]->Handlers()).Report());
+}
+
 /// The sheet as text, for a copy; the page frees it.
 EMSCRIPTEN_KEEPALIVE char* WebSheetText(int window)
 {

@@ -90,6 +90,9 @@ private:
     bool everShown_ = false;
 };
 
+/// Prints a result sheet's report through the browser's print dialog.
+void PrintReport(const Shell::ReportContent& content);
+
 /// Makes the windows of the program in the page.
 class Face : public Shell::Face {
 public:

@@ -862,8 +862,46 @@ var WebFace = (() => {
 
     const sheetText = window => takeString(program('WebSheetText', window.number));
     const copySheet = window => copyText(sheetText(window));
-    const canPrint = () => false;
-    function printSheet(window) {}
+    const canPrint = () => typeof print === 'function';
+    const printSheet = window => program('WebPrintSheet', window.number);
+
+    // The report, laid out by the program on its paper: one page after another, each run and
+    // shape at its pixels; only a printout shows it.
+    let report = null;
+    function startReport(title, width, height)
+    {
+        report?.remove();
+        report = make('div', 'report', document.body);
+        report.dataset.title = title;
+        report.style.setProperty('--paper-width', `${width}px`);
+        report.style.setProperty('--paper-height', `${height}px`);
+    }
+    const reportPage = () => make('div', 'paper', report);
+    const hexColour = colour => `#${colour.toString(16).padStart(6, '0')}`;
+    function reportShape(left, top, width, height, colour)
+    {
+        const shape = make('div', 'shape', report.lastChild);
+        setBox(shape, left, top, width, height);
+        shape.style.background = hexColour(colour);
+    }
+    function reportRun(text, font, colour, rightToLeft, left, top, width, height)
+    {
+        const run = make('div', 'run', report.lastChild);
+        setBox(run, left, top, width, height);
+        run.style.font = font;
+        run.style.color = hexColour(colour);
+        run.dir = rightToLeft ? 'rtl' : 'ltr';
+        run.textContent = text;
+    }
+    const measureRun = (text, font) => measure(text, font);
+    function printReport()
+    {
+        // A PDF saved from the dialog is named after the page's title.
+        const title = document.title;
+        document.title = report.dataset.title;
+        print();
+        document.title = title;
+    }
     function shareSheet(window)
     {
         navigator.share({title: window.element.getAttribute('aria-label'), text: sheetText(window)}).catch(() => {});
@@ -961,6 +999,7 @@ var WebFace = (() => {
         textSize, textRoom, textWidth, setTextHeight, setCaret,
         show, hide, closing, focusWhenShown, pageSize, outerSize, moveTo,
         showBox, boxClosing, decimalSeparator, quit, afterFirstPaint,
+        measureRun, startReport, reportPage, reportShape, reportRun, printReport,
         // For the tests, which read what the page shows as a person reads it.
         activeWindow: () => boxes.length ? 'Box' : activeWindow()?.name ?? '',
         ended: () => ended,

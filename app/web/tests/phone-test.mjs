@@ -21,8 +21,10 @@ after(async () => {
 async function start()
 {
     const program = await ProgramPage.open(browser, `${server.origin}/coolingload.html`, Phone);
-    // Where the browser offers a phone's own sharing, the sheet offers it: recorded here.
-    await program.page.evaluate('navigator.share = async shared => { window.shared = shared; }');
+    // Where the browser offers a phone's own sharing, the sheet offers it; it and the print
+    // dialog are recorded here.
+    await program.page.evaluate(`navigator.share = async shared => { window.shared = shared; };
+                                 window.print = () => { window.printed = document.title; }`);
     return program;
 }
 
@@ -90,6 +92,12 @@ test('The cold room on a phone, every control and command by touch', async () =>
     assert.ok(copied.includes('طول ابعاد سردخانه (متر): 10\n'), copied);
     await program.click('Form3.Share');
     assert.equal(await program.page.evaluate('window.shared.text'), copied);
+    // Print lays the report out and hands it to the print dialog: every row as the sheet shows it.
+    await program.click('Form3.Print');
+    assert.match(await program.page.evaluate('window.printed'), /^نتيجه محاسبات - /);
+    const printed = await program.page.evaluate('[...document.querySelectorAll(".report .run")].map(run => run.textContent)');
+    for (const label of ['Label24', 'Label29'])
+        assert.ok(printed.includes(await program.text(`Form3.${label}`)), label);
     await program.click('Form3.BitBtn1');
     assert.equal(await program.active(), 'Form2');
     await program.click('Form2.Button1');
