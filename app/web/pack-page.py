@@ -13,15 +13,18 @@
 #
 # Usage: pack-page.py --template PAGE.html --out OUT.html [--style CSS]... [--early-script JS]...
 #                     [--script JS]... [--wasm MODULE.wasm] [--font NAME=FONT.woff2]...
-#                     [--icon ICON.svg] [--served]
+#                     [--icon ICON.svg] [--served] [--snapshot SNAPSHOT.json]
 # The template holds <!--head--> and <!--scripts-->, where the packed parts go. In the style,
 # @font(NAME) stands for the face given as NAME. The early scripts run first, in their order,
-# after `Module` holds the WebAssembly being compiled; then the scripts, as one script.
+# after `Module` holds the WebAssembly being compiled; then the scripts, as one script. A
+# snapshot (snapshot.mjs) puts the window that the program shows first before the scripts,
+# and its style into the page's.
 import argparse
 import base64
 import gzip
 import hashlib
 import html
+import json
 import pathlib
 
 
@@ -43,9 +46,14 @@ arguments.add_argument('--wasm', type=pathlib.Path)
 arguments.add_argument('--font', action='append', default=[])
 arguments.add_argument('--icon', type=pathlib.Path)
 arguments.add_argument('--served', action='store_true')
+arguments.add_argument('--snapshot', type=pathlib.Path)
 options = arguments.parse_args()
 
 style = ''.join(path.read_text(encoding='utf-8') for path in options.style)
+snapshot = json.loads(options.snapshot.read_text(encoding='utf-8')) if options.snapshot else None
+if snapshot:
+    style += snapshot['style'] + '\n'
+
 for font in options.font:
     name, path = font.split('=', 1)
     style = style.replace(f'@font({name})', f'url({data_url("font/woff2", pathlib.Path(path).read_bytes())})')
@@ -75,6 +83,19 @@ if options.served:
 # A script's text must not end its element early.
 scripts = [text.replace('</script', '<\\/script') for text in (early, script) if text]
 
+if snapshot:
+    # The scripts wait, unread, until the copy of the first window has been painted: a last
+    # script starts them then, each as a script of the same text, which the policy allows by
+    # its hash. Where the browser reports no paint (a page opened behind others), a second on.
+    start = ('let started=false;const start=()=>{if(started)return;started=true;'
+             f'for(let i=0;i<{len(scripts)};++i){{const s=document.createElement("script");'
+             's.textContent=document.getElementById("script-"+i).textContent;document.body.append(s);}};'
+             'if(PerformanceObserver.supportedEntryTypes?.includes("paint"))new PerformanceObserver((list,o)=>{'
+             'if(list.getEntriesByName("first-contentful-paint").length){o.disconnect();setTimeout(start);}})'
+             '.observe({type:"paint",buffered:true});else requestAnimationFrame(()=>setTimeout(start));'
+             'setTimeout(start,1000);')
+    scripts.append(start)
+
 hashes = ' '.join(csp_hash(text) for text in scripts)
 policy = ["default-src 'none'", f"script-src {hashes} 'wasm-unsafe-eval'", f"style-src {csp_hash(style)}",
           'font-src data:', 'img-src data:', "base-uri 'none'", "form-action 'none'"]
@@ -91,7 +112,11 @@ head.append(f'<style>{style}</style>')
 
 page = options.template.read_text(encoding='utf-8')
 page = page.replace('<!--head-->', '\n'.join(head))
-page = page.replace('<!--scripts-->', '\n'.join(f'<script>{text}</script>' for text in scripts))
+if snapshot:
+    blocks = ''.join(f'<script type="text/plain" id="script-{i}">{text}</script>\n' for i, text in enumerate(scripts[:-1]))
+    page = page.replace('<!--scripts-->', snapshot['markup'] + '\n' + blocks + f'<script>{scripts[-1]}</script>')
+else:
+    page = page.replace('<!--scripts-->', '\n'.join(f'<script>{text}</script>' for text in scripts))
 options.out.write_text(page, encoding='utf-8')
 if options.served:
     worker = (pathlib.Path(__file__).parent / 'sw.js').read_text(encoding='utf-8')

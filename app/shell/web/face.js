@@ -435,6 +435,9 @@ var WebFace = (() => {
     function show(number, modal)
     {
         const window = windows[number];
+        // The page may show a copy of this window while the program starts; the window itself
+        // takes its place now.
+        document.querySelector('[data-snapshot]')?.remove();
         layOut(window);
         window.shown = true;
         window.element.hidden = false;
@@ -1000,7 +1003,8 @@ var WebFace = (() => {
         show, hide, closing, focusWhenShown, pageSize, outerSize, moveTo,
         showBox, boxClosing, decimalSeparator, quit, afterFirstPaint,
         measureRun, startReport, reportPage, reportShape, reportRun, printReport,
-        // For the tests, which read what the page shows as a person reads it.
+        // For the tools and tests, which read what the page shows as a person reads it.
+        framedSizeOf: name => framedSize(windows.find(window => window?.name === name)),
         activeWindow: () => boxes.length ? 'Box' : activeWindow()?.name ?? '',
         ended: () => ended,
     };

@@ -4,7 +4,7 @@
 // Usage: node calc-timing.mjs PAGE.html [ROUNDS] [RUNS]
 import {pathToFileURL} from 'node:url';
 
-import {Browser, Desktop} from './chromium.mjs';
+import {Browser, Desktop} from '../chromium.mjs';
 
 const [path, rounds = 15, runs = 200000] = process.argv.slice(2);
 const browser = await Browser.launch();

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import {after, before, test} from 'node:test';
 
-import {Browser, Desktop} from './chromium.mjs';
+import {Browser, Desktop} from '../chromium.mjs';
 import {ProgramPage, serve} from './program-page.mjs';
 
 const scenarios = JSON.parse(execFileSync(process.execPath, [process.env.SCENARIO_ROWS], {encoding: 'utf8'}));

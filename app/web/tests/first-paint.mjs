@@ -4,7 +4,7 @@
 // Usage: node first-paint.mjs RUNS PAGE.html...
 import {pathToFileURL} from 'node:url';
 
-import {Browser, Desktop} from './chromium.mjs';
+import {Browser, Desktop} from '../chromium.mjs';
 
 const runs = Number(process.argv[2]);
 const pages = process.argv.slice(3);

@@ -9,7 +9,7 @@ import {join} from 'node:path';
 import {pathToFileURL} from 'node:url';
 import {gzipSync} from 'node:zlib';
 
-import {Browser, Desktop} from './chromium.mjs';
+import {Browser, Desktop} from '../chromium.mjs';
 import {ProgramPage, serve} from './program-page.mjs';
 
 const folder = process.env.PAGE_FOLDER;

@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {Browser, Phone} from './chromium.mjs';
+import {Browser, Phone} from '../chromium.mjs';
 import {ProgramPage, serve} from './program-page.mjs';
 
 let browser, server;

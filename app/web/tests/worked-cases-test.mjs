@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {Browser, Desktop} from './chromium.mjs';
+import {Browser, Desktop} from '../chromium.mjs';
 import {ProgramPage, serve} from './program-page.mjs';
 import {CapacityError, ColdRoomCases, DimensionsError, IceBankCases, Processes, SheetRows, SuggestionCases,
         SuggestionNotice, TubeSizes, VolumeTooSmall} from './worked-cases.mjs';
