@@ -13,23 +13,41 @@
 #
 # Usage: pack-page.py --template PAGE.html --out OUT.html [--style CSS]... [--early-script JS]...
 #                     [--script JS]... [--wasm MODULE.wasm] [--font NAME=FONT.woff2]...
-#                     [--icon ICON.svg] [--served] [--snapshot SNAPSHOT.json]
+#                     [--icon ICON.svg] [--served] [--snapshot SNAPSHOT.json] [--minify [--node NODE]]
 # The template holds <!--head--> and <!--scripts-->, where the packed parts go. In the style,
 # @font(NAME) stands for the face given as NAME. The early scripts run first, in their order,
 # after `Module` holds the WebAssembly being compiled; then the scripts, as one script. A
 # snapshot (snapshot.mjs) puts the window that the program shows first before the scripts,
-# and its style into the page's.
+# and its style into the page's. --minify minifies the scripts (minify.cjs, under NODE).
 import argparse
 import base64
 import gzip
 import hashlib
 import html
 import json
+import os
 import pathlib
+import shutil
+import subprocess
 
 
 def data_url(kind, content):
     return f'data:{kind};base64,{base64.b64encode(content).decode()}'
+
+
+def gzipped(path):
+    """The file gzipped: by zopfli, a twentieth smaller, where it is installed."""
+    if shutil.which('zopfli'):
+        return subprocess.run(['zopfli', '--gzip', '-c', str(path)], check=True, capture_output=True).stdout
+    return gzip.compress(path.read_bytes(), compresslevel=9, mtime=0)
+
+
+def minified(text):
+    if not text:
+        return text
+    environment = dict(os.environ, NODE_PATH='/usr/share/nodejs')
+    return subprocess.run([options.node, str(pathlib.Path(__file__).parent / 'minify.cjs')], input=text, text=True,
+                          check=True, capture_output=True, env=environment).stdout + '\n'
 
 
 def csp_hash(text):
@@ -47,6 +65,8 @@ arguments.add_argument('--font', action='append', default=[])
 arguments.add_argument('--icon', type=pathlib.Path)
 arguments.add_argument('--served', action='store_true')
 arguments.add_argument('--snapshot', type=pathlib.Path)
+arguments.add_argument('--minify', action='store_true')
+arguments.add_argument('--node', default='node')
 options = arguments.parse_args()
 
 style = ''.join(path.read_text(encoding='utf-8') for path in options.style)
@@ -65,7 +85,7 @@ if options.wasm:
     # The WebAssembly goes in gzipped, a third of its size, and the page inflates it with the
     # browser's own DecompressionStream; the glue that emscripten writes takes it from here and
     # so fetches nothing.
-    wasm = base64.b64encode(gzip.compress(options.wasm.read_bytes(), compresslevel=9, mtime=0)).decode()
+    wasm = base64.b64encode(gzipped(options.wasm)).decode()
     early += ('var Module={compiled:(()=>{'
               f'const text=atob("{wasm}"),bytes=new Uint8Array(text.length);'
               'for(let i=0;i<text.length;++i)bytes[i]=text.charCodeAt(i);'
@@ -80,6 +100,8 @@ for path in options.script:
     script += path.read_text(encoding='utf-8') + '\n'
 if options.served:
     script += "if('serviceWorker' in navigator)navigator.serviceWorker.register('sw.js');\n"
+if options.minify:
+    early, script = minified(early), minified(script)
 # A script's text must not end its element early.
 scripts = [text.replace('</script', '<\\/script') for text in (early, script) if text]
 
