@@ -6,4 +6,7 @@ Module.preRun = [() => {
     addRunDependency('faces');
     Module.faces.finally(() => removeRunDependency('faces'));
 }];
-Module.postRun = [() => { document.body.dataset.ready = 'yes'; }];
+Module.postRun = [() => {
+    performance.mark('program-started');
+    document.body.dataset.ready = 'yes';
+}];
