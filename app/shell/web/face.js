@@ -716,7 +716,7 @@ var WebFace = (() => {
                 !window.controls[open.index].element.contains(event.target))
                 closeList(window);
         }
-        closeMenu();
+        if (!menu?.contains(event.target)) closeMenu();
     }, true);
 
     // ---- Keys -----------------------------------------------------------------------------
@@ -926,7 +926,6 @@ var WebFace = (() => {
             item.dataset.action = action;
             make('span', 'name', item).textContent = name;
             make('span', 'shortcut', item).textContent = shortcut;
-            item.addEventListener('pointerdown', event => event.stopPropagation());
             item.addEventListener('click', () => {
                 closeMenu();
                 if (action === 'copy-sheet') copySheet(window);

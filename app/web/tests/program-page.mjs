@@ -209,4 +209,18 @@ export class ProgramPage {
     }
 
     ended() { return this.page.evaluate('document.body.dataset.ended === "yes"'); }
+
+    /// What a screen reader gets of a control, from the browser's accessibility tree: its name,
+    /// and the text of what it holds that is not hidden from it.
+    async heard(name)
+    {
+        const {root} = await this.page.send('DOM.getDocument', {depth: 0});
+        const {nodeId} = await this.page.send('DOM.querySelector', {nodeId: root.nodeId, selector: selector(name)});
+        const {nodes} = await this.page.send('Accessibility.getPartialAXTree', {nodeId, fetchRelatives: false});
+        const own = nodes.find(node => !node.ignored) ?? nodes[0];
+        const texts = [];
+        const {nodes: all} = await this.page.send('Accessibility.queryAXTree', {nodeId, role: 'StaticText'});
+        for (const node of all) if (!node.ignored) texts.push(node.name?.value ?? '');
+        return {name: own.name?.value ?? '', role: own.role?.value ?? '', text: texts.join('')};
+    }
 }

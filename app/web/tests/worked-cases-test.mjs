@@ -153,3 +153,25 @@ test('ice bank: tanks below a thousand litres are refused', async () => {
     assert.equal(await program.text('Form5.Label6'), '');
     await program.close();
 });
+
+// A screen reader hears each field by its caption and unit, each list by its caption, each row
+// of a sheet as one line; the sheet's menu holds its commands with their keys.
+test('cold room: what a screen reader hears, and the sheet\'s menu', async () => {
+    const program = await start('cold room');
+    for (const [name, heard] of [['Form2.Edit2', 'طول ابعاد سردخانه (متر)'], ['Form2.ComboBox6', 'درصد بارگيري %'],
+                                 ['Form2.ComboBox7', 'مدت زمان کارکرد کمپرسور (ساعت)']])
+        assert.equal((await program.heard(name)).name, heard, name);
+    await enterRoom(program, ColdRoomCases[0]);
+    await program.click('Form2.Button1');
+    assert.equal((await program.heard('Form3.Label24')).text, 'مجموع کل بارها: 4691  وات');
+    assert.equal((await program.heard('Form3.Label23')).text, '');
+    const {x, y} = await program.page.centreOf('[data-name="Form3.Label12"]');
+    await program.page.send('Input.dispatchMouseEvent', {type: 'mousePressed', x, y, button: 'right', clickCount: 1});
+    await program.page.send('Input.dispatchMouseEvent', {type: 'mouseReleased', x, y, button: 'right', clickCount: 1});
+    await program.settle();
+    assert.deepEqual(await program.page.evaluate(`[...document.querySelectorAll('[data-name="Form3.Menu"] .item')]
+        .map(item => item.textContent)`), ['کپيCtrl+C', 'چاپCtrl+P']);
+    await program.page.click('[data-name="Form3.Menu"] [data-action="copy-sheet"]');
+    assert.ok((await program.clipboard()).includes('مجموع کل بارها: 4691  وات\n'));
+    await program.close();
+});
