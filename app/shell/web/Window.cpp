@@ -93,9 +93,11 @@ EM_JS(int, JsOuterWidth, (int window), { return WebFace.outerSize(window)[0]; })
 EM_JS(int, JsOuterHeight, (int window), { return WebFace.outerSize(window)[1]; });
 EM_JS(void, JsMoveTo, (int window, int left, int top), { WebFace.moveTo(window, left, top); });
 
-EM_JS(void, JsShowBox, (const char* kind, const char* caption, const char* lines, const char* font), {
-    WebFace.showBox(UTF8ToString(kind), UTF8ToString(caption), UTF8ToString(lines).split("\n"), UTF8ToString(font));
-});
+EM_JS(void, JsShowBox,
+      (const char* kind, const char* caption, const char* lines, const char* font, const char* reading), {
+          WebFace.showBox(UTF8ToString(kind), UTF8ToString(caption), UTF8ToString(lines).split("\n"),
+                          UTF8ToString(font), UTF8ToString(reading));
+      });
 EM_ASYNC_JS(void, JsUntilBoxClosed, (), { await WebFace.boxClosing(); });
 EM_JS(char*, JsDecimalSeparator, (), { return allocateUTF8(WebFace.decimalSeparator()); });
 EM_JS(void, JsQuit, (), { WebFace.quit(); });
@@ -382,7 +384,8 @@ void Window::ShowMessage(const Shell::Message& message)
     // The lines in the windows' Persian face, at the size of their fields' texts.
     const Shell::Type type{Shell::Typeface::Mitra, 19, Shell::FontStyle::Regular, Shell::Colour::WindowText};
     JsShowBox(message.kind == Shell::MessageKind::Error ? "error" : "information", message.caption.c_str(),
-              lines.c_str(), CssFont(type, type.pixelHeight).c_str());
+              lines.c_str(), CssFont(type, type.pixelHeight).c_str(),
+              Shell::MessageLineReading == Shell::Reading::LeftToRight ? "ltr" : "rtl");
     if (Waiting() > 0) return;
     ++Waiting();
     JsUntilBoxClosed();

@@ -790,7 +790,7 @@ var WebFace = (() => {
                      '<circle cx="16" cy="9" r="2.3" fill="white"/><path d="M16 14v11" stroke="white" stroke-width="4"/></svg>',
     };
 
-    function showBox(kind, caption, lines, font)
+    function showBox(kind, caption, lines, font, reading)
     {
         const element = make('section', `box ${kind}`);
         element.dataset.name = 'Box';
@@ -808,10 +808,11 @@ var WebFace = (() => {
         text.id = `box-text-${boxes.length}`;
         element.setAttribute('aria-describedby', text.id);
         element.setAttribute('aria-label', caption);
-        // Each line on its own, read left to right, as the texts were composed.
+        // Each line on its own, in the reading the rules give box lines (left to right, as the
+        // texts were composed).
         lines.forEach((line, i) => {
             const shown = make('div', 'line', text);
-            shown.dir = 'ltr';
+            shown.dir = reading;
             shown.dataset.name = `Box.${i + 1}`;
             shown.textContent = line;
         });
