@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program on the Win32 face.
 
+#include "Loop.h"
 #include "ProgramWindows.h"
 #include "Window.h"
 

@@ -5,6 +5,7 @@
 // Usage: render_pictures_win32 OUTPUT_FOLDER
 
 #include "ControlNamed.h"
+#include "Loop.h"
 #include "ProgramWindows.h"
 #include "Window.h"
 

@@ -5,6 +5,7 @@
 
 #include "ControlNamed.h"
 #include "Look.h"
+#include "Loop.h"
 #include "MessageWindow.h"
 #include "ProgramWindows.h"
 #include "Text.h"
