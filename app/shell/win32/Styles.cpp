@@ -9,25 +9,7 @@ namespace {
 
 constexpr wchar_t ProgramWindowClass[] = L"CoolingLoad.Window";
 
-ATOM Registered(WNDPROC procedure)
-{
-    static const ATOM atom = [procedure] {
-        const HINSTANCE program = GetModuleHandleW(nullptr);
-        WNDCLASSEXW type{};
-        type.cbSize = sizeof type;
-        type.lpfnWndProc = procedure;
-        type.hInstance = program;
-        type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-        type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        // The program's icon, where the program has one: the first in its resources.
-        type.hIcon = LoadIconW(program, MAKEINTRESOURCEW(1));
-        type.hIconSm = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-        type.lpszClassName = ProgramWindowClass;
-        return RegisterClassExW(&type);
-    }();
-    return atom;
-}
+ATOM registered = 0;
 
 // clang-format off
 // Labels and the banner are drawn here (SS_OWNERDRAW): the static control would place Persian
@@ -52,11 +34,25 @@ static_assert(std::size(Styles) == std::size_t(Shell::Kind::Rule) + 1, "one row 
 
 const wchar_t* WindowClass(WNDPROC procedure)
 {
-    Registered(procedure);
+    if (!registered) {
+        const HINSTANCE program = GetModuleHandleW(nullptr);
+        WNDCLASSEXW type{};
+        type.cbSize = sizeof type;
+        type.lpfnWndProc = procedure;
+        type.hInstance = program;
+        type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+        type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        // The program's icon, where the program has one: the first in its resources.
+        type.hIcon = LoadIconW(program, MAKEINTRESOURCEW(1));
+        type.hIconSm = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        type.lpszClassName = ProgramWindowClass;
+        registered = RegisterClassExW(&type);
+    }
     return ProgramWindowClass;
 }
 
-bool IsProgramWindow(HWND handle) { return GetClassLongPtrW(handle, GCW_ATOM) == Registered(nullptr); }
+bool IsProgramWindow(HWND handle) { return registered && GetClassLongPtrW(handle, GCW_ATOM) == registered; }
 
 DWORD StyleOf(const Shell::WindowDescription& window)
 {
