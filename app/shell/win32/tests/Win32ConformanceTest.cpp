@@ -130,7 +130,7 @@ public:
         program_.reset();
         face_.reset();
         DestroyWindow(steps_);
-        if (!decimal_.empty()) SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal_.c_str());
+        for (const auto& [setting, value] : saved_) SetLocaleInfoW(LOCALE_USER_DEFAULT, setting, value.c_str());
     }
 
     // ---- The event loop
@@ -271,12 +271,18 @@ public:
         if (form && Reachable(TopOf(*form))) SendMessageW(TopOf(*form), WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 
+    // As the regional settings write it: the thousands separator the other mark.
     void SetDecimalSeparator(std::string_view separator) override
     {
-        wchar_t before[8] = {};
-        if (decimal_.empty() && GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, before, 8) > 0)
-            decimal_ = before;
-        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Win32Face::Wide(separator).c_str());
+        if (saved_.empty())
+            for (const LCTYPE setting : {LOCALE_SDECIMAL, LOCALE_STHOUSAND}) {
+                wchar_t before[8] = {};
+                GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, setting, before, 8);
+                saved_.emplace_back(setting, before);
+            }
+        const std::wstring decimal = Win32Face::Wide(separator);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal.c_str());
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, decimal == L"," ? L"." : L",");
     }
 
     // ---- What the face shows
@@ -421,7 +427,7 @@ private:
     std::deque<std::function<void()>> queue_;
     bool running_ = false;
     bool ended_ = false;
-    std::wstring decimal_;  // the user's own, restored at the end
+    std::vector<std::pair<LCTYPE, std::wstring>> saved_;  // the user's own settings, restored at the end
 };
 
 class Win32Conformance : public ::testing::TestWithParam<Conformance::Scenario> {};
