@@ -105,7 +105,15 @@ void Window::PlaceLabel(const Built& label)
 {
     const Shell::Control& control = *label.control;
     const bool rightToLeft = control.reading == Shell::Reading::RightToLeft;
-    const SIZE text = TextSize(FontOf(control.role, dpi_), ShownWide(label.text), rightToLeft);
+    const std::wstring shown = ShownWide(label.text);
+    SIZE text = TextSize(FontOf(control.role, dpi_), shown, rightToLeft);
+    // A label sized to its text keeps clear of the control beside it on its right, the text
+    // drawn smaller where the face is wider than the one the window was drawn with.
+    if (control.box.SizedToText()) {
+        const int room = RoomBeside(label, text.cy);
+        if (text.cx + 2 > room)
+            text.cx = TextSize(FittingFont(control.role, shown, room - 2, rightToLeft, dpi_), shown, rightToLeft).cx;
+    }
     // The box at the screen's resolution, then as the rules size it for the text.
     Shell::Control scaled = control;
     const RECT given = ScaledBox(control.box, dpi_);
@@ -121,6 +129,23 @@ void Window::PlaceLabel(const Built& label)
     // neighbour's box; the window paints that background anew wherever the label changes.
     UnionRect(&at, &at, &before);
     RedrawWindow(window_, &at, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+int Window::RoomBeside(const Built& label, int height) const
+{
+    // The room the description gives it: up to the next control that stands across the
+    // middle of its line, on its right.
+    const Shell::Rect& box = label.control->box;
+    const int left = Scaled(box.left, dpi_), middle = Scaled(box.top, dpi_) + height / 2;
+    int room = Scaled(description_.client.width, dpi_) - left;
+    for (const Built& other : controls_) {
+        const Shell::Rect& beside = other.control->box;
+        const int top = Scaled(beside.top, dpi_);
+        const int bottom = beside.SizedToText() ? top + height : Scaled(beside.top + beside.height, dpi_);
+        if (beside.left > box.left && top <= middle && middle < bottom)
+            room = std::min(room, Scaled(beside.left, dpi_) - left);
+    }
+    return room;
 }
 
 void Window::PlaceList(const Built& list, RECT at)

@@ -78,6 +78,7 @@ private:
     void Build();
     void Layout();
     void PlaceLabel(const Built& label);
+    int RoomBeside(const Built& label, int height) const;
     void PlaceList(const Built& list, RECT at);
     void FitEdit(const Built& edit);
     void Picture(Built& button);
