@@ -21,7 +21,7 @@ namespace Shell {
 
 // ---- Keys -------------------------------------------------------------------------------
 
-enum class Key : std::uint8_t { Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right, C, P, Other };
+enum class Key : std::uint8_t { Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right, C, P, V, Other };
 
 /// A key as pressed, with the modifiers held.
 struct Keystroke {

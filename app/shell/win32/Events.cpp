@@ -277,7 +277,8 @@ LRESULT CALLBACK Window::EditProcedure(HWND edit, UINT message, WPARAM wParam, L
         if (built && !window->OnEditChar(*built, wParam)) return 0;
         break;
     case WM_KEYDOWN:
-        // Shift+Insert pastes, as Ctrl+V and the box's own menu do: all through WM_PASTE.
+        // Shift+Insert pastes, as the box's own menu does: both through WM_PASTE. Ctrl+V types a
+        // control character, which the digit filter discards as it discards every other.
         if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
             SendMessageW(edit, WM_PASTE, 0, 0);
             return 0;
@@ -297,11 +298,6 @@ LRESULT CALLBACK Window::EditProcedure(HWND edit, UINT message, WPARAM wParam, L
 
 bool Window::OnEditChar(const Built& edit, WPARAM& character)
 {
-    constexpr WPARAM CtrlV = 0x16;
-    if (character == CtrlV) {
-        SendMessageW(edit.handle, WM_PASTE, 0, 0);
-        return false;
-    }
     if (!form_) return true;
     // Each typed character goes through the window's key handler before the box sees it.
     char32_t key = char32_t(character);

@@ -211,9 +211,9 @@ public:
 
     void Paste(std::string_view text) override
     {
-        // Ctrl+V, which the box turns into WM_PASTE.
+        // As the box's own menu pastes: WM_PASTE to the box.
         Win32Face::SetClipboardText(nullptr, Win32Face::WindowsLines(Win32Face::Wide(text)));
-        Press({Shell::Key::Other, true});
+        if (const HWND focus = GetFocus()) SendMessageW(focus, WM_PASTE, 0, 0);
     }
 
     void Click(std::string_view window, std::string_view control) override
@@ -390,7 +390,8 @@ private:
         case Shell::Key::Right: return VK_RIGHT;
         case Shell::Key::C: return 'C';
         case Shell::Key::P: return 'P';
-        case Shell::Key::Other: return 'V';
+        case Shell::Key::V: return 'V';
+        case Shell::Key::Other: return 0;
         }
         return 0;
     }
