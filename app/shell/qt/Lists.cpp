@@ -7,7 +7,11 @@
 #include "Rules.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -62,6 +66,24 @@ QStyle* TheListStyle()
     return style;
 }
 
+// Tells a screen reader on the accessibility bus that a list's description is now `text`, with
+// the text itself, as the bus's event of a changed description carries it. Qt's own event of
+// the change names the list where the text belongs, and a screen reader that says the event's
+// text, as Orca does, says nothing of it. Sent on the connection through which Qt serves the
+// list, from the path it serves it at, so that the event comes from the list.
+void SayDescription(QWidget* list, const QString& text)
+{
+    const QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(list);
+    if (!QAccessible::isActive() || !bus.isConnected() || !reading) return;
+    QDBusMessage changed =
+        QDBusMessage::createSignal(QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(reading)),
+                                   QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    changed << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(text))
+            << QVariantMap();
+    bus.send(changed);
+}
+
 }  // namespace
 
 FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox(parent)
@@ -80,7 +102,10 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     // A screen reader says a list's description when the list takes the focus and when it
     // changes, where it would not say the current item: the description is that item, whoever
     // chose it.
-    connect(this, &QComboBox::currentTextChanged, this, &QWidget::setAccessibleDescription);
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& item) {
+        setAccessibleDescription(item);
+        SayDescription(this, item);
+    });
     for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
     setCurrentIndex(control.selected);
     setHidden(control.hidden);

@@ -202,8 +202,14 @@ void Window::Build()
     if (options) connect(options, &QButtonGroup::buttonToggled, this, &Window::SetTabStops);
     SetTabStops();
     CaptionInputs();
+    const auto label = [this](Shell::ControlId control) { return static_cast<TextLabel*>(At(control).widget); };
     for (const Shell::SheetRow& row : description_.rows)
-        HearAsOneLine(static_cast<TextLabel*>(At(row.caption).widget), static_cast<TextLabel*>(At(row.value).widget));
+        HearAsOne({label(row.caption), label(row.value)}, label(row.value), Qs(Shell::ResultSheet::RowSeparator));
+    for (const Shell::Passage& passage : description_.passages) {
+        QList<TextLabel*> lines;
+        for (const Shell::ControlId line : passage) lines << label(line);
+        HearAsOne(lines, lines.front());
+    }
 }
 
 void Window::ConnectEvents(const Built& built, Shell::ControlId control)
@@ -237,11 +243,15 @@ void Window::CaptionInputs()
         // An edit box is named by its caption with the unit. A list is named by its value, and
         // its caption, as the list's buddy, gives it the labelled-by relation; a screen reader
         // says a labelling caption in place of the name, so an edit box has none, or its unit
-        // would go unsaid.
-        if (qobject_cast<QLineEdit*>(control))
+        // would go unsaid. A screen reader says one labelling label, so the caption reads the
+        // unit too.
+        if (qobject_cast<QLineEdit*>(control)) {
             control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
-        else
-            static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
+            continue;
+        }
+        auto* caption = static_cast<TextLabel*>(At(input.caption).widget);
+        caption->setBuddy(control);
+        if (input.unit) HearAsOne({caption, static_cast<TextLabel*>(At(*input.unit).widget)}, caption);
     }
 }
 
