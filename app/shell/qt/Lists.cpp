@@ -12,7 +12,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -43,29 +42,6 @@ protected:
     }
 };
 
-// An open list of at most its open rows below or above the box, not a menu as tall as the screen
-// that some styles make of a pick-only list. One style for every list, since a style sheet
-// on each would cost every window its own style.
-class ListStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override
-    {
-        if (hint == SH_ComboBox_Popup) return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
-
-QStyle* TheListStyle()
-{
-    static QStyle* const style = [] {
-        auto* made = new ListStyle;
-        made->setParent(qApp);
-        return made;
-    }();
-    return style;
-}
-
 // Tells a screen reader on the accessibility bus that a list's description is now `text`, with
 // the text itself, as the bus's event of a changed description carries it. Qt's own event of
 // the change names the list where the text belongs, and a screen reader that says the event's
@@ -90,7 +66,7 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
 {
     setObjectName(Qs(control.name));
     setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
-    setStyle(TheListStyle());
+    setStyle(FaceStyle());
     setFont(FontOf(control.role));
     setEditable(false);
     setLayoutDirection(Qt::RightToLeft);

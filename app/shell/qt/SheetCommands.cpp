@@ -63,10 +63,9 @@ void RunSheetCommand(Window& sheet, Shell::KeyAction command)
 
 void ShowSheetMenu(Window& sheet, QPoint at)
 {
-    // In the buttons' face, read right to left as the sheet is.
+    // Read right to left as the sheet is.
     QMenu menu(sheet.Widget());
-    menu.setFont(FontOf(Shell::Role::Button));
-    menu.setLayoutDirection(Qt::RightToLeft);
+    LookOfMenu(menu);
     menu.addActions(sheet.Widget()->actions());
     menu.exec(at);
 }

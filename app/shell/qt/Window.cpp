@@ -21,7 +21,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -64,23 +63,6 @@ protected:
 
 private:
     Window& window_;
-};
-
-// A push button that shows it holds the focus by a dotted line inside its edge, as Windows
-// draws it: a default button is already drawn highlighted, focused or not.
-class PushButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPushButton::paintEvent(event);
-        if (!hasFocus()) return;
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(4, 4, -5, -5));
-    }
 };
 
 QPushButton* MakeButton(QWidget* parent, const Shell::Control& control)
