@@ -8,6 +8,7 @@
 #include "Loop.h"
 #include "Painting.h"
 #include "Printing.h"
+#include "ShellTexts.h"
 #include "Styles.h"
 #include "Text.h"
 
@@ -232,7 +233,14 @@ void Window::SheetCommand(Shell::KeyAction action)
 {
     const auto* sheet = dynamic_cast<const Shell::ResultSheet*>(form_);
     if (!sheet) return;
-    if (action == Shell::KeyAction::CopySheet) SetClipboardText(window_, WindowsLines(Wide(sheet->SheetText())));
+    if (action == Shell::KeyAction::CopySheet) {
+        // Another program may hold the clipboard open for a moment; where it keeps it, the user
+        // is told, so that an earlier copy is not taken for this one.
+        const std::wstring text = WindowsLines(Wide(sheet->SheetText()));
+        if (!Shell::PutOnClipboard([&] { return SetClipboardText(window_, text); },
+                                   [](int milliseconds) { Sleep(DWORD(milliseconds)); }))
+            ShowMessage(Shell::ErrorBox(Shell::Texts::CopyFailed));
+    }
     if (action == Shell::KeyAction::PrintSheet) PrintSheet(*this);
 }
 

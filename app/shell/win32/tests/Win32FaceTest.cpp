@@ -7,14 +7,18 @@
 
 #include "ControlNamed.h"
 #include "Look.h"
+#include "MessageWindow.h"
 #include "Printing.h"
 #include "ProgramWindows.h"
+#include "ShellTexts.h"
 #include "Text.h"
 #include "Window.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -208,6 +212,33 @@ TEST_F(Win32FaceTest, TheReportIsDrawnInsideThePageRightToLeft)
         EXPECT_LE(stretch.right, clip.right);
         EXPECT_TRUE(inside(clip, paper));
     }
+}
+
+// Ctrl+C on a sheet while another program holds the clipboard open: the copy is tried again
+// for a moment, then the user is told, rather than left with what the clipboard held before.
+TEST_F(Win32FaceTest, ACopyTheClipboardRefusesIsReported)
+{
+    std::vector<Shell::Message> shown;
+    Win32Face::MessageBoxSeam() = [&shown](const Shell::Message& message) { shown.push_back(message); };
+    std::atomic<bool> holding = false, done = false;
+    std::thread other([&] {
+        holding = OpenClipboard(nullptr) != FALSE;
+        while (!done) Sleep(10);
+        CloseClipboard();
+    });
+    while (!holding) Sleep(1);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG key{Face::WindowOf(*Form3).Handle(), WM_KEYDOWN, 'C', 1, 0, {}};
+    Face::WindowOf(*Form3).Key(key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    done = true;
+    other.join();
+    Win32Face::MessageBoxSeam() = Win32Face::ShowMessageBox;
+    EXPECT_EQ(shown, std::vector{Shell::ErrorBox(Shell::Texts::CopyFailed)});
 }
 
 }  // namespace
