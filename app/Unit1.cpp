@@ -35,6 +35,12 @@ constexpr ControlId BitBtn1 = Named(Controls, "BitBtn1");
 constexpr ControlId RadioButton1 = Named(Controls, "RadioButton1");
 constexpr ControlId RadioButton2 = Named(Controls, "RadioButton2");
 
+// The request for suggestions runs on into its third line; what the program is for, over
+// three lines, ends with its version.
+constexpr ControlId Request[] = {Named(Controls, "Label2"), Named(Controls, "Label3")};
+constexpr ControlId Purpose[] = {Named(Controls, "Label4"), Named(Controls, "Label5"), Named(Controls, "Label6")};
+constexpr Passage Passages[] = {Request, Purpose};
+
 constexpr WindowDescription Definition{
     .name = "Form1",
     .kind = WindowKind::MainDialog,
@@ -43,6 +49,7 @@ constexpr WindowDescription Definition{
     .border = Border::Dialog,
     .buttons = TitleButtons::Close,
     .controls = Controls,
+    .passages = Passages,
 };
 
 }  // namespace

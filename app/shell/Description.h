@@ -255,6 +255,10 @@ struct SheetRow {
     ControlId value;
 };
 
+/// Labels that one sentence is broken over, top to bottom: a screen reader hears them as one
+/// text, their texts joined by a blank, where it would pass over a line too short to say.
+using Passage = std::span<const ControlId>;
+
 struct WindowDescription {
     std::string_view name;  // "Form2"
     WindowKind kind;
@@ -266,6 +270,7 @@ struct WindowDescription {
     std::span<const CaptionedInput> inputs = {};  // input windows: in the order a copy lists them
     std::span<const SheetRow> rows = {};          // result sheets: from top to bottom
     std::span<const ControlId> notes = {};        // result sheets: the notes below the rows
+    std::span<const Passage> passages = {};       // labels heard as one text each
 };
 
 }  // namespace Shell

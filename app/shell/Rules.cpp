@@ -107,6 +107,15 @@ std::span<const SheetCommand> SheetCommands()
     return commands;
 }
 
+bool PutOnClipboard(const std::function<bool()>& put, const std::function<void(int milliseconds)>& pause)
+{
+    for (int tries = 1;; ++tries) {
+        if (put()) return true;
+        if (tries == ClipboardTries) return false;
+        pause(ClipboardPause);
+    }
+}
+
 std::string_view FamilyOf(Typeface face)
 {
     switch (face) {

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -21,7 +22,7 @@ namespace Shell {
 
 // ---- Keys -------------------------------------------------------------------------------
 
-enum class Key : std::uint8_t { Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right, C, P, Other };
+enum class Key : std::uint8_t { Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right, C, P, V, Other };
 
 /// A key as pressed, with the modifiers held.
 struct Keystroke {
@@ -170,6 +171,16 @@ struct SheetCommand {
     std::string_view shortcut;  // the key, as a menu writes it
 };
 std::span<const SheetCommand> SheetCommands();
+
+/// A copy waits a moment for a clipboard that another program holds: it is tried this many
+/// times, this many milliseconds apart, before the user is told that it was not done.
+inline constexpr int ClipboardTries = 10;
+inline constexpr int ClipboardPause = 50;
+
+/// Puts a copy on the clipboard: `put` tries once and says whether the clipboard took it, and
+/// is tried again after `pause` (given ClipboardPause) while the clipboard refuses, at most
+/// ClipboardTries times. Whether the clipboard took it.
+bool PutOnClipboard(const std::function<bool()>& put, const std::function<void(int milliseconds)>& pause);
 
 // ---- The look ---------------------------------------------------------------------------
 

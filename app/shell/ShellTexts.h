@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell's own texts, beside the windows' ones, for every face: the commands of the
-// context menus and the error of a printer that fails. Written with the Arabic yeh and
-// keheh, as the windows' texts are.
+// context menus and the errors of a printer that fails and of a clipboard that refuses.
+// Written with the Arabic yeh and keheh, as the windows' texts are.
 
 #include <string_view>
 
@@ -15,6 +15,10 @@ inline constexpr std::string_view PrintSheet = "چاپ";
 inline constexpr std::string_view ShareSheet = "اشتراک گذاري";
 // A printer that fails: "printing was not done", padded as every error text is.
 inline constexpr std::string_view PrintFailed = "           چاپ انجام نشد          ";
+// A copy that the clipboard refused while another program held it: "the copy was not done,
+// the clipboard is busy; try again", padded as every error text is.
+inline constexpr std::string_view CopyFailed =
+    "           کپي انجام نشد، کليپ بورد مشغول است؛ دوباره امتحان کنيد          ";
 
 // A number field's context menu: undo, redo, cut, copy, paste, delete, select all.
 inline constexpr std::string_view Undo = "واگرد";

@@ -98,6 +98,7 @@ void PressKey(Shell::Keystroke stroke)
         {Key::Tab, Qt::Key_Tab, '\t'},       {Key::Backspace, Qt::Key_Backspace, '\b'},
         {Key::Up, Qt::Key_Up, 0},            {Key::Down, Qt::Key_Down, 0},          {Key::Left, Qt::Key_Left, 0},
         {Key::Right, Qt::Key_Right, 0},      {Key::C, Qt::Key_C, 'c'},              {Key::P, Qt::Key_P, 'p'},
+        {Key::V, Qt::Key_V, 'v'},
     };
     // clang-format on
     const auto named =

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a result sheet hands on through Qt: the printed report holds the sheet read right to
 // left, with the load chart, and prints to a searchable PDF file as to paper; the print
-// dialog speaks the user's language.
+// dialog speaks the user's language; a copy the clipboard refuses is reported.
 
 #include "Look.h"
 #include "PrintedReport.h"
@@ -10,6 +10,7 @@
 #include "QtText.h"
 #include "QtTexts.h"
 #include "SheetCommands.h"
+#include "ShellTexts.h"
 
 #include <QAction>
 #include <QDate>
@@ -22,6 +23,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 #include <memory>
@@ -163,6 +165,36 @@ private slots:
         QCOMPARE(font.family(), QtFace::FontOf(Shell::Role::Button).family());
         QCOMPARE(direction, Qt::RightToLeft);
         QCOMPARE(QtTesting::WidgetOf(*Form3)->layoutDirection(), Qt::LeftToRight);
+    }
+
+    // On an X display (this test runs once more on one), a program that took the clipboard
+    // after the last event this program saw keeps it. Ctrl+C then copies nothing, and once
+    // the clipboard has stayed busy for a moment the error box says so; the clipboard keeps
+    // what it had.
+    void aCopyTheClipboardRefusesIsReported()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) QSKIP("only an X display's clipboard refuses");
+        RunColdRoom();
+        const QByteArray earlier = "4265";
+        QProcess holder;
+        holder.start("xclip", {"-selection", "clipboard", "-i"});
+        holder.write(earlier);
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        // Until xclip holds the clipboard, asked without running the event loop: an event
+        // would tell this program the time at which xclip took it, and its copy would win.
+        const auto clipboard = [] {
+            QProcess reader;
+            reader.start("xclip", {"-o", "-selection", "clipboard"});
+            reader.waitForFinished(5000);
+            return reader.readAllStandardOutput();
+        };
+        for (int tries = 0; tries < 250 && clipboard() != earlier; ++tries) QThread::msleep(20);
+        QCOMPARE(clipboard(), earlier);
+        QtTesting::MessageRecorder boxes;
+        QtFace::RunSheetCommand(static_cast<QtFace::Window&>(Form3->Window()), Shell::KeyAction::CopySheet);
+        QVERIFY(boxes.boxes == std::vector{Shell::ErrorBox(Shell::Texts::CopyFailed)});
+        QCOMPARE(clipboard(), earlier);
     }
 };
 

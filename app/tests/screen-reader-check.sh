@@ -12,17 +12,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 
 if [[ -z ${SCREEN_READER_SESSION:-} ]]; then
-  work=$(mktemp -d)
-  trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-  [[ -s $work/display ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  DISPLAY=":$(cat "$work/display")" SCREEN_READER_SESSION=1 dbus-run-session -- "$0" "$program"
-  exit
+  SCREEN_READER_SESSION=1 exec "$here/on-display.sh" dbus-run-session -- "$0" "$program"
 fi
 
-export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # The system's Python, where Debian's python3-pyatspi lives.
 exec /usr/bin/python3 "$here/screen-reader-walk.py" "$program"

@@ -5,9 +5,11 @@
 # would (the option, Continue, the fields found by their names, Calculate) and checks what
 # each result sheet says when it opens: every row once, in the sheet's order, as "caption:
 # value" with the value the sheet shows, the captions not read a second time, then the
-# notes. The fields must be heard by their captions with their units, and every list must
-# say its current item, also after a key changes it and after the program fills it anew, and
-# be labelled by its caption.
+# notes. The start dialog must be read whole, each of its lines, as a screen reader reads a
+# dialog's text. The fields must be heard by their captions with their units, and every list
+# by its caption with its unit; every list must say its current item, also after the program
+# fills it anew, and when an arrow key changes the list that holds the focus, the event of
+# its changed description must carry the new item's text, which a screen reader says.
 # Expected figures: the worked examples of the calculators' own tests (a 10 x 5 x 3 m room
 # taking 1000 kg of chicken a day: 4691 W; a 10 000 l ice bank: 22484 W).
 # Usage: screen-reader-walk.py PATH_TO_Project1; needs an X display and the AT-SPI bus.
@@ -16,6 +18,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PROGRAM = sys.argv[1]
 
@@ -39,6 +42,32 @@ def line(caption, value):
 def watts(caption, number):
     return line(caption, f"{number}  {WATTS}")
 
+
+# The start dialog's lines, top to bottom.
+START_LINES = [
+    'برنامه محاسبات بار برودتي نسخه 2.0',
+    'با پيشنهادات و انتقادات خود ما را در ارتقاء روند اين برنامه',
+    'ياري فرماييد',
+    'محاسبه بار برودتي سردخانه و آيس بانک',
+    'براي تاسيسات تبريد فريوني (R22)',
+    'نسخه 2.0',
+    'اشکالات را به پشتيباني نرم افزار گزارش دهيد',
+]
+# Each list's caption with its unit, in the window's order; the two product lists share one.
+COLD_ROOM_LISTS = [
+    'فرآيند',
+    'درصد بارگيري %',
+    'ضخامت عايق',
+    'نوع محصول',
+    'دماي محصول ورودي (سانتيگراد)',
+    'دماي محيط بيرون سردخانه (سانتيگراد)',
+    'مدت زمان کارکرد کمپرسور (ساعت)',
+]
+ICE_BANK_LISTS = [
+    'قطر لوله مسي کويل (اينچ)',
+    'مدت زمان کارکرد کمپرسور (ساعت)',
+    'دماي ورودي آب حوض (سانتيگراد)',
+]
 
 COLD_ROOM_FIELDS = [("طول ابعاد سردخانه (متر)", "10"), ("عرض ابعاد سردخانه (متر)", "5"),
                     ("ارتفاع ابعاد سردخانه (متر)", "3"), ("ظرفيت سالن (کيلوگرم)", "1000")]
@@ -78,6 +107,14 @@ ICE_BANK_SHEET = [
 ]
 
 failures = []
+# What the program told of changed descriptions: (source, the event's data), as they came.
+told = []
+
+
+def pump():
+    """Delivers the events that have come from the bus."""
+    while GLib.MainContext.default().iteration(False):
+        pass
 
 
 def check(condition, message):
@@ -87,9 +124,20 @@ def check(condition, message):
     return condition
 
 
+def within(seconds, find):
+    deadline = time.monotonic() + seconds
+    while True:
+        pump()
+        found = find()
+        if found or time.monotonic() > deadline:
+            return found
+        time.sleep(0.05)
+
+
 def wait_for(what, find, seconds=20):
     deadline = time.monotonic() + seconds
     while True:
+        pump()
         found = find()
         if found:
             return found
@@ -131,16 +179,35 @@ def lists(node):
     return [n for n in descendants(node) if n.getRole() == pyatspi.ROLE_COMBO_BOX and showing(n)]
 
 
-def captions(node):
-    return [target.name for relation in node.getRelationSet()
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
-            for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+def labelling(node):
+    """What a screen reader says in place of a node's name: the labels of its first labelled-by
+    relation, the only one Orca reads, or nothing."""
+    relations = [r for r in node.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    if not relations:
+        return ""
+    return " ".join(relations[0].getTarget(i).name for i in range(relations[0].getNTargets()))
 
 
-def lists_say_their_items(node, when):
+def words(text):
+    return " ".join(text.split())
+
+
+def lists_say_their_items(node, when, expected):
+    heard = []
     for box in lists(node):
         check(box.description == box.name, f"{when}: a list holding {box.name!r} says {box.description!r}")
-        check(any(captions(box)), f"{when}: the list holding {box.name!r} is labelled by no caption")
+        heard.append(words(labelling(box)))
+    check(heard == expected, f"{when}: the lists are heard as {heard!r}, not {expected!r}")
+
+
+def dialog_text(dialog):
+    """A dialog's text as Orca reads it when the dialog opens: its labels that label nothing,
+    top to bottom, leaving out those of fewer than three words and those that the dialog's
+    title holds."""
+    lines = [n for n in descendants(dialog) if n.getRole() == pyatspi.ROLE_LABEL and showing(n)
+             and not n.getRelationSet() and len(n.name.split()) >= 3 and n.name not in dialog.name]
+    lines.sort(key=lambda n: n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)[1])
+    return " ".join(n.name for n in lines)
 
 
 def x_window(title):
@@ -162,21 +229,24 @@ def walk_through(calculator, program):
     application = wait_for("program on the bus", lambda: next(
         (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == program.pid), None))
     start = wait_for("start dialog", lambda: window(application, START))
+    heard = dialog_text(start)
+    check(heard == " ".join(START_LINES), f"the start dialog is read as {heard!r}")
     if calculator == "ice bank":
         act(wait_for("ice-bank option", lambda: find(start, pyatspi.ROLE_RADIO_BUTTON, ICE_BANK_OPTION)), "Toggle")
     press(start, pyatspi.ROLE_PUSH_BUTTON, CONTINUE)
-    title, fields, sheet_lines = ((COLD_ROOM, COLD_ROOM_FIELDS, COLD_ROOM_SHEET) if calculator == "cold room"
-                                  else (ICE_BANK, ICE_BANK_FIELDS, ICE_BANK_SHEET))
+    title, fields, list_captions, sheet_lines = (
+        (COLD_ROOM, COLD_ROOM_FIELDS, COLD_ROOM_LISTS, COLD_ROOM_SHEET) if calculator == "cold room"
+        else (ICE_BANK, ICE_BANK_FIELDS, ICE_BANK_LISTS, ICE_BANK_SHEET))
     inputs = wait_for(f"{calculator} window", lambda: window(application, title))
     for name, text in fields:
         field = find(inputs, pyatspi.ROLE_TEXT, name)
         if check(field is not None, f"{calculator}: no field named {name!r}; the fields are named "
                  + repr([n.name for n in descendants(inputs) if n.getRole() == pyatspi.ROLE_TEXT])):
             # A screen reader says the labels that label a field in place of its name.
-            said = " ".join(captions(field)) or field.name
+            said = labelling(field) or field.name
             check(said == name, f"{calculator}: the field named {name!r} is heard as {said!r}")
             field.queryEditableText().setTextContents(text)
-    lists_say_their_items(inputs, f"{calculator} window opened")
+    lists_say_their_items(inputs, f"{calculator} window opened", list_captions)
     # A key changes the first list (a cold room's process, which fills other lists anew), and
     # the other key changes it back; the ice bank's first list opens at its last item.
     first = lists(inputs)[0]
@@ -184,9 +254,15 @@ def walk_through(calculator, program):
     subprocess.run(["xdotool", "windowfocus", "--sync", x_window(title)], check=True)
     for key in ("Down", "Up") if calculator == "cold room" else ("Up", "Down"):
         before = first.name
+        del told[:]
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
         wait_for(f"change of the list holding {before!r} on {key}", lambda: first.name != before, 5)
-        lists_say_their_items(inputs, f"{calculator} window after {key}")
+        item = first.name
+        said = within(5, lambda: any(source == first and data == item for source, data in told))
+        came = [data if isinstance(data, str) else "the list itself" for source, data in told if source == first]
+        print(f"{calculator}: {key} chose {item!r}; the list's changed description came as {came!r}")
+        check(said, f"{calculator}: {key} chose {item!r}, which a screen reader was not told as text")
+        lists_say_their_items(inputs, f"{calculator} window after {key}", list_captions)
 
     press(inputs, pyatspi.ROLE_PUSH_BUTTON, CALCULATE)
     sheet = wait_for("result sheet", lambda: window(application, SHEET))
@@ -204,6 +280,8 @@ def walk_through(calculator, program):
         check(False, f"{calculator}: Exit did not end the program")
 
 
+pyatspi.Registry.registerEventListener(lambda event: told.append((event.source, event.any_data)),
+                                       "object:property-change:accessible-description")
 walk("cold room")
 walk("ice bank")
 sys.exit(1 if failures else 0)

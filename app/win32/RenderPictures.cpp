@@ -6,6 +6,7 @@
 // Usage: render_pictures_win32 OUTPUT_FOLDER
 
 #include "ControlNamed.h"
+#include "Loop.h"
 #include "Printing.h"
 #include "ProgramWindows.h"
 #include "Window.h"

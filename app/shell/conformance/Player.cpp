@@ -166,9 +166,9 @@ Shell::Keystroke KeyNamed(std::string_view name)
             break;
     }
     constexpr std::pair<std::string_view, Key> keys[] = {
-        {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"Space", Key::Space},         {"Tab", Key::Tab},
-        {"Up", Key::Up},       {"Down", Key::Down},     {"Left", Key::Left},           {"Right", Key::Right},
-        {"C", Key::C},         {"P", Key::P},           {"Backspace", Key::Backspace},
+        {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"Space", Key::Space}, {"Tab", Key::Tab},
+        {"Up", Key::Up},       {"Down", Key::Down},     {"Left", Key::Left},   {"Right", Key::Right},
+        {"C", Key::C},         {"P", Key::P},           {"V", Key::V},         {"Backspace", Key::Backspace},
     };
     for (const auto& [keyName, key] : keys)
         if (name == keyName) stroke.key = key;

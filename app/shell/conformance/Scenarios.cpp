@@ -110,6 +110,9 @@ constexpr Row Pastes[] = {
     {Click, "Form2.Edit2"},
     {Paste, {}, "150"},
     {Text, "Form2.Edit2", "150"},
+    // Ctrl+V types a control character, which the digit filter discards like any other.
+    {Press, {}, "Ctrl+V"},
+    {Text, "Form2.Edit2", "150"},
     {Type, {}, "4"},
     {Text, "Form2.Edit2", "150"},
     {Click, "Form2.Edit3"},

@@ -4,7 +4,6 @@
 #include "FieldText.h"
 #include "Look.h"
 #include "QtText.h"
-#include "ResultSheet.h"
 #include "Rules.h"
 
 #include <QAccessible>
@@ -16,9 +15,9 @@ namespace QtFace {
 
 namespace {
 
-// What a screen reader gets of a label: its text, as Qt gives a label's, but a sheet's row
-// as one line. Qt's own interface of a label takes its text for a name the label was not
-// given, so it cannot leave a caption unread.
+// What a screen reader gets of a label: its text, as Qt gives a label's, but labels heard as
+// one text from the label that reads them. Qt's own interface of a label takes its text for
+// a name the label was not given, so it cannot leave a label unread.
 class LabelReading : public QAccessibleWidget {
 public:
     explicit LabelReading(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -35,10 +34,11 @@ public:
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
         const auto* label = static_cast<const TextLabel*>(widget());
         if (!label->accessibleName().isEmpty()) return label->accessibleName();
-        if (label->HeardWithItsValue()) return {};
-        if (const QLabel* caption = label->RowCaption())
-            return caption->text() + Qs(Shell::ResultSheet::RowSeparator) + label->text();
-        return label->text();
+        if (label->HeardElsewhere()) return {};
+        if (label->HeardLines().isEmpty()) return label->text();
+        QStringList texts;
+        for (const QLabel* line : label->HeardLines()) texts << line->text();
+        return texts.join(label->HeardSeparator());
     }
 
     // A caption that names a control says so, as Qt's own label does.
@@ -78,12 +78,16 @@ TextLabel::TextLabel(QWidget* parent) : QLabel(parent)
     (void)installed;
 }
 
-void HearAsOneLine(TextLabel* caption, TextLabel* value)
+void HearAsOne(const QList<TextLabel*>& labels, TextLabel* reader, const QString& separator)
 {
-    caption->heardWithValue_ = true;
-    value->rowCaption_ = caption;
+    reader->heardLines_.clear();
+    for (TextLabel* label : labels) {
+        label->heardElsewhere_ = label != reader;
+        reader->heardLines_.append(label);
+    }
+    reader->separator_ = separator;
     // A screen reader that already knows the labels hears their new names.
-    for (QLabel* label : {static_cast<QLabel*>(caption), static_cast<QLabel*>(value)}) {
+    for (QLabel* label : labels) {
         QAccessibleEvent changed(label, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }

@@ -15,27 +15,32 @@ class TextLabel : public QLabel {
 public:
     explicit TextLabel(QWidget* parent);
 
-    /// Where a result sheet's row reads as one line: the caption a value is heard with, or
-    /// whether the label is that caption and says nothing itself.
-    const QLabel* RowCaption() const { return rowCaption_; }
-    bool HeardWithItsValue() const { return heardWithValue_; }
+    /// Where labels are heard as one text (HearAsOne): the labels this one reads, in their
+    /// order, and what stands between their texts; or whether another label reads this one,
+    /// which then says nothing itself.
+    const QList<const QLabel*>& HeardLines() const { return heardLines_; }
+    const QString& HeardSeparator() const { return separator_; }
+    bool HeardElsewhere() const { return heardElsewhere_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend void HearAsOneLine(TextLabel* caption, TextLabel* value);
-    const QLabel* rowCaption_ = nullptr;
-    bool heardWithValue_ = false;
+    friend void HearAsOne(const QList<TextLabel*>& labels, TextLabel* reader, const QString& separator);
+    QList<const QLabel*> heardLines_;
+    QString separator_;
+    bool heardElsewhere_ = false;
 };
 
 /// A label from its description.
 QLabel* MakeLabel(QWidget* parent, const Shell::Control& control);
 
-/// Makes a result sheet's row heard as one line, as the copy writes it: a screen reader reads
-/// the value as "caption: value", always with the value the label shows, and reads nothing
-/// for the caption, so that a row is heard once, in the sheet's order.
-void HearAsOneLine(TextLabel* caption, TextLabel* value);
+/// Makes labels heard as one text, read by `reader`, one of them: a screen reader hears their
+/// texts in their order, always as the labels show them, joined by `separator`, from `reader`,
+/// and nothing from the others. A result sheet's row is heard as the copy writes it, "caption:
+/// value", once and in the sheet's order; lines that one sentence is broken over are heard as
+/// the sentence, a caption with its unit as one caption.
+void HearAsOne(const QList<TextLabel*>& labels, TextLabel* reader, const QString& separator = QStringLiteral(" "));
 
 /// Writes a label's text and gives the label the box the shell sizes for it: a label that
 /// grows to the left widens to the left, keeping its right edge, when the text is longer than

@@ -7,8 +7,11 @@
 #include "Rules.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
-#include <QProxyStyle>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
@@ -39,27 +42,22 @@ protected:
     }
 };
 
-// An open list of at most its open rows below or above the box, not a menu as tall as the screen
-// that some styles make of a pick-only list. One style for every list, since a style sheet
-// on each would cost every window its own style.
-class ListStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override
-    {
-        if (hint == SH_ComboBox_Popup) return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
-
-QStyle* TheListStyle()
+// Tells a screen reader on the accessibility bus that a list's description is now `text`, with
+// the text itself, as the bus's event of a changed description carries it. Qt's own event of
+// the change names the list where the text belongs, and a screen reader that says the event's
+// text, as Orca does, says nothing of it. Sent on the connection through which Qt serves the
+// list, from the path it serves it at, so that the event comes from the list.
+void SayDescription(QWidget* list, const QString& text)
 {
-    static QStyle* const style = [] {
-        auto* made = new ListStyle;
-        made->setParent(qApp);
-        return made;
-    }();
-    return style;
+    const QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* reading = QAccessible::queryAccessibleInterface(list);
+    if (!QAccessible::isActive() || !bus.isConnected() || !reading) return;
+    QDBusMessage changed =
+        QDBusMessage::createSignal(QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(reading)),
+                                   QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    changed << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(text))
+            << QVariantMap();
+    bus.send(changed);
 }
 
 }  // namespace
@@ -68,7 +66,7 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
 {
     setObjectName(Qs(control.name));
     setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
-    setStyle(TheListStyle());
+    setStyle(FaceStyle());
     setFont(FontOf(control.role));
     setEditable(false);
     setLayoutDirection(Qt::RightToLeft);
@@ -80,7 +78,10 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     // A screen reader says a list's description when the list takes the focus and when it
     // changes, where it would not say the current item: the description is that item, whoever
     // chose it.
-    connect(this, &QComboBox::currentTextChanged, this, &QWidget::setAccessibleDescription);
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& item) {
+        setAccessibleDescription(item);
+        SayDescription(this, item);
+    });
     for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
     setCurrentIndex(control.selected);
     setHidden(control.hidden);

@@ -3,8 +3,13 @@
 
 #include "QtText.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QHash>
+#include <QMenu>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace QtFace {
 
@@ -38,6 +43,29 @@ const QString& FamilyFor(Shell::Typeface face)
     return known[int(face)] =
                installed.contains(given, Qt::CaseInsensitive) ? given : QString::fromLatin1(StandInOf(face));
 }
+
+// An open list of at most its open rows below or above the box, not a menu as tall as the screen
+// that some styles make of a pick-only list. A menu's item is drawn with the painter in the
+// item's own direction: a style aligns an item's text to the left of a right-to-left item,
+// which the painter mirrors to the right only when it reads right to left itself, and a
+// painter takes the application's direction, not the menu's. One style for every list and
+// menu, since a style sheet on each would cost every window its own style.
+class Style : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element == CE_MenuItem) painter->setLayoutDirection(option->direction);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 }  // namespace
 
@@ -87,6 +115,32 @@ QIcon OkGlyph()
         return icon;
     }();
     return glyph;
+}
+
+void PushButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(4, 4, -5, -5));
+}
+
+QStyle* FaceStyle()
+{
+    static QStyle* const style = [] {
+        auto* made = new Style;
+        made->setParent(qApp);
+        return made;
+    }();
+    return style;
+}
+
+void LookOfMenu(QMenu& menu)
+{
+    menu.setStyle(FaceStyle());
+    menu.setFont(FontOf(Shell::Role::Button));
+    menu.setLayoutDirection(Qt::RightToLeft);
 }
 
 }  // namespace QtFace

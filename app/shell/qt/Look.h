@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look of the Qt face: the program's typefaces with their free stand-ins, its colours,
-// and the stock OK glyph of the OK-kind buttons.
+// the stock OK glyph of the OK-kind buttons, the push buttons' focus mark and the menus.
 
 #include "Description.h"
 #include "Rules.h"
@@ -9,6 +9,10 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPushButton>
+
+class QMenu;
+class QStyle;
 
 namespace QtFace {
 
@@ -39,5 +43,23 @@ inline QColor QColorOf(Shell::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; 
 
 /// The stock OK glyph of the OK-kind buttons.
 QIcon OkGlyph();
+
+/// A push button that shows it holds the focus by a dotted line inside its edge, as Windows
+/// draws it: a default button is already drawn highlighted, focused or not.
+class PushButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+/// The application's style with what the program's lists and menus need of it: an open list
+/// below or above its box, and menu items at the edge their reading starts from.
+QStyle* FaceStyle();
+
+/// Gives a menu the program's look: the buttons' face, read right to left, each item at the
+/// right edge.
+void LookOfMenu(QMenu& menu);
 
 }  // namespace QtFace

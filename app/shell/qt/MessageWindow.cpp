@@ -54,7 +54,7 @@ public:
             lines->addWidget(label);
         }
 
-        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        auto* ok = new PushButton(QStringLiteral("OK"), this);
         ok->setObjectName(QStringLiteral("OK"));
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -133,8 +133,7 @@ void NumberEdit::contextMenuEvent(QContextMenuEvent* event)
     command(Shell::Texts::Delete, selected, &QLineEdit::del);
     menu.addSeparator();
     command(Shell::Texts::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
-    menu.setFont(FontOf(Shell::Role::Button));
-    menu.setLayoutDirection(Qt::RightToLeft);
+    LookOfMenu(menu);
     menu.exec(event->globalPos());
 }
 

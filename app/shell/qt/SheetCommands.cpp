@@ -13,8 +13,10 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QThread>
 #include <QWidget>
 
 namespace QtFace {
@@ -23,7 +25,25 @@ namespace {
 
 Shell::ResultSheet& SheetOf(Window& window) { return static_cast<Shell::ResultSheet&>(window.Handlers()); }
 
-void CopySheet(Window& sheet) { QGuiApplication::clipboard()->setText(Qs(SheetOf(sheet).SheetText())); }
+// Whether the clipboard took the text. Qt does not say: on X11 the clipboard stays with a
+// program that took it later than the key or click that copies, and then hands out that
+// program's data, not the data just set.
+bool PutText(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto* data = new QMimeData;
+    data->setText(text);
+    clipboard->setMimeData(data);
+    return clipboard->mimeData() == data;
+}
+
+void CopySheet(Window& sheet)
+{
+    const QString text = Qs(SheetOf(sheet).SheetText());
+    if (!Shell::PutOnClipboard([&text] { return PutText(text); },
+                               [](int milliseconds) { QThread::msleep(milliseconds); }))
+        sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::CopyFailed));
+}
 
 void PrintSheet(Window& sheet)
 {
@@ -63,10 +83,9 @@ void RunSheetCommand(Window& sheet, Shell::KeyAction command)
 
 void ShowSheetMenu(Window& sheet, QPoint at)
 {
-    // In the buttons' face, read right to left as the sheet is.
+    // Read right to left as the sheet is.
     QMenu menu(sheet.Widget());
-    menu.setFont(FontOf(Shell::Role::Button));
-    menu.setLayoutDirection(Qt::RightToLeft);
+    LookOfMenu(menu);
     menu.addActions(sheet.Widget()->actions());
     menu.exec(at);
 }

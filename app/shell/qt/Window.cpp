@@ -21,7 +21,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -64,23 +63,6 @@ protected:
 
 private:
     Window& window_;
-};
-
-// A push button that shows it holds the focus by a dotted line inside its edge, as Windows
-// draws it: a default button is already drawn highlighted, focused or not.
-class PushButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPushButton::paintEvent(event);
-        if (!hasFocus()) return;
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(4, 4, -5, -5));
-    }
 };
 
 QPushButton* MakeButton(QWidget* parent, const Shell::Control& control)
@@ -202,8 +184,14 @@ void Window::Build()
     if (options) connect(options, &QButtonGroup::buttonToggled, this, &Window::SetTabStops);
     SetTabStops();
     CaptionInputs();
+    const auto label = [this](Shell::ControlId control) { return static_cast<TextLabel*>(At(control).widget); };
     for (const Shell::SheetRow& row : description_.rows)
-        HearAsOneLine(static_cast<TextLabel*>(At(row.caption).widget), static_cast<TextLabel*>(At(row.value).widget));
+        HearAsOne({label(row.caption), label(row.value)}, label(row.value), Qs(Shell::ResultSheet::RowSeparator));
+    for (const Shell::Passage& passage : description_.passages) {
+        QList<TextLabel*> lines;
+        for (const Shell::ControlId line : passage) lines << label(line);
+        HearAsOne(lines, lines.front());
+    }
 }
 
 void Window::ConnectEvents(const Built& built, Shell::ControlId control)
@@ -237,11 +225,15 @@ void Window::CaptionInputs()
         // An edit box is named by its caption with the unit. A list is named by its value, and
         // its caption, as the list's buddy, gives it the labelled-by relation; a screen reader
         // says a labelling caption in place of the name, so an edit box has none, or its unit
-        // would go unsaid.
-        if (qobject_cast<QLineEdit*>(control))
+        // would go unsaid. A screen reader says one labelling label, so the caption reads the
+        // unit too.
+        if (qobject_cast<QLineEdit*>(control)) {
             control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
-        else
-            static_cast<QLabel*>(At(input.caption).widget)->setBuddy(control);
+            continue;
+        }
+        auto* caption = static_cast<TextLabel*>(At(input.caption).widget);
+        caption->setBuddy(control);
+        if (input.unit) HearAsOne({caption, static_cast<TextLabel*>(At(*input.unit).widget)}, caption);
     }
 }
 

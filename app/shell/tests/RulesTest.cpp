@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules every face follows, without any toolkit: keys, focus, typing limits, pastes,
-// label boxes, text fitting and where a window goes.
+// a busy clipboard, label boxes, text fitting and where a window goes.
 
 #include "Rules.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace Shell;
 
@@ -81,6 +82,22 @@ TEST(Typing, TheLimitBoundsTypingWhileWrittenAndPastedTextsStayWhole)
     EXPECT_EQ(PastedText("", 0, 0, "150"), "150");
     EXPECT_EQ(PastedText("1234", 1, 2, "\u06F5\u06F6"), "1\u06F5\u06F64");
     EXPECT_EQ(PastedText("\u06F512", 1, 1, "9\r\n0"), "\u06F59\r\n02");
+}
+
+// A clipboard busy for less than the wait takes the copy; one that stays busy is given up
+// after ten tries, 450 ms of waiting in all, and the caller tells the user.
+TEST(PutOnClipboard, TriesAgainForAMomentThenGivesUp)
+{
+    for (const auto& [busyTries, taken, tries, waited] :
+         {std::tuple{0, true, 1, 0}, {9, true, 10, 450}, {10, false, 10, 450}}) {
+        int tried = 0;
+        int waiting = 0;
+        EXPECT_EQ(
+            PutOnClipboard([&] { return ++tried > busyTries; }, [&](int milliseconds) { waiting += milliseconds; }),
+            taken);
+        EXPECT_EQ(tried, tries);
+        EXPECT_EQ(waiting, waited);
+    }
 }
 
 TEST(LabelBox, SizedToTextWithAPixelEachSideAndNotesGrowLeft)

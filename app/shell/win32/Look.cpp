@@ -2,6 +2,8 @@
 #include "Look.h"
 
 #include "FontResources.h"
+#include "Rules.h"
+#include "Text.h"
 
 #include <usp10.h>
 
@@ -9,24 +11,13 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
 namespace Win32Face {
 
 namespace {
-
-const wchar_t* FamilyOf(Shell::Typeface face)
-{
-    switch (face) {
-    case Shell::Typeface::Mitra: return L"B Mitra";
-    case Shell::Typeface::Morvarid: return L"B Morvarid";
-    case Shell::Typeface::ComicSans: return L"Comic Sans MS";
-    case Shell::Typeface::Arial: return L"Arial";
-    case Shell::Typeface::SansSerif: return L"MS Sans Serif";
-    }
-    return L"MS Sans Serif";
-}
 
 bool Installed(const wchar_t* family)
 {
@@ -48,8 +39,8 @@ bool Installed(const wchar_t* family)
 
 // Which Persian faces the machine has, asked once, before the built-in face is loaded.
 struct PersianFaces {
-    bool mitra = Installed(L"B Mitra");
-    bool morvarid = Installed(L"B Morvarid");
+    bool mitra = Installed(Wide(Shell::FamilyOf(Shell::Typeface::Mitra)).c_str());
+    bool morvarid = Installed(Wide(Shell::FamilyOf(Shell::Typeface::Morvarid)).c_str());
 };
 
 const PersianFaces& Persian()
@@ -65,6 +56,15 @@ bool SubstituteStandsIn(Shell::Typeface face)
     return false;
 }
 
+// A line read right to left is one run at an odd embedding level: its numbers then stand
+// where right-to-left reading puts them (Wine's Uniscribe reads SSA_RTL alone as left to right).
+SCRIPT_STATE Embedding(bool rightToLeft)
+{
+    SCRIPT_STATE state{};
+    state.uBidiLevel = rightToLeft ? 1 : 0;
+    return state;
+}
+
 void LoadFontResource(int id)
 {
     const HMODULE program = GetModuleHandleW(nullptr);
@@ -78,6 +78,16 @@ void LoadFontResource(int id)
 }  // namespace
 
 int Scaled(int pixels, unsigned dpi) { return MulDiv(pixels, int(dpi), 96); }
+
+Shell::Size PrimaryScreen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+Shell::Rect PrimaryWorkArea()
+{
+    RECT area{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+        return {0, 0, PrimaryScreen().width, PrimaryScreen().height};
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
 
 void LoadProgramFonts()
 {
@@ -100,7 +110,7 @@ HFONT MakeFont(Shell::Typeface face, int pixelHeight, Shell::FontStyle style, un
     font.lfItalic = style == Shell::FontStyle::Italic;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, substitute ? PersianSubstitute : FamilyOf(face), LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, substitute ? PersianSubstitute : Wide(Shell::FamilyOf(face)).c_str(), LF_FACESIZE);
     return made[key] = CreateFontIndirectW(&font);
 }
 
@@ -113,24 +123,19 @@ HFONT FontOf(Shell::Role role, unsigned dpi)
 HFONT FittingFont(Shell::Role role, std::wstring_view text, int room, bool rightToLeft, unsigned dpi)
 {
     const Shell::Type type = Shell::TypeOf(role);
-    int height = type.pixelHeight;
-    HFONT font = MakeFont(type.face, height, type.style, dpi);
-    while (height > 8 && TextSize(font, text, rightToLeft).cx > room)
-        font = MakeFont(type.face, --height, type.style, dpi);
-    return font;
+    const int height = Shell::FittingHeight(type.pixelHeight, room, [&](int pixels) {
+        return TextSize(MakeFont(type.face, pixels, type.style, dpi), text, rightToLeft).cx;
+    });
+    return MakeFont(type.face, height, type.style, dpi);
 }
 
 COLORREF ColourOf(Shell::Colour colour)
 {
-    switch (colour) {
-    case Shell::Colour::Black: return RGB(0x00, 0x00, 0x00);
-    case Shell::Colour::Red: return RGB(0xFF, 0x00, 0x00);
-    case Shell::Colour::Maroon: return RGB(0x80, 0x00, 0x00);
-    case Shell::Colour::White: return RGB(0xFF, 0xFF, 0xFF);
-    case Shell::Colour::WindowText: break;
-    }
-    return GetSysColor(COLOR_WINDOWTEXT);
+    const std::optional<Shell::Rgb> rgb = Shell::RgbOf(colour);
+    return rgb ? ColourOf(*rgb) : GetSysColor(COLOR_WINDOWTEXT);
 }
+
+COLORREF ColourOf(Shell::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
 SIZE TextSize(HFONT font, std::wstring_view text, bool rightToLeft)
 {
@@ -148,7 +153,7 @@ SIZE TextSize(HDC dc, HFONT font, std::wstring_view text, bool rightToLeft)
         // Shaped as drawn: Persian letters joined take less room than standing alone.
         SCRIPT_STRING_ANALYSIS analysis = nullptr;
         SCRIPT_CONTROL control{};
-        SCRIPT_STATE state{};
+        SCRIPT_STATE state = Embedding(rightToLeft);
         const int length = int(text.size());
         if (SUCCEEDED(ScriptStringAnalyse(dc, text.data(), length, length * 3 / 2 + 16, -1,
                                           SSA_GLYPHS | SSA_FALLBACK | (rightToLeft ? SSA_RTL : 0), 0, &control, &state,
@@ -284,7 +289,7 @@ void DrawLine(HDC dc, const RECT& box, std::wstring_view text, HFONT font, COLOR
     SetTextColor(dc, colour);
     SCRIPT_STRING_ANALYSIS analysis = nullptr;
     SCRIPT_CONTROL control{};
-    SCRIPT_STATE state{};
+    SCRIPT_STATE state = Embedding(rightToLeft);
     const int length = int(text.size());
     if (SUCCEEDED(ScriptStringAnalyse(dc, text.data(), length, length * 3 / 2 + 16, -1,
                                       SSA_GLYPHS | SSA_FALLBACK | (rightToLeft ? SSA_RTL : 0), 0, &control, &state,

@@ -4,7 +4,7 @@
 // the program standing in where they are missing, its colours, pixels at the screen's
 // resolution, and the stock OK glyph of the OK-kind buttons.
 
-#include "Description.h"
+#include "Rules.h"
 
 #include <windows.h>
 
@@ -23,6 +23,11 @@ inline constexpr int SubstituteGrowth = -1;
 /// Pixels given at 96 per inch, on a screen of `dpi`.
 int Scaled(int pixels, unsigned dpi);
 
+/// The whole primary screen, the area under a task bar included.
+Shell::Size PrimaryScreen();
+/// The primary screen less its task bars: where windows may go.
+Shell::Rect PrimaryWorkArea();
+
 /// Makes the built-in Persian face available to this program where the machine lacks the
 /// program's own Persian faces. Call once, before the first window is made.
 void LoadProgramFonts();
@@ -39,6 +44,7 @@ HFONT FittingFont(Shell::Role role, std::wstring_view text, int room, bool right
 
 /// A colour of the descriptions; the window-text colour is the system's.
 COLORREF ColourOf(Shell::Colour colour);
+COLORREF ColourOf(Shell::Rgb rgb);
 
 /// The room one line of text takes in `font`, shaped as it is drawn: its advance width and
 /// the height of the font's cell. On `dc` where given (a printer's), else on the screen.

@@ -3,9 +3,9 @@
 
 #include "Form.h"
 #include "Look.h"
+#include "Loop.h"
 #include "Rules.h"
 #include "Text.h"
-#include "Window.h"
 
 #include <algorithm>
 #include <vector>
@@ -32,12 +32,13 @@ LRESULT CALLBACK Procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_DRAWITEM: {
-        // A line of the text, left to right as it was composed.
+        // A line of the text, read as the rules say the box's lines read.
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         std::wstring line(std::size_t(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
         line.resize(std::size_t(GetWindowTextW(item.hwndItem, line.data(), int(line.size()))));
+        const bool rightToLeft = Shell::MessageLineReading == Shell::Reading::RightToLeft;
         DrawLine(item.hDC, item.rcItem, line, HFONT(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)),
-                 GetSysColor(COLOR_WINDOWTEXT), TextEdge::Left, false);
+                 GetSysColor(COLOR_WINDOWTEXT), rightToLeft ? TextEdge::Right : TextEdge::Left, rightToLeft);
         return TRUE;
     }
     default: break;
@@ -87,14 +88,13 @@ void ShowMessageBox(const Shell::Message& message)
                                      modal.Owner(), nullptr, GetModuleHandleW(nullptr), nullptr);
     const unsigned dpi = GetDpiForWindow(box);
 
-    // Each line is laid out on its own, left to right: the texts were composed so, and their
-    // leading blanks and full stops fall where they were meant to only so.
+    // Each line is laid out on its own.
     const HFONT font = MakeFont(Shell::Typeface::Mitra, 19, Shell::FontStyle::Regular, dpi);
     std::vector<std::wstring> lines;
     for (const std::string& line : Shell::MessageLines(message.text)) lines.push_back(Wide(line));
     int width = 0, lineHeight = 0;
     for (const std::wstring& line : lines) {
-        const SIZE size = TextSize(font, line, false);
+        const SIZE size = TextSize(font, line, Shell::MessageLineReading == Shell::Reading::RightToLeft);
         width = std::max<int>(width, size.cx);
         lineHeight = std::max<int>(lineHeight, size.cy);
     }
@@ -122,9 +122,9 @@ void ShowMessageBox(const Shell::Message& message)
 
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectExForDpi(&outer, Style, FALSE, ExStyle, dpi);
-    // Centred on the screen, as every window of the program is.
-    const Shell::Point at = Shell::CentredTopLeft({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                                                  {outer.right - outer.left, outer.bottom - outer.top});
+    // Placed as every window of the program is: centred on the screen, inside its work area.
+    const Shell::Point at =
+        Shell::PlacedTopLeft(PrimaryScreen(), PrimaryWorkArea(), {outer.right - outer.left, outer.bottom - outer.top});
     SetWindowPos(box, nullptr, at.x, at.y, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 

@@ -3,8 +3,6 @@
 
 #include "Look.h"
 
-#include <cmath>
-
 namespace Win32Face {
 
 namespace {
@@ -20,10 +18,10 @@ COLORREF Mix(COLORREF from, COLORREF to, int part, int whole)
 
 void DrawBanner(HDC dc, const RECT& box, std::wstring_view title, unsigned dpi)
 {
-    constexpr COLORREF Top = RGB(0x0B, 0x3D, 0x6B);
-    constexpr COLORREF Bottom = RGB(0x6F, 0xB8, 0xE6);
     const int height = box.bottom - box.top;
-    const auto sky = [&](int y) { return Mix(Top, Bottom, y, height > 1 ? height - 1 : 1); };
+    const auto sky = [&](int y) {
+        return Mix(ColourOf(Shell::BannerSkyTop), ColourOf(Shell::BannerSkyBottom), y, height > 1 ? height - 1 : 1);
+    };
     for (int y = 0; y < height; ++y) {
         const HBRUSH line = CreateSolidBrush(sky(y));
         const RECT row{box.left, box.top + y, box.right, box.top + y + 1};
@@ -31,28 +29,15 @@ void DrawBanner(HDC dc, const RECT& box, std::wstring_view title, unsigned dpi)
         DeleteObject(line);
     }
 
-    // A few six-armed snowflakes across the band, in white two thirds opaque over the sky.
-    struct Flake {
-        int x, y, radius;
-    };
-    constexpr Flake flakes[] = {{70, 45, 22},   {160, 105, 14}, {260, 40, 10},
-                                {700, 100, 16}, {800, 42, 24},  {870, 110, 12}};
-    constexpr double Sixth = 3.14159265358979323846 / 3;
-    for (const Flake& flake : flakes) {
+    // The flakes, each in white partly opaque over the sky at its centre.
+    for (const Shell::Flake& flake : Shell::BannerFlakes) {
         const int cx = box.left + Scaled(flake.x, dpi), cy = box.top + Scaled(flake.y, dpi);
-        const double r = Scaled(flake.radius, dpi);
-        const HPEN pen = CreatePen(PS_SOLID, Scaled(2, dpi), Mix(sky(cy - box.top), RGB(255, 255, 255), 170, 255));
+        const HPEN pen = CreatePen(PS_SOLID, Scaled(Shell::FlakeStroke, dpi),
+                                   Mix(sky(cy - box.top), RGB(255, 255, 255), Shell::FlakeOpacity, 255));
         const HGDIOBJ old = SelectObject(dc, pen);
-        const auto line = [&](double x0, double y0, double x1, double y1, double angle) {
-            const double c = std::cos(angle), s = std::sin(angle);
-            MoveToEx(dc, cx + int(x0 * c - y0 * s), cy + int(x0 * s + y0 * c), nullptr);
-            LineTo(dc, cx + int(x1 * c - y1 * s), cy + int(x1 * s + y1 * c));
-        };
-        for (int arm = 0; arm < 6; ++arm) {
-            const double angle = arm * Sixth;
-            line(0, 0, 0, -r, angle);
-            line(0, -r / 2, -r / 4, -r * 3 / 4, angle);
-            line(0, -r / 2, r / 4, -r * 3 / 4, angle);
+        for (const Shell::Stroke& stroke : Shell::FlakeStrokes(Scaled(flake.radius, dpi))) {
+            MoveToEx(dc, cx + int(stroke.x0), cy + int(stroke.y0), nullptr);
+            LineTo(dc, cx + int(stroke.x1), cy + int(stroke.y1));
         }
         SelectObject(dc, old);
         DeleteObject(pen);

@@ -3,8 +3,6 @@
 
 #include "FieldText.h"
 
-#include <windows.h>
-
 namespace Win32Face {
 
 std::wstring Wide(std::string_view utf8)
@@ -23,6 +21,22 @@ std::string Utf8(std::wstring_view wide)
     std::string utf8(std::size_t(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), length, nullptr, nullptr);
     return utf8;
+}
+
+std::wstring WindowText(HWND handle)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(handle, text.data(), int(text.size()))));
+    return text;
+}
+
+std::wstring ItemText(HWND list, int position)
+{
+    const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, WPARAM(position), 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    text.resize(std::size_t(SendMessageW(list, CB_GETLBTEXT, WPARAM(position), LPARAM(text.data()))));
+    return text;
 }
 
 std::wstring ShownWide(std::string_view utf8) { return Wide(Shell::ShownText(utf8)); }

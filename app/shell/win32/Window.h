@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One window of the program on the Win32 face: its top-level window and controls built from
-// the window's description, its events routed to the window's handlers through one window
-// procedure, and the view those handlers read and write it through. Nothing here knows one
-// window from another.
+// the window's description (Building.cpp), its messages routed to the window's handlers, one
+// handler a message (Events.cpp), and the view those handlers read and write it through
+// (Window.cpp). What every window follows is asked of the shell's rules; nothing here knows
+// one window from another.
 
 #include "Shell.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ public:
     ~Window() override;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
+
+    /// The program's window of that handle; none for any other window.
+    static Window* At(HWND handle);
 
     HWND Handle() const { return window_; }
     HWND Control(Shell::ControlId control) const;
@@ -51,8 +56,11 @@ public:
     std::string DecimalSeparator() const override;
     void Quit() override;
 
-    /// Takes the keys the window answers itself (Enter, Escape, Ctrl+C and Ctrl+P on a sheet,
-    /// Tab and the arrows between controls); false for a message to dispatch as usual.
+    /// Runs `then` once the window has drawn itself, its controls included.
+    void AfterFirstPaint(std::function<void()> then) { afterPaint_ = std::move(then); }
+
+    /// Takes the keys the window answers itself, as the shell's rules say what each does;
+    /// false for a message to dispatch as usual (Tab, the arrows, typing).
     bool Key(MSG& message);
 
 private:
@@ -65,22 +73,40 @@ private:
         int known = -1;           // a list's position the user or the program last chose
         HICON picture = nullptr;  // a button's or an option's caption, drawn
     };
+
+    // Building.cpp
+    void Build();
+    void Layout();
+    void PlaceLabel(const Built& label);
+    int RoomBeside(const Built& label, int height) const;
+    void PlaceList(const Built& list, RECT at);
+    void FitEdit(const Built& edit);
+    void Picture(Built& button);
+    void UpdateTabStops();
+
+    // Events.cpp: the window's procedure and one handler a message.
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR built);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+                                          DWORD_PTR self);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnButton(const Built& button, int code);
+    void OnList(Built& list, int code);
+    void OnEdit(const Built& edit, int code);
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item) const;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
+    bool OnActivate(WPARAM wParam);
+    bool OnContextMenu(LPARAM lParam);
+    void OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    bool OnEditChar(const Built& edit, WPARAM& character);
+    void OnPaste(const Built& edit);
+    void Chosen(Built& list, bool closing);
+    void SheetCommand(Shell::KeyAction action);
+
     Built& At(Shell::ControlId control);
     const Built& At(Shell::ControlId control) const;
     Built* ById(int id);
     Shell::ControlId IdOf(const Built& built) const;
-    void Build();
-    void Layout();
-    void PlaceLabel(const Built& label);
-    void FitEdit(const Built& edit);
-    void Picture(Built& button);
-    void FocusTheSelectedOption();
-    void Command(Built& control, int code);
-    void CopySheet();
     HWND DefaultButton() const;
 
     Face& face_;
@@ -92,6 +118,7 @@ private:
     HWND focus_ = nullptr;  // the control that held the focus when the window was last left
     bool opened_ = false;   // shown at least once
     bool modal_ = false;    // shown modally and not yet closed
+    std::function<void()> afterPaint_;
 };
 
 /// Makes the windows of the program as Win32 windows.
@@ -101,6 +128,7 @@ public:
     /// the machine lacks the program's Persian faces, the built-in one.
     explicit Face(std::string_view programTitle);
     std::unique_ptr<Shell::View> MakeWindow(const Shell::WindowDescription& window) override;
+    void AfterFirstPaint(Shell::View& window, std::function<void()> then) override;
 
     /// The window of a form this face made.
     static Window& WindowOf(const Shell::Form& form);
@@ -108,32 +136,6 @@ public:
 private:
     friend class Window;
     std::vector<Window*> windows_;
-};
-
-/// Hands a message to the program's windows before it is dispatched: true if one took it.
-bool TakeMessage(MSG& message);
-
-/// Runs the message loop until the program quits; the code it quits with.
-int RunMessageLoop();
-
-/// Runs the message loop while `running` holds or until the program quits; false if it quit.
-bool RunModalLoop(const bool& running);
-
-/// While it lives, or until End, the program's other windows take no input: the time of a
-/// modal window. The window that was active owns the modal one.
-class ModalScope {
-public:
-    ModalScope();
-    ~ModalScope() { End(); }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-    HWND Owner() const { return owner_; }
-    /// Gives the other windows their input back, before the modal window goes.
-    void End();
-
-private:
-    std::vector<HWND> disabled_;
-    HWND owner_ = nullptr;
 };
 
 }  // namespace Win32Face

@@ -17,13 +17,17 @@ namespace {
 
 std::wstring program;
 
-// The program's visible window of that caption, waited for up to thirty seconds: Wine on a busy
-// machine takes its time.
-HWND WaitForWindow(const std::wstring& caption)
+// The started program's visible window of that caption, waited for up to thirty seconds, as
+// Wine on a busy machine needs; the other tests' windows on the same display are not its.
+HWND WaitForWindow(const std::wstring& caption, DWORD process)
 {
     for (int i = 0; i < 600; ++i) {
-        const HWND window = FindWindowW(L"CoolingLoad.Window", caption.c_str());
-        if (window && IsWindowVisible(window)) return window;
+        for (HWND window = FindWindowW(L"CoolingLoad.Window", caption.c_str()); window;
+             window = FindWindowExW(nullptr, window, L"CoolingLoad.Window", caption.c_str())) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process && IsWindowVisible(window)) return window;
+        }
         Sleep(50);
     }
     return nullptr;
@@ -42,10 +46,10 @@ TEST(StartTest, EnterOnTheStartDialogOpensTheColdRoomWindowWhoseCloseBoxEndsTheP
     std::wstring command = L"\"" + program + L"\"";
     ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &started));
-    const HWND start = WaitForWindow(Win32Face::Wide(ProgramTitle));
+    const HWND start = WaitForWindow(Win32Face::Wide(ProgramTitle), started.dwProcessId);
     ASSERT_NE(start, nullptr) << "no start dialog";
     PostMessageW(start, WM_KEYDOWN, VK_RETURN, 1);
-    const HWND input = WaitForWindow(coldRoom);
+    const HWND input = WaitForWindow(coldRoom, started.dwProcessId);
     EXPECT_NE(input, nullptr) << "Enter did not open the cold-room window";
     EXPECT_FALSE(IsWindowVisible(start));
     if (input) PostMessageW(input, WM_CLOSE, 0, 0);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the Qt face itself draws and does, on a window described for the test: message boxes
-// that show markup as text, Persian labels at the right edge, number fields whose menu is
-// Persian, lists that say when they hold more than they show.
+// that show markup as text and mark their OK's focus, Persian labels at the right edge,
+// number fields whose menu is Persian with its commands at the right edge, lists that say
+// when they hold more than they show.
 
 #include "Labels.h"
 #include "Lists.h"
@@ -12,12 +13,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -43,16 +47,22 @@ public:
     explicit TestWindow(Shell::Face& face) : Shell::Form(face, Definition) {}
 };
 
-// The leftmost column where a widget draws anything other than its background.
-int LeftmostInk(QWidget* widget)
+// The leftmost and rightmost columns where a picture holds anything other than the colour of
+// its top left corner, its background.
+std::pair<int, int> InkColumns(const QImage& image)
 {
-    const QImage image = widget->grab().toImage();
     int left = image.width();
+    int right = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != image.pixel(0, 0)) left = std::min(left, x);
-    return left;
+            if (image.pixel(x, y) != image.pixel(0, 0)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
 }
+
+int LeftmostInk(QWidget* widget) { return InkColumns(widget->grab().toImage()).first; }
 
 }  // namespace
 
@@ -61,7 +71,7 @@ class QtFaceTest : public QObject {
 
 private slots:
     // A pasted text that the general error box quotes is shown literally, never as markup, in
-    // a box centred on the screen.
+    // a box centred on the screen, whose OK shows that it holds the focus.
     void messageBoxShowsMarkupAsText()
     {
         const QString text = QStringLiteral("'<b>12</b><h1>x' is not a valid integer value.");
@@ -75,6 +85,13 @@ private slots:
         auto* line = box->findChild<QLabel*>("Line");
         QCOMPARE(line->textFormat(), Qt::PlainText);
         QCOMPARE(line->text(), text);
+        box->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(box.get()));
+        auto* ok = box->findChild<QPushButton*>("OK");
+        QVERIFY(ok->hasFocus());
+        const QImage focused = ok->grab().toImage();
+        ok->clearFocus();
+        QVERIFY(ok->grab().toImage() != focused);
     }
 
     void persianLabelStandsAtTheRightEdge()
@@ -86,31 +103,50 @@ private slots:
         QVERIFY2(leftmostInk > label->width() / 2, qPrintable(QString::number(leftmostInk)));
     }
 
-    // Its menu is Persian, reads right to left, and names no shortcut that the digit filter
-    // would drop.
+    // Its menu is Persian, reads right to left with each command at the right edge, and names
+    // no shortcut that the digit filter would drop.
     void numberFieldMenuIsPersianWithoutShortcuts()
     {
         QtFace::Face face("Test");
         TestWindow window(face);
         window.Window().ShowWindow();
         auto* box = QtTesting::ControlOf(window, "Edit1");
+        Qt::LayoutDirection direction = Qt::LeftToRight;
         QStringList commands;
-        QTimer::singleShot(50, box, [&commands] {
+        QList<int> rightEnds;
+        QList<int> leftEnds;
+        QTimer::singleShot(50, box, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
+            if (!menu) return;
+            direction = menu->layoutDirection();
+            // Inside the menu's frame, which an item at either end reaches.
+            const int frame = menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu) + 1;
             for (QAction* action : menu->actions()) {
                 if (action->isSeparator()) continue;
                 commands << action->text();
-                QVERIFY2(action->shortcut().isEmpty() && !action->text().contains(u'\t'), qPrintable(action->text()));
+                // A shortcut the menu names is listed as a command of Latin letters.
+                if (!action->shortcut().isEmpty()) commands << action->shortcut().toString();
+                const auto [left, right] = InkColumns(
+                    menu->grab(menu->actionGeometry(action).adjusted(frame, frame, -frame, -frame)).toImage());
+                leftEnds << left;
+                rightEnds << right;
             }
             menu->close();
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &event);
+        QCOMPARE(direction, Qt::RightToLeft);
+        // The commands, of different lengths, end at one column on the right.
+        const auto spread = [](const QList<int>& ends) {
+            const auto [least, most] = std::minmax_element(ends.begin(), ends.end());
+            return *most - *least;
+        };
+        QVERIFY2(spread(rightEnds) <= 2 && spread(leftEnds) > 10, qPrintable(QString::number(spread(rightEnds))));
         QVERIFY(commands.contains(QStringLiteral("چسباندن")));
-        for (const QString& command : commands)
+        for (const QString& command : commands) {
             QVERIFY2(command.front().script() == QChar::Script_Arabic, qPrintable(command));
+            QVERIFY2(!command.contains(u'\t'), qPrintable(command));
+        }
     }
 
     // An open list of more items than rows shows a scroll bar; one that shows them all, none.
