@@ -494,7 +494,7 @@ using WebFace::Windows;
 
 // The keys the rules know, by the names the page's key events give them, in Shell::Key's order.
 constexpr const char* KeyNames[] = {"Enter",     "Escape",    "Space",      "Tab",  "Backspace", "ArrowUp",
-                                    "ArrowDown", "ArrowLeft", "ArrowRight", "KeyC", "KeyP"};
+                                    "ArrowDown", "ArrowLeft", "ArrowRight", "KeyC", "KeyP",      "KeyV"};
 static_assert(std::size(KeyNames) == std::size_t(Shell::Key::Other));
 
 Shell::Keystroke Stroke(int key, int control, int alt, int shift)
@@ -626,6 +626,12 @@ EMSCRIPTEN_KEEPALIVE const char* WebSheetCommands()
 
 /// The text of the command that hands a sheet on through the phone's own sharing.
 EMSCRIPTEN_KEEPALIVE const char* WebShareText() { return Shell::Texts::ShareSheet.data(); }
+
+/// The clipboard took no copy of the sheet: the user is told, as on the desktop.
+EMSCRIPTEN_KEEPALIVE void WebCopyRefused(int window)
+{
+    Windows()[window]->ShowMessage(Shell::ErrorBox(Shell::Texts::CopyFailed));
+}
 
 EMSCRIPTEN_KEEPALIVE void WebPrintSheet(int window)
 {

@@ -846,17 +846,21 @@ var WebFace = (() => {
     // ---- Result sheets: copy, print, their menu ------------------------------------------
 
     // Puts a text on the clipboard: through the Clipboard API, and where the page may not use
-    // it (an older browser, a page opened from a file somewhere), through a copy command.
-    function copyText(copied)
+    // it (an older browser, a page opened from a file somewhere), through a copy command;
+    // `refused` runs where neither took it.
+    function copyText(copied, refused)
     {
         const byCommand = () => {
+            let taken = false;
             const put = event => {
                 event.clipboardData.setData('text/plain', copied);
                 event.preventDefault();
+                taken = true;
             };
             document.addEventListener('copy', put);
-            document.execCommand('copy');
+            taken = document.execCommand('copy') && taken;
             document.removeEventListener('copy', put);
+            if (!taken) refused();
         };
         if (navigator.clipboard?.writeText)
             navigator.clipboard.writeText(copied).catch(byCommand);
@@ -865,7 +869,7 @@ var WebFace = (() => {
     }
 
     const sheetText = window => takeString(program('WebSheetText', window.number));
-    const copySheet = window => copyText(sheetText(window));
+    const copySheet = window => copyText(sheetText(window), () => program('WebCopyRefused', window.number));
     const canPrint = () => typeof print === 'function';
     const printSheet = window => program('WebPrintSheet', window.number);
 

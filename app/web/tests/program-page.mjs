@@ -95,7 +95,8 @@ export class ProgramPage {
         const parts = name.split('+');
         const key = parts.pop();
         const held = {ctrl: parts.includes('Ctrl'), alt: parts.includes('Alt'), shift: parts.includes('Shift')};
-        const keys = {Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', C: 'KeyC', P: 'KeyP'};
+        const keys = {Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', C: 'KeyC', P: 'KeyP',
+                      V: 'KeyV'};
         await this.page.press(keys[key] ?? key, held);
         await this.settle();
     }

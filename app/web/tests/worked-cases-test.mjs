@@ -6,7 +6,7 @@ import {after, before, test} from 'node:test';
 
 import {Browser, Desktop} from '../chromium.mjs';
 import {ProgramPage, serve} from './program-page.mjs';
-import {CapacityError, ColdRoomCases, DimensionsError, IceBankCases, Processes, SheetRows, SuggestionCases,
+import {CapacityError, ColdRoomCases, CopyFailed, DimensionsError, IceBankCases, Processes, SheetRows, SuggestionCases,
         SuggestionNotice, TubeSizes, VolumeTooSmall} from './worked-cases.mjs';
 
 let browser, server;
@@ -175,5 +175,11 @@ test('cold room: what a screen reader hears, and the sheet\'s menu', async () =>
     await program.page.evaluate('navigator.clipboard.writeText = () => Promise.reject(new Error("refused"))');
     await program.page.click('[data-name="Form3.Menu"] [data-action="copy-sheet"]');
     assert.ok((await program.clipboard()).includes('مجموع کل بارها: 4691  وات\n'));
+    // Where neither takes it, the user is told.
+    await program.page.evaluate('document.execCommand = () => false');
+    await program.press('Ctrl+C');
+    assert.deepEqual(await program.box(), {caption: 'Error', text: CopyFailed});
+    await program.press('Enter');
+    assert.equal(await program.active(), 'Form3');
     await program.close();
 });

@@ -133,6 +133,7 @@ export const SuggestionNotice = ['تخمين ظرفيت بطور کاملا تق
 
 export const DimensionsError = '           ابعاد سالن صحيح وارد نشده است          ';
 export const CapacityError = '           ظرفيت سالن صحيح نيست          ';
+export const CopyFailed = '           کپي انجام نشد، کليپ بورد مشغول است؛ دوباره امتحان کنيد          ';
 export const VolumeTooSmall = '           حجم حوض بايد بيشتر از هزار ليتر باشد          ';
 
 export const TubeSizes = ['لوله مسي 5/8', 'لوله مسي 3/4', 'لوله مسي 7/8'];
