@@ -175,10 +175,10 @@ void TForm2::KeyPress(Shell::ControlId control, char32_t& key)
     if (control == Edit4) Edit4KeyPress(key);
 }
 
-void TForm2::Edit1KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
-void TForm2::Edit2KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
-void TForm2::Edit3KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
-void TForm2::Edit4KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
+void TForm2::Edit1KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
+void TForm2::Edit2KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
+void TForm2::Edit3KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
+void TForm2::Edit4KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
 
 bool TForm2::RejectsDimensions(std::int32_t length, std::int32_t width, std::int32_t height)
 {

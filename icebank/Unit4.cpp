@@ -103,7 +103,7 @@ void TForm4::KeyPress(Shell::ControlId control, char32_t& key)
     if (control == Edit1) Edit1KeyPress(key);
 }
 
-void TForm4::Edit1KeyPress(char32_t& Key) { Key = DigitFilterDiscards(Key) ? 0 : Key; }
+void TForm4::Edit1KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
 
 void TForm4::Button1Click()
 {

@@ -21,9 +21,17 @@ namespace Shell {
 /// window throws HandlerFailure: it is a fault in a handler, which the general error box reports.
 std::size_t PositionOf(const WindowDescription& window, ControlId control);
 
-/// Whether the digit filter drops a typed character: everything but backspace and the ASCII
-/// digits, control characters of Ctrl shortcuts and the digits of other scripts included.
-constexpr bool DigitFilterDiscards(char32_t key) { return !(key == 8 || (key >= U'0' && key <= U'9')); }
+/// What the digit filter makes of a typed character: backspace and the ASCII digits go through
+/// as they are; a Persian or an Arabic-Indic digit, as a Persian keyboard types it, goes through
+/// as the ASCII digit it stands for, so that the field holds a number the run can read;
+/// everything else, the control characters of Ctrl shortcuts included, is discarded (0).
+constexpr char32_t DigitFilter(char32_t key)
+{
+    if (key == 8 || (key >= U'0' && key <= U'9')) return key;
+    if (key >= U'\u06F0' && key <= U'\u06F9') return U'0' + (key - U'\u06F0');
+    if (key >= U'\u0660' && key <= U'\u0669') return U'0' + (key - U'\u0660');
+    return 0;
+}
 
 /// The lines of a box's text: the texts split them with a lone carriage return (a line feed,
 /// or both together, split them too).

@@ -11,6 +11,8 @@ namespace Shell::Texts {
 // A result sheet's commands, on their keys and in its context menu.
 inline constexpr std::string_view CopySheet = "کپي";
 inline constexpr std::string_view PrintSheet = "چاپ";
+// Where a phone offers its own sharing: "share".
+inline constexpr std::string_view ShareSheet = "اشتراک گذاري";
 // A printer that fails: "printing was not done", padded as every error text is.
 inline constexpr std::string_view PrintFailed = "           چاپ انجام نشد          ";
 // A copy that the clipboard refused while another program held it: "the copy was not done,

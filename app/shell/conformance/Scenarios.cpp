@@ -91,8 +91,9 @@ constexpr Row NumberFields[] = {
     {Text, "Form2.Edit2", "12"},
     {Type, {}, "\b"},
     {Text, "Form2.Edit2", "1"},
+    // Signs and blanks are dropped; a Persian keyboard's digit is the digit it stands for.
     {Type, {}, "-. \u06F5"},
-    {Text, "Form2.Edit2", "1"},
+    {Text, "Form2.Edit2", "15"},
     {Click, "Form2.Edit1"},
     {Type, {}, "123456789"},
     {Text, "Form2.Edit1", "1234567"},

@@ -240,12 +240,17 @@ void Window::CaptionInputs()
 bool Window::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) return false;
-    char32_t key = TypedCharacter(static_cast<const QKeyEvent&>(*event));
-    if (key == 0) return false;
+    const char32_t typed = TypedCharacter(static_cast<const QKeyEvent&>(*event));
+    if (typed == 0) return false;
+    char32_t key = typed;
     for (std::size_t i = 0; i < controls_.size(); ++i)
         if (controls_[i].widget == watched) form_->Typed(Shell::ControlId::At(description_.controls, i), key);
-    // A discarded character never reaches the box.
-    return key == 0;
+    // A discarded character never reaches the box; one the handler replaced (a Persian digit by
+    // its ASCII one) goes in as the handler gave it.
+    if (key == 0) return true;
+    if (key == typed) return false;
+    static_cast<QLineEdit*>(watched)->insert(QString::fromUcs4(&key, 1));
+    return true;
 }
 
 void Window::SetTabStops()

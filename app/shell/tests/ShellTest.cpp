@@ -11,13 +11,18 @@
 
 using namespace Shell;
 
-TEST(DigitFilter, LetsOnlyBackspaceAndAsciiDigitsThrough)
+TEST(DigitFilter, TakesTheDigitsOfEveryScriptAsAsciiAndDropsTheRest)
 {
-    for (char32_t kept : {U'0', U'7', U'9', char32_t(8)})
-        EXPECT_FALSE(DigitFilterDiscards(kept)) << std::uint32_t(kept);
-    // Letters, signs, a blank, Enter, Ctrl+V's control character, Persian and Arabic-Indic digits.
-    for (char32_t dropped : {U'a', U'-', U'+', U'.', U' ', U'\r', char32_t(0x16), U'\u06F5', U'\u0661', U'/'})
-        EXPECT_TRUE(DigitFilterDiscards(dropped)) << std::uint32_t(dropped);
+    for (char32_t kept : {U'0', U'7', U'9', char32_t(8)}) EXPECT_EQ(DigitFilter(kept), kept) << std::uint32_t(kept);
+    // A Persian keyboard's digits and the Arabic-Indic ones, at both ends of their runs.
+    const std::pair<char32_t, char32_t> read[] = {{U'\u06F0', U'0'}, {U'\u06F5', U'5'}, {U'\u06F9', U'9'},
+                                                  {U'\u0660', U'0'}, {U'\u0665', U'5'}, {U'\u0669', U'9'}};
+    for (const auto& [typed, digit] : read) EXPECT_EQ(DigitFilter(typed), digit) << std::uint32_t(typed);
+    // Letters, signs, a blank, Enter, Ctrl+V's control character, and the characters just
+    // beside the two runs of digits (the Arabic percent and decimal signs among them).
+    for (char32_t dropped : {U'a', U'-', U'+', U'.', U' ', U'\r', char32_t(0x16), U'/', U'\u06EF', U'\u06FA', U'\u065F',
+                             U'\u066A', U'\u066B'})
+        EXPECT_EQ(DigitFilter(dropped), 0u) << std::uint32_t(dropped);
 }
 
 TEST(StrToInt, TakesASignAndAsciiDigitsWithin32Bits)

@@ -179,58 +179,95 @@ export class Page {
         }
     }
 
-    /// The centre of the element that `selector` finds, in CSS pixels of the viewport.
+    /// The centre of the element that `selector` finds, in CSS pixels of the viewport, once the
+    /// page is scrolled to show it, as a person scrolls to what they reach for.
     async centreOf(selector)
     {
         const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
-            if (!e) return null; const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
+            if (!e) return null; e.scrollIntoView({block: 'nearest', inline: 'nearest'});
+            const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
         if (!box) throw new Error(`no element ${selector}`);
         return box;
     }
 
-    /// A left click in the middle of the element, as the mouse makes it.
-    async click(selector)
+    /// A left click in the middle of the element, as the mouse makes it, or at `at` (pixels
+    /// from the viewport's top-left corner).
+    async click(selector, at = undefined)
     {
-        const {x, y} = await this.centreOf(selector);
+        const {x, y} = at ?? await this.centreOf(selector);
         await this.send('Input.dispatchMouseEvent', {type: 'mouseMoved', x, y});
         await this.send('Input.dispatchMouseEvent', {type: 'mousePressed', x, y, button: 'left', clickCount: 1});
         await this.send('Input.dispatchMouseEvent', {type: 'mouseReleased', x, y, button: 'left', clickCount: 1});
     }
 
-    /// A finger's tap in the middle of the element.
-    async tap(selector)
+    /// A finger's tap in the middle of the element, or at `at`.
+    async tap(selector, at = undefined)
     {
-        const {x, y} = await this.centreOf(selector);
+        const {x, y} = at ?? await this.centreOf(selector);
         await this.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
         await this.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
     }
 
-    /// Types the characters one key at a time into the focused element.
+    /// Types the characters one key at a time into the focused element, each on the key that
+    /// types it: a Persian or an Arabic-Indic digit on its digit's key, as a Persian keyboard
+    /// has it; a backspace on Backspace.
     async type(text)
     {
         for (const character of text) {
-            const code = /[0-9]/.test(character) ? `Digit${character}` : /[a-z]/i.test(character) ? `Key${character.toUpperCase()}` : '';
+            if (character === '\b') {
+                await this.press('Backspace');
+                continue;
+            }
+            if (character === ' ') {
+                await this.press('Space');
+                continue;
+            }
+            const point = character.codePointAt(0);
+            const digit = /[0-9]/.test(character) ? point - 0x30
+                        : point >= 0x6F0 && point <= 0x6F9 ? point - 0x6F0
+                        : point >= 0x660 && point <= 0x669 ? point - 0x660 : -1;
+            const code = digit >= 0 ? `Digit${digit}` : /[a-z]/i.test(character) ? `Key${character.toUpperCase()}`
+                       : {'-': 'Minus', '.': 'Period', '+': 'Equal', '/': 'Slash'}[character] ?? '';
+            const virtualKey = digit >= 0 ? 0x30 + digit : /[a-z]/i.test(character) ? character.toUpperCase().charCodeAt(0)
+                             : {'-': 189, '.': 190, '+': 187, '/': 191}[character] ?? 0;
             const key = {key: character, code, text: character, unmodifiedText: character,
-                         windowsVirtualKeyCode: character.toUpperCase().charCodeAt(0)};
+                         windowsVirtualKeyCode: virtualKey, nativeVirtualKeyCode: virtualKey};
             await this.send('Input.dispatchKeyEvent', {type: 'keyDown', ...key});
             await this.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
         }
     }
 
-    /// Presses and releases a named key: Enter, Escape, Tab, Backspace.
-    async press(name)
+    /// Presses and releases a named key with the modifiers held: Enter, Escape, Tab, Space,
+    /// Backspace, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, KeyC, KeyP, KeyV; `commands` are the
+    /// editing commands the key runs where the page lets it (["paste"]).
+    async press(name, {ctrl = false, alt = false, shift = false, commands = undefined} = {})
     {
-        const keys = {Enter: [13, '\r'], Escape: [27, ''], Tab: [9, ''], Backspace: [8, '']};
-        const [virtualKey, text] = keys[name];
-        const key = {key: name, code: name, windowsVirtualKeyCode: virtualKey, nativeVirtualKeyCode: virtualKey};
-        await this.send('Input.dispatchKeyEvent', {type: text ? 'keyDown' : 'rawKeyDown', ...key, text, unmodifiedText: text});
+        const keys = {Enter: [13, '\r', 'Enter'], Escape: [27, '', 'Escape'], Tab: [9, '', 'Tab'],
+                      Backspace: [8, '', 'Backspace'], Space: [32, ' ', ' '], ArrowUp: [38, '', 'ArrowUp'],
+                      ArrowDown: [40, '', 'ArrowDown'], ArrowLeft: [37, '', 'ArrowLeft'],
+                      ArrowRight: [39, '', 'ArrowRight'], KeyC: [67, 'c', 'c'], KeyP: [80, 'p', 'p'],
+                      KeyV: [86, 'v', 'v'],
+                      Paste: [0, '', 'Paste']};
+        const [virtualKey, typed, keyName] = keys[name];
+        const modifiers = (alt ? 1 : 0) | (ctrl ? 2 : 0) | (shift ? 8 : 0);
+        // A key held with Ctrl or Alt types nothing.
+        const text = ctrl || alt ? '' : typed;
+        const key = {key: keyName, code: name, windowsVirtualKeyCode: virtualKey, nativeVirtualKeyCode: virtualKey,
+                     modifiers};
+        await this.send('Input.dispatchKeyEvent', {type: text ? 'keyDown' : 'rawKeyDown', ...key, text,
+                                                   unmodifiedText: text, commands});
         await this.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
     }
 
-    /// Saves what the page shows as a PNG.
-    async screenshot(path)
+    /// Saves what the page shows as a PNG; the whole page, beyond the screen too, where asked.
+    async screenshot(path, {wholePage = false} = {})
     {
-        const {data} = await this.send('Page.captureScreenshot', {format: 'png'});
+        const options = {format: 'png'};
+        if (wholePage) {
+            const {cssContentSize: {width, height}} = await this.send('Page.getLayoutMetrics');
+            Object.assign(options, {captureBeyondViewport: true, clip: {x: 0, y: 0, width, height, scale: 1}});
+        }
+        const {data} = await this.send('Page.captureScreenshot', options);
         writeFileSync(path, Buffer.from(data, 'base64'));
     }
 

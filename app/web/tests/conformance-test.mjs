@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window rules' scenarios played on the browser face: the program's page in headless
+// Chromium, the user played through the browser's own key, pointer and touch input, and what
+// the page shows read back from its elements. The scenarios are the suite's own rows, written
+// out by the suite's program (ScenarioRows.cpp).
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import {after, before, test} from 'node:test';
+
+import {Browser, Desktop} from '../chromium.mjs';
+import {ProgramPage, serve} from './program-page.mjs';
+
+const scenarios = JSON.parse(execFileSync(process.execPath, [process.env.SCENARIO_ROWS], {encoding: 'utf8'}));
+let browser, server;
+
+before(async () => {
+    browser = await Browser.launch();
+    server = await serve(process.env.PAGE_FOLDER);
+});
+after(async () => {
+    await browser.close();
+    await server.stop();
+});
+
+const lines = text => text.split(/\r\n|\r|\n/);
+const sameLines = (seen, expected) => JSON.stringify(lines(seen)) === JSON.stringify(lines(expected));
+
+// Plays one scenario and returns what was not seen as its rows say, one line each.
+async function play(scenario)
+{
+    const failures = [];
+    let program = null;
+    for (const [i, row] of scenario.rows.entries()) {
+        const window = row.target.split('.')[0];
+        const fail = seen => failures.push(`${scenario.name}, row ${i + 1} (${row.target} ${row.text}): ${seen}`);
+        const expect = (held, seen) => { if (!held) fail(seen); };
+        switch (row.what) {
+        case 'Start':
+            await program?.close();
+            program = await ProgramPage.open(browser, `${server.origin}/coolingload.html`, Desktop);
+            break;
+        case 'Press': await program.press(row.text); break;
+        case 'Type': await program.type(row.text); break;
+        case 'Paste': await program.paste(row.text); break;
+        case 'Click':
+        case 'OpenList': await program.click(row.target); break;
+        case 'ClickRow': await program.clickRow(Number(row.text)); break;
+        case 'CloseBox': await program.closeBox(window); break;
+        case 'DecimalComma': await program.page.send('Emulation.setLocaleOverride', {locale: 'de-DE'}); break;
+        case 'Text': {
+            const seen = await program.text(row.target);
+            expect(seen === row.text, `shows "${seen}"`);
+            break;
+        }
+        case 'Focus': {
+            const seen = await program.focused();
+            expect(seen === row.target, `the focus is on "${seen}"`);
+            break;
+        }
+        case 'Active': {
+            const seen = await program.active();
+            expect(seen === row.target, `the user works in "${seen}"`);
+            break;
+        }
+        case 'Box':
+        case 'BoxCaption': {
+            const box = await program.box();
+            if (!box) {
+                fail('no box stands open');
+                break;
+            }
+            const seen = row.what === 'Box' ? box.text : box.caption;
+            expect(sameLines(seen, row.text), `the box says "${seen}"`);
+            break;
+        }
+        case 'NoBox': {
+            const box = await program.box();
+            expect(!box, `a box stands open: "${box?.text}"`);
+            break;
+        }
+        case 'Clipboard': {
+            const seen = await program.clipboard();
+            expect(lines(seen).includes(row.text), `the clipboard holds "${seen}"`);
+            break;
+        }
+        case 'InkAt':
+        case 'RowsAt': {
+            const seen = row.what === 'InkAt' ? await program.inkOf(row.target) : await program.rowsOfOpenList();
+            expect(seen === row.text, `the ink stands ${seen}`);
+            break;
+        }
+        case 'Whole': expect(await program.drawnWhole(row.target), 'the text is cut'); break;
+        case 'Ended': expect(await program.ended(), 'the program still runs'); break;
+        default: fail(`no such row: ${row.what}`);
+        }
+    }
+    assert.deepEqual(program.page.errors, [], `${scenario.name}: the page reported errors`);
+    await program.close();
+    return failures;
+}
+
+for (const scenario of scenarios)
+    test(scenario.name, async () => assert.deepEqual(await play(scenario), []));

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's page in headless Chromium, driven as a person drives it: controls found by the
+// names their elements carry ("Form2.Edit1"), keys, clicks and taps through the browser's own
+// input, and what the page shows read back from its elements.
+import {readFileSync} from 'node:fs';
+import {createServer} from 'node:http';
+import {extname, join} from 'node:path';
+
+/// A folder's files over HTTP on a port of the system's choosing, on this machine only.
+export async function serve(folder)
+{
+    const types = {'.html': 'text/html', '.js': 'text/javascript', '.webmanifest': 'application/manifest+json',
+                   '.svg': 'image/svg+xml', '.png': 'image/png'};
+    const server = createServer((request, response) => {
+        const name = new URL(request.url, 'http://localhost').pathname.slice(1) || 'index.html';
+        try {
+            const content = readFileSync(join(folder, ...name.split('/').filter(part => part && part !== '..')));
+            response.writeHead(200, {'Content-Type': types[extname(name)] ?? 'application/octet-stream'});
+            response.end(content);
+        } catch {
+            response.writeHead(404).end();
+        }
+    });
+    await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    server.origin = `http://127.0.0.1:${server.address().port}`;
+    server.stop = () => {
+        server.closeAllConnections();
+        return new Promise(resolve => server.close(resolve));
+    };
+    return server;
+}
+
+const selector = name => `[data-name="${name}"]`;
+
+export class ProgramPage {
+    /// The program started afresh in a new tab of `browser` the size of `device`.
+    static async open(browser, url, device)
+    {
+        const page = await browser.newPage(device);
+        const origin = new URL(url).origin;
+        if (origin.startsWith('http'))
+            await browser.send('Browser.grantPermissions',
+                               {origin, permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite']});
+        await page.open(url);
+        await page.waitFor('document.body.dataset.ready === "yes"');
+        const program = new ProgramPage(page, device);
+        await program.settle();
+        return program;
+    }
+
+    constructor(page, device)
+    {
+        this.page = page;
+        this.device = device;
+    }
+
+    close() { return this.page.close(); }
+
+    /// Waits until the page has handled what it was given: its handlers ran, or wait for a box.
+    settle() { return this.page.evaluate('new Promise(done => requestAnimationFrame(() => setTimeout(done)))'); }
+
+    // ---- What the user does
+
+    /// Clicks a control, or taps it on a touch screen. An edit box is clicked just inside its
+    /// right edge, after its right-aligned text, so that the caret stands at the text's end.
+    async click(name)
+    {
+        const at = await this.page.evaluate(`(() => {
+            const e = document.querySelector(${JSON.stringify(selector(name))});
+            if (!e) return null;
+            e.scrollIntoView({block: 'nearest', inline: 'nearest'});
+            const r = e.getBoundingClientRect();
+            const x = e.tagName === 'INPUT' ? r.right - 4 : r.x + r.width / 2;
+            return {x, y: r.y + r.height / 2}; })()`);
+        if (!at) throw new Error(`no element ${name}`);
+        if (this.device.touch) await this.page.tap(null, at);
+        else await this.page.click(null, at);
+        await this.settle();
+    }
+
+    /// Clicks row `row` of the list standing open.
+    async clickRow(row)
+    {
+        const rows = `.rows [data-row="${row}"]`;
+        // Scrolled to first where the list holds more rows than it shows, as a person does.
+        await this.page.evaluate(`document.querySelector('${rows}').scrollIntoView({block: 'nearest'})`);
+        if (this.device.touch) await this.page.tap(rows);
+        else await this.page.click(rows);
+        await this.settle();
+    }
+
+    /// A key by the conformance suite's name: "Enter", "Shift+Tab", "Ctrl+C", "Alt+Down", ...
+    async press(name)
+    {
+        const parts = name.split('+');
+        const key = parts.pop();
+        const held = {ctrl: parts.includes('Ctrl'), alt: parts.includes('Alt'), shift: parts.includes('Shift')};
+        const keys = {Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', C: 'KeyC', P: 'KeyP',
+                      V: 'KeyV'};
+        await this.page.press(keys[key] ?? key, held);
+        await this.settle();
+    }
+
+    /// Types a text: on a touch screen as its on-screen keyboard does, a character at a time
+    /// with no key behind it; elsewhere key by key.
+    async type(text)
+    {
+        if (this.device.touch) {
+            for (const character of text) {
+                if (character === '\b') await this.page.press('Backspace');
+                else await this.page.send('Input.insertText', {text: character});
+            }
+        } else {
+            await this.page.type(text);
+        }
+        await this.settle();
+    }
+
+    /// Puts a text on the clipboard and pastes it into the focused field, as its menu's Paste
+    /// does.
+    async paste(text)
+    {
+        await this.page.evaluate(`navigator.clipboard.writeText(${JSON.stringify(text)})`);
+        await this.page.press('Paste', {commands: ['paste']});
+        await this.settle();
+    }
+
+    async closeBox(window) { await this.click(`${window}.CloseBox`); }
+
+    // ---- What the page shows
+
+    /// A control's text as it reads, without the marks that only set its direction.
+    text(name)
+    {
+        return this.page.evaluate(`(() => {
+            const e = document.querySelector(${JSON.stringify(selector(name))});
+            if (!e) return null;
+            const shown = e.tagName === 'INPUT' ? e.value : (e.querySelector('.text, .value') ?? e).textContent;
+            return shown.replaceAll('\\u200e', ''); })()`);
+    }
+
+    /// "Window.Control" holding the focus, "Box.OK", or "".
+    focused()
+    {
+        return this.page.evaluate(`document.activeElement?.closest('[data-name]')?.dataset.name ?? ''`);
+    }
+
+    /// The window the user works in: the box standing open, else the window on top that takes input.
+    active()
+    {
+        return this.page.evaluate(`(() => {
+            if (document.querySelector('.box')) return 'Box';
+            let top = null;
+            for (const w of document.querySelectorAll('section.window:not([hidden])'))
+                if (!w.inert && (!top || +w.style.zIndex > +top.style.zIndex)) top = w;
+            return top?.dataset.name ?? ''; })()`);
+    }
+
+    /// The box standing open: its caption and its lines split by a carriage return.
+    box()
+    {
+        return this.page.evaluate(`(() => {
+            const boxes = document.querySelectorAll('.box');
+            const box = boxes[boxes.length - 1];
+            if (!box) return null;
+            return {caption: box.querySelector('.title .caption').textContent,
+                    text: [...box.querySelectorAll('.line')].map(line => line.textContent).join('\\r')}; })()`);
+    }
+
+    clipboard() { return this.page.evaluate('navigator.clipboard.readText()'); }
+
+    /// Where the ink of a control's text stands in its box: "left", "centre" or "right".
+    inkOf(name)
+    {
+        return this.page.evaluate(`(() => {
+            const e = document.querySelector(${JSON.stringify(selector(name))});
+            const text = e.querySelector('.text') ?? e;
+            const range = document.createRange();
+            range.selectNodeContents(text);
+            const ink = range.getBoundingClientRect(), box = e.getBoundingClientRect();
+            const left = ink.left - box.left, right = box.right - ink.right;
+            return Math.abs(left - right) <= 3 ? 'centre' : left < right ? 'left' : 'right'; })()`);
+    }
+
+    /// Where the rows of the list standing open stand.
+    rowsOfOpenList()
+    {
+        return this.page.evaluate(`(() => {
+            const row = document.querySelector('.rows .row');
+            if (!row) return null;
+            const style = getComputedStyle(row);
+            const range = document.createRange();
+            range.selectNodeContents(row);
+            const ink = range.getBoundingClientRect(), box = row.getBoundingClientRect();
+            const left = ink.left - box.left - parseFloat(style.paddingLeft);
+            const right = box.right - ink.right - parseFloat(style.paddingRight);
+            return Math.abs(left - right) <= 3 ? 'centre' : left < right ? 'left' : 'right'; })()`);
+    }
+
+    /// Whether a control's text is drawn whole inside its box.
+    drawnWhole(name)
+    {
+        return this.page.evaluate(`(() => {
+            const e = document.querySelector(${JSON.stringify(selector(name))});
+            if (e.tagName === 'INPUT') return e.scrollWidth <= e.clientWidth;
+            const range = document.createRange();
+            range.selectNodeContents(e.querySelector('.text') ?? e);
+            const ink = range.getBoundingClientRect(), box = e.getBoundingClientRect();
+            return ink.left >= box.left - 1 && ink.right <= box.right + 1; })()`);
+    }
+
+    ended() { return this.page.evaluate('document.body.dataset.ended === "yes"'); }
+
+    /// What a screen reader gets of a control, from the browser's accessibility tree: its name,
+    /// and the text of what it holds that is not hidden from it.
+    async heard(name)
+    {
+        const {root} = await this.page.send('DOM.getDocument', {depth: 0});
+        const {nodeId} = await this.page.send('DOM.querySelector', {nodeId: root.nodeId, selector: selector(name)});
+        const {nodes} = await this.page.send('Accessibility.getPartialAXTree', {nodeId, fetchRelatives: false});
+        const own = nodes.find(node => !node.ignored) ?? nodes[0];
+        const texts = [];
+        const {nodes: all} = await this.page.send('Accessibility.queryAXTree', {nodeId, role: 'StaticText'});
+        for (const node of all) if (!node.ignored) texts.push(node.name?.value ?? '');
+        return {name: own.name?.value ?? '', role: own.role?.value ?? '', text: texts.join('')};
+    }
+}
