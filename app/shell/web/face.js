@@ -109,17 +109,17 @@ var WebFace = (() => {
         element.style.setProperty('--height', `${height}px`);
     }
 
-    function makeControl(number, index, spec)
+    function makeControl(number, index, described)
     {
         const window = windows[number];
-        const control = {kind: spec.kind, name: `${window.name}.${spec.name}`, font: spec.font, items: [],
+        const control = {kind: described.kind, name: `${window.name}.${described.name}`, font: described.font, items: [],
                          shownItems: [], selected: -1};
         let element;
-        switch (spec.kind) {
+        switch (described.kind) {
         case 'label':
             element = make('div', 'label');
             control.text = make('span', 'text', element);
-            control.text.textContent = spec.text;
+            control.text.textContent = described.text;
             break;
         case 'edit':
             element = make('input', 'edit');
@@ -154,43 +154,43 @@ var WebFace = (() => {
             button.name = window.name;
             control.button = button;
             control.text = make('span', 'text', element);
-            control.text.textContent = spec.text;
+            control.text.textContent = described.text;
             break;
         }
         case 'button':
         case 'ok':
-            element = make('button', spec.kind === 'ok' ? 'button ok' : 'button');
+            element = make('button', described.kind === 'ok' ? 'button ok' : 'button');
             element.type = 'button';
-            if (spec.kind === 'ok') element.innerHTML = okGlyph;
+            if (described.kind === 'ok') element.innerHTML = okGlyph;
             control.text = make('span', 'text', element);
-            control.text.textContent = spec.text;
-            if (spec.isDefault) element.classList.add('default');
+            control.text.textContent = described.text;
+            if (described.isDefault) element.classList.add('default');
             element.addEventListener('click', () => press(window, index));
             break;
         case 'banner':
             element = make('div', 'banner');
             element.setAttribute('role', 'img');
-            element.setAttribute('aria-label', spec.text);
+            element.setAttribute('aria-label', described.text);
             control.text = make('span', 'text', element);
-            control.text.textContent = spec.text;
+            control.text.textContent = described.text;
             break;
         default:
             element = make('div', 'rule');
         }
         element.dataset.name = control.name;
-        element.style.font = spec.font;
-        if (spec.colour) element.style.color = spec.colour;
-        element.classList.add(spec.align === 'centre' ? 'centred' : 'right');
-        if (spec.kind === 'label') element.dir = spec.reading;
-        if (spec.width === 0 && spec.height === 0) element.classList.add('sized-to-text');
-        setBox(element, spec.left, spec.top, spec.width, spec.height);
+        element.style.font = described.font;
+        if (described.colour) element.style.color = described.colour;
+        element.classList.add(described.align === 'centre' ? 'centred' : 'right');
+        if (described.kind === 'label') element.dir = described.reading;
+        if (described.width === 0 && described.height === 0) element.classList.add('sized-to-text');
+        setBox(element, described.left, described.top, described.width, described.height);
         // The column a narrow page shows a window in: its inputs (addInput) and then its buttons
         // in the tab order, a sheet's rows from top to bottom; the banner first.
-        const button = spec.kind === 'button' || spec.kind === 'ok';
-        const order = spec.kind === 'banner' ? -1 : button ? 100000 + index : window.kind === 'sheet' ? 4 * spec.top
+        const button = described.kind === 'button' || described.kind === 'ok';
+        const order = described.kind === 'banner' ? -1 : button ? 100000 + index : window.kind === 'sheet' ? 4 * described.top
                                                                                                      : 2 * index;
         element.style.setProperty('--order', order);
-        element.hidden = spec.hidden;
+        element.hidden = described.hidden;
         control.element = element;
         control.focusable = control.button ?? element;
         window.controls[index] = control;
