@@ -114,7 +114,7 @@ public:
         if (!view.Enabled(control) || view.Hidden(control)) return;
         if (Shell::TakesFocus(kind)) focus_[std::string(window)] = index;
         if (kind == Shell::Kind::Option) view.Select(control);
-        if (kind == Shell::Kind::List) openList_ = ListOpen{view.Selection(control)};
+        if (kind == Shell::Kind::List) openList_ = ListOpen{view.Selection(control), std::string(window), index};
         if (kind == Shell::Kind::Button || kind == Shell::Kind::OkButton) view.Press(control);
         Follow();
     }
@@ -179,9 +179,46 @@ public:
     bool DrawnWhole(std::string_view, std::string_view) override { return true; }
     bool Ended() override { return face_->quit; }
 
+    // ---- Whole on the screen: the fake screen, where every window fits and none scrolls.
+
+    void Wheel(std::string_view, int) override {}
+    Shell::Rect FrameOf(std::string_view window) override
+    {
+        const FakeView& view = FakeFace::ViewOf(FormNamed(window));
+        return {view.Position().x, view.Position().y, view.OuterSize().width, view.OuterSize().height};
+    }
+    Shell::Rect ShownOf(std::string_view window) override
+    {
+        // The frame's sides are as wide as its bottom; the title bar takes the rest.
+        const Shell::Rect frame = FrameOf(window);
+        const int side = FakeFace::Frame.width / 2;
+        const Shell::Size client = FormNamed(window).Description().client;
+        return {frame.left + side, frame.top + FakeFace::Frame.height - side, client.width, client.height};
+    }
+    Shell::Rect BoxOf(std::string_view window, std::string_view control) override
+    {
+        const Shell::Rect shown = ShownOf(window);
+        const Shell::Rect box = FormNamed(window).Description().controls[IndexOf(FormNamed(window), control)].box;
+        return {shown.left + box.left, shown.top + box.top, box.width, box.height};
+    }
+    Shell::Rect WorkArea() override { return FakeFace::ViewOf(*Form1).WorkArea(); }
+    std::optional<OpenListSeen> OpenListOnScreen() override
+    {
+        // The fake face opens its lists where the rules say.
+        if (!openList_) return std::nullopt;
+        const Shell::Form& form = FormNamed(openList_->window);
+        const std::string name = NameAt(form, openList_->list);
+        const Shell::Rect field = BoxOf(openList_->window, name);
+        const int items = int(FakeFace::ViewOf(form).ItemsOf(name).size());
+        const Shell::OpenListPlace place = Shell::PlaceOpenList(field, items, Shell::ListRowHeight, WorkArea());
+        return OpenListSeen{place.box, field, items, Shell::ListRowHeight, place.rows};
+    }
+
 private:
     struct ListOpen {
         int row;  // the row the highlight stands on
+        std::string window;
+        std::size_t list = 0;  // its place in the window's description
     };
 
     static std::size_t Characters(std::string_view text)

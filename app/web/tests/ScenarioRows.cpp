@@ -34,6 +34,10 @@ std::string_view NameOf(Conformance::Do what)
     case RowsAt: return "RowsAt";
     case Whole: return "Whole";
     case Ended: return "Ended";
+    case Wheel: return "Wheel";
+    case OnScreen: return "OnScreen";
+    case InWorkArea: return "InWorkArea";
+    case ListOnScreen: return "ListOnScreen";
     }
     return "?";
 }
