@@ -4,10 +4,8 @@
 #include "Unit2.h"
 #include "Unit4.h"
 
-// BitBtn1: Continue, the default button. RadioButton1: ice-bank calculator; RadioButton2:
-// cold-store calculator, selected at first.
-// Label1 to Label3: the program's name and a request for suggestions;
-// Label4 to Label7: what the program is for and how to report a fault.
+// Label1 to Label3: the program's name and a request for suggestions; Label4 to Label7: what
+// the program is for and how to report a fault.
 
 TForm1* Form1 = nullptr;
 
@@ -31,9 +29,9 @@ constexpr Control Controls[] = {
 };
 
 // The controls the handlers name, each found in the table when the program is built.
-constexpr ControlId BitBtn1 = Named(Controls, "BitBtn1");
-constexpr ControlId RadioButton1 = Named(Controls, "RadioButton1");
-constexpr ControlId RadioButton2 = Named(Controls, "RadioButton2");
+constexpr ControlId Continue = Named(Controls, "BitBtn1");
+constexpr ControlId IceBankOption = Named(Controls, "RadioButton1");
+constexpr ControlId ColdRoomOption = Named(Controls, "RadioButton2");
 
 // The request for suggestions runs on into its third line; what the program is for, over
 // three lines, ends with its version.
@@ -58,17 +56,17 @@ TForm1::TForm1(Shell::Face& face) : Shell::Form(face, Definition) {}
 
 void TForm1::Click(Shell::ControlId control)
 {
-    if (control == BitBtn1) BitBtn1Click();
+    if (control == Continue) BitBtn1Click();
 }
 
 void TForm1::BitBtn1Click()
 {
     // Exactly one option is selected, so exactly one calculator opens.
-    if (Window().Selection(RadioButton2)) {
+    if (Window().Selection(ColdRoomOption)) {
         Window().HideWindow();
         Form2->Window().ShowWindow();
     }
-    if (Window().Selection(RadioButton1)) {
+    if (Window().Selection(IceBankOption)) {
         Window().HideWindow();
         Form4->Window().ShowWindow();
     }

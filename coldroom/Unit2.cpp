@@ -5,13 +5,9 @@
 
 #include <array>
 
-// ComboBox1: process, its position is the ProcessKind. Edit2, Edit3, Edit4: room length,
-// width and height, metres. Button2: suggested capacity. Edit1: capacity, kg per day.
-// ComboBox6: loading percentage. ComboBox2: insulation, 10 or 15 cm polyurethane.
-// ComboBox8: fruit and vegetables; ComboBox3: meat; in the same place, one shown at a time.
-// ComboBox4: product entry temperature, C. ComboBox5: outside temperature, C.
-// ComboBox7: compressor running hours per day. Button1: Calculate; Button3: Exit.
-// Image1: banner. Label1 to Label18 caption the controls beside them.
+// The room's sides in metres, the capacity in kilograms a day, temperatures in C. The process
+// list's position is the ProcessKind; the produce and the meat list stand in one place, one
+// shown at a time.
 
 TForm2* Form2 = nullptr;
 
@@ -46,7 +42,7 @@ constexpr auto Meats = [] {
     return names;
 }();
 
-constexpr Items RunningHours = NumberItems(3, 22);
+constexpr Items RunningHourItems = NumberItems(3, 22);
 constexpr Items OutsideTemperatures = NumberItems(20, 50);
 
 constexpr Control Controls[] = {
@@ -84,53 +80,61 @@ constexpr Control Controls[] = {
     // Entry temperatures and running hours are proposed per process by ComboBox1Change.
     List("ComboBox4", {392, 328, 73, 40}, {}, -1),
     List("ComboBox5", {112, 328, 73, 40}, OutsideTemperatures, NumberPosition(OutsideTemperatures, 35)),
-    List("ComboBox7", {795, 424, 73, 40}, RunningHours, -1),
+    List("ComboBox7", {795, 424, 73, 40}, RunningHourItems, -1),
     Button("Button1", "محاسبه", {168, 424, 105, 57}),
     Button("Button3", "خروج", {40, 424, 105, 57}),
 };
 
 // The controls the handlers and the tables below name, each found in the table when the
 // program is built.
-constexpr ControlId Label1 = Named(Controls, "Label1");
-constexpr ControlId Label2 = Named(Controls, "Label2");
-constexpr ControlId Label3 = Named(Controls, "Label3");
-constexpr ControlId Label4 = Named(Controls, "Label4");
-constexpr ControlId Label5 = Named(Controls, "Label5");
-constexpr ControlId Label6 = Named(Controls, "Label6");
-constexpr ControlId Label7 = Named(Controls, "Label7");
-constexpr ControlId Label8 = Named(Controls, "Label8");
-constexpr ControlId Label9 = Named(Controls, "Label9");
-constexpr ControlId Label11 = Named(Controls, "Label11");
-constexpr ControlId Label12 = Named(Controls, "Label12");
-constexpr ControlId Label13 = Named(Controls, "Label13");
-constexpr ControlId Label14 = Named(Controls, "Label14");
-constexpr ControlId Label15 = Named(Controls, "Label15");
-constexpr ControlId Label16 = Named(Controls, "Label16");
-constexpr ControlId Label17 = Named(Controls, "Label17");
-constexpr ControlId Label18 = Named(Controls, "Label18");
-constexpr ControlId ComboBox1 = Named(Controls, "ComboBox1");
-constexpr ControlId ComboBox2 = Named(Controls, "ComboBox2");
-constexpr ControlId ComboBox3 = Named(Controls, "ComboBox3");
-constexpr ControlId ComboBox4 = Named(Controls, "ComboBox4");
-constexpr ControlId ComboBox5 = Named(Controls, "ComboBox5");
-constexpr ControlId ComboBox6 = Named(Controls, "ComboBox6");
-constexpr ControlId ComboBox7 = Named(Controls, "ComboBox7");
-constexpr ControlId ComboBox8 = Named(Controls, "ComboBox8");
-constexpr ControlId Edit1 = Named(Controls, "Edit1");
-constexpr ControlId Edit2 = Named(Controls, "Edit2");
-constexpr ControlId Edit3 = Named(Controls, "Edit3");
-constexpr ControlId Edit4 = Named(Controls, "Edit4");
-constexpr ControlId Button1 = Named(Controls, "Button1");
-constexpr ControlId Button2 = Named(Controls, "Button2");
-constexpr ControlId Button3 = Named(Controls, "Button3");
+constexpr ControlId ProcessCaption = Named(Controls, "Label1");
+constexpr ControlId DimensionsCaption = Named(Controls, "Label2");
+constexpr ControlId LengthCaption = Named(Controls, "Label3");
+constexpr ControlId WidthCaption = Named(Controls, "Label4");
+constexpr ControlId HeightCaption = Named(Controls, "Label5");
+constexpr ControlId InsulationCaption = Named(Controls, "Label6");
+constexpr ControlId CapacityCaption = Named(Controls, "Label7");
+constexpr ControlId ProductCaption = Named(Controls, "Label8");
+constexpr ControlId RunningHoursCaption = Named(Controls, "Label9");
+constexpr ControlId OutsideTemperatureCaption = Named(Controls, "Label11");
+constexpr ControlId LoadingCaption = Named(Controls, "Label12");
+constexpr ControlId LoadingUnit = Named(Controls, "Label13");
+constexpr ControlId CapacityUnit = Named(Controls, "Label14");
+constexpr ControlId PerDay = Named(Controls, "Label15");
+constexpr ControlId OutsideTemperatureUnit = Named(Controls, "Label16");
+constexpr ControlId EntryTemperatureCaption = Named(Controls, "Label17");
+constexpr ControlId EntryTemperatureUnit = Named(Controls, "Label18");
+constexpr ControlId ProcessList = Named(Controls, "ComboBox1");
+constexpr ControlId Insulation = Named(Controls, "ComboBox2");
+constexpr ControlId MeatList = Named(Controls, "ComboBox3");
+constexpr ControlId EntryTemperature = Named(Controls, "ComboBox4");
+constexpr ControlId OutsideTemperature = Named(Controls, "ComboBox5");
+constexpr ControlId LoadingPercent = Named(Controls, "ComboBox6");
+constexpr ControlId RunningHours = Named(Controls, "ComboBox7");
+constexpr ControlId ProduceList = Named(Controls, "ComboBox8");
+constexpr ControlId Capacity = Named(Controls, "Edit1");
+constexpr ControlId RoomLength = Named(Controls, "Edit2");
+constexpr ControlId RoomWidth = Named(Controls, "Edit3");
+constexpr ControlId RoomHeight = Named(Controls, "Edit4");
+constexpr ControlId Calculate = Named(Controls, "Button1");
+constexpr ControlId SuggestCapacity = Named(Controls, "Button2");
+constexpr ControlId Exit = Named(Controls, "Button3");
 
 // Dimensions, capacity, loading percentage, process, insulation, product, entry and outside
 // temperatures, running hours; the two product lists share their caption.
 constexpr CaptionedInput Inputs[] = {
-    {Edit2, Label3, Label2},       {Edit3, Label4, Label2},       {Edit4, Label5, Label2},
-    {Edit1, Label7, Label14},      {ComboBox6, Label12, Label13}, {ComboBox1, Label1},
-    {ComboBox2, Label6},           {ComboBox3, Label8},           {ComboBox8, Label8},
-    {ComboBox4, Label17, Label18}, {ComboBox5, Label11, Label16}, {ComboBox7, Label9},
+    {RoomLength, LengthCaption, DimensionsCaption},
+    {RoomWidth, WidthCaption, DimensionsCaption},
+    {RoomHeight, HeightCaption, DimensionsCaption},
+    {Capacity, CapacityCaption, CapacityUnit},
+    {LoadingPercent, LoadingCaption, LoadingUnit},
+    {ProcessList, ProcessCaption},
+    {Insulation, InsulationCaption},
+    {MeatList, ProductCaption},
+    {ProduceList, ProductCaption},
+    {EntryTemperature, EntryTemperatureCaption, EntryTemperatureUnit},
+    {OutsideTemperature, OutsideTemperatureCaption, OutsideTemperatureUnit},
+    {RunningHours, RunningHoursCaption},
 };
 
 constexpr WindowDescription Definition{
@@ -145,7 +149,7 @@ constexpr WindowDescription Definition{
 };
 
 // What the process list's choice switches on and off together.
-constexpr ControlId LoadingPercentage[] = {Label12, Label15, Label13, ComboBox6};
+constexpr ControlId LoadingControls[] = {LoadingCaption, PerDay, LoadingUnit, LoadingPercent};
 
 }  // namespace
 
@@ -157,22 +161,22 @@ TForm2::TForm2(Shell::Face& face) : Shell::InputWindow(face, Definition)
 
 void TForm2::Click(Shell::ControlId control)
 {
-    if (control == Button1) Button1Click();
-    if (control == Button2) Button2Click();
-    if (control == Button3) Button3Click();
+    if (control == Calculate) Button1Click();
+    if (control == SuggestCapacity) Button2Click();
+    if (control == Exit) Button3Click();
 }
 
 void TForm2::Change(Shell::ControlId control)
 {
-    if (control == ComboBox1) ComboBox1Change();
+    if (control == ProcessList) ComboBox1Change();
 }
 
 void TForm2::KeyPress(Shell::ControlId control, char32_t& key)
 {
-    if (control == Edit1) Edit1KeyPress(key);
-    if (control == Edit2) Edit2KeyPress(key);
-    if (control == Edit3) Edit3KeyPress(key);
-    if (control == Edit4) Edit4KeyPress(key);
+    if (control == Capacity) Edit1KeyPress(key);
+    if (control == RoomLength) Edit2KeyPress(key);
+    if (control == RoomWidth) Edit3KeyPress(key);
+    if (control == RoomHeight) Edit4KeyPress(key);
 }
 
 void TForm2::Edit1KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
@@ -190,39 +194,39 @@ bool TForm2::RejectsDimensions(std::int32_t length, std::int32_t width, std::int
     return true;
 }
 
-Tools::ProcessKind TForm2::Process() const { return Tools::ProcessKind(Window().Selection(ComboBox1)); }
+Tools::ProcessKind TForm2::Process() const { return Tools::ProcessKind(Window().Selection(ProcessList)); }
 
 void TForm2::ComboBox1Change()
 {
     View& window = Window();
     const ColdRoom::ProcessLayout& layout = ColdRoom::LayoutFor(Process());
-    window.SetItems(ComboBox4, {});
-    for (ControlId control : LoadingPercentage) window.SetEnabled(control, true);
-    window.SetSelection(ComboBox2, 0);
+    window.SetItems(EntryTemperature, {});
+    for (ControlId control : LoadingControls) window.SetEnabled(control, true);
+    window.SetSelection(Insulation, 0);
 
-    window.SetSelection(ComboBox2, layout.InsulationIndex);
+    window.SetSelection(Insulation, layout.InsulationIndex);
     const Items entries = NumberItems(layout.EntryFrom, layout.EntryTo);
-    window.SetItems(ComboBox4, ItemTexts(entries));
-    window.SetSelection(ComboBox4, NumberPosition(entries, layout.ProposedEntry));
-    window.SetSelection(ComboBox7, NumberPosition(RunningHours, layout.ProposedHours));
+    window.SetItems(EntryTemperature, ItemTexts(entries));
+    window.SetSelection(EntryTemperature, NumberPosition(entries, layout.ProposedEntry));
+    window.SetSelection(RunningHours, NumberPosition(RunningHourItems, layout.ProposedHours));
     // A disabled percentage keeps its value: the run still shows that share as the mass.
     if (!layout.LoadingApplies)
-        for (ControlId control : LoadingPercentage) window.SetEnabled(control, false);
-    window.SetHidden(ComboBox8, !layout.ProduceList);
-    window.SetHidden(ComboBox3, layout.ProduceList);
-    if (layout.ProduceList) window.SetSelection(ComboBox8, int(Tools::ProduceListDefault));
+        for (ControlId control : LoadingControls) window.SetEnabled(control, false);
+    window.SetHidden(ProduceList, !layout.ProduceList);
+    window.SetHidden(MeatList, layout.ProduceList);
+    if (layout.ProduceList) window.SetSelection(ProduceList, int(Tools::ProduceListDefault));
 }
 
 void TForm2::Button1Click()
 {
-    for (ControlId edit : {Edit1, Edit2, Edit3, Edit4}) FillEmpty(edit);
+    for (ControlId edit : {Capacity, RoomLength, RoomWidth, RoomHeight}) FillEmpty(edit);
     // Converted in this order, which decides the text the general error box quotes when
     // more than one is not a whole number.
-    const std::int32_t length = IntOf(Edit2);
-    const std::int32_t width = IntOf(Edit3);
-    const std::int32_t height = IntOf(Edit4);
-    const std::int32_t capacity = IntOf(Edit1);
-    const std::int32_t loadingPercent = IntOf(ComboBox6);
+    const std::int32_t length = IntOf(RoomLength);
+    const std::int32_t width = IntOf(RoomWidth);
+    const std::int32_t height = IntOf(RoomHeight);
+    const std::int32_t capacity = IntOf(Capacity);
+    const std::int32_t loadingPercent = IntOf(LoadingPercent);
     if (RejectsDimensions(length, width, height)) return;
     if (capacity < 1) {
         ShowError(CapacityError);
@@ -237,13 +241,13 @@ void TForm2::Button1Click()
         .Height = std::uint16_t(height),
         .Capacity = capacity,
         .LoadingPercent = loadingPercent,
-        .OutsideTemperature = IntOf(ComboBox5),
-        .RunningHours = std::uint8_t(IntOf(ComboBox7)),
+        .OutsideTemperature = IntOf(OutsideTemperature),
+        .RunningHours = std::uint8_t(IntOf(RunningHours)),
         .Process = Process(),
-        .InsulationFactor = ColdRoom::InsulationFactorAt(Window().Selection(ComboBox2)),
-        .EntryTemperature = IntOf(ComboBox4),
+        .InsulationFactor = ColdRoom::InsulationFactorAt(Window().Selection(Insulation)),
+        .EntryTemperature = IntOf(EntryTemperature),
         // The visible list names the product; it stays so while the window is hidden.
-        .ProductName = Window().Text(Window().Hidden(ComboBox3) ? ComboBox8 : ComboBox3),
+        .ProductName = Window().Text(Window().Hidden(MeatList) ? ProduceList : MeatList),
     };
     Form3->ShowResults(ColdRoom::ComputeColdRoom(input));
     Form3->SetInputs(RunInputs());
@@ -252,15 +256,15 @@ void TForm2::Button1Click()
 
 void TForm2::Button2Click()
 {
-    for (ControlId edit : {Edit2, Edit3, Edit4}) FillEmpty(edit);
-    const std::int32_t length = IntOf(Edit2);
-    const std::int32_t width = IntOf(Edit3);
-    const std::int32_t height = IntOf(Edit4);
+    for (ControlId edit : {RoomLength, RoomWidth, RoomHeight}) FillEmpty(edit);
+    const std::int32_t length = IntOf(RoomLength);
+    const std::int32_t width = IntOf(RoomWidth);
+    const std::int32_t height = IntOf(RoomHeight);
     if (RejectsDimensions(length, width, height)) return;
     ShowInformation(SuggestionNotice);
     // The suggestion may be longer than the seven digits the user can type.
-    Window().SetText(Edit1, IntText(ColdRoom::SuggestedCapacity(std::uint16_t(length), std::uint16_t(width),
-                                                                std::uint16_t(height), Process())));
+    Window().SetText(Capacity, IntText(ColdRoom::SuggestedCapacity(std::uint16_t(length), std::uint16_t(width),
+                                                                   std::uint16_t(height), Process())));
 }
 
 void TForm2::Button3Click() { Window().Quit(); }

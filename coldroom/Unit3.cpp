@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit3.h"
 
-// Captions on the right, each beside the value it names on the left:
-// Label1/Label10 room temperature, C; Label2/Label11 compressor running hours;
-// Label19/Label20 room volume, m3; Label21/Label22 loaded mass, kg;
-// Label3/Label12 wall load; Label4/Label13 product and pallet load; Label9/Label34 respiration
-// load; Label5/Label14 door infiltration load; Label6/Label15 lighting load; Label7/Label16
-// people load; Label8/Label17 evaporator fan load (never calculated); Label18/Label33 safety
-// factor; Label23/Label24 total, all in watts.
-// Label25/Label28 compressor count; Label26/Label29 horsepower of one compressor;
-// Label27/Label30 maker and model. Label31, Label32: refrigerant and temperature notes.
-// Bevel1 sets the total apart from the loads, Bevel2 the compressors from the total.
+// The loads and the total in watts: the product load with its pallets', the infiltration
+// through the door. The horsepower is one compressor's, the model its maker and code. Bevel1
+// sets the total apart from the loads, Bevel2 the compressors from the total.
 
 TForm3* Form3 = nullptr;
 
@@ -65,48 +58,60 @@ constexpr Control Controls[] = {
 
 // The controls the handlers and the tables below name, each found in the table when the
 // program is built: each caption beside its value, then the notes.
-constexpr ControlId Label1 = Named(Controls, "Label1");
-constexpr ControlId Label10 = Named(Controls, "Label10");
-constexpr ControlId Label2 = Named(Controls, "Label2");
-constexpr ControlId Label11 = Named(Controls, "Label11");
-constexpr ControlId Label19 = Named(Controls, "Label19");
-constexpr ControlId Label20 = Named(Controls, "Label20");
-constexpr ControlId Label21 = Named(Controls, "Label21");
-constexpr ControlId Label22 = Named(Controls, "Label22");
-constexpr ControlId Label3 = Named(Controls, "Label3");
-constexpr ControlId Label12 = Named(Controls, "Label12");
-constexpr ControlId Label4 = Named(Controls, "Label4");
-constexpr ControlId Label13 = Named(Controls, "Label13");
-constexpr ControlId Label9 = Named(Controls, "Label9");
-constexpr ControlId Label34 = Named(Controls, "Label34");
-constexpr ControlId Label5 = Named(Controls, "Label5");
-constexpr ControlId Label14 = Named(Controls, "Label14");
-constexpr ControlId Label6 = Named(Controls, "Label6");
-constexpr ControlId Label15 = Named(Controls, "Label15");
-constexpr ControlId Label7 = Named(Controls, "Label7");
-constexpr ControlId Label16 = Named(Controls, "Label16");
-constexpr ControlId Label8 = Named(Controls, "Label8");
-constexpr ControlId Label17 = Named(Controls, "Label17");
-constexpr ControlId Label18 = Named(Controls, "Label18");
-constexpr ControlId Label33 = Named(Controls, "Label33");
-constexpr ControlId Label23 = Named(Controls, "Label23");
-constexpr ControlId Label24 = Named(Controls, "Label24");
-constexpr ControlId Label25 = Named(Controls, "Label25");
-constexpr ControlId Label28 = Named(Controls, "Label28");
-constexpr ControlId Label26 = Named(Controls, "Label26");
-constexpr ControlId Label29 = Named(Controls, "Label29");
-constexpr ControlId Label27 = Named(Controls, "Label27");
-constexpr ControlId Label30 = Named(Controls, "Label30");
-constexpr ControlId Label31 = Named(Controls, "Label31");
-constexpr ControlId Label32 = Named(Controls, "Label32");
+constexpr ControlId RoomTemperatureCaption = Named(Controls, "Label1");
+constexpr ControlId RoomTemperature = Named(Controls, "Label10");
+constexpr ControlId RunningHoursCaption = Named(Controls, "Label2");
+constexpr ControlId RunningHours = Named(Controls, "Label11");
+constexpr ControlId VolumeCaption = Named(Controls, "Label19");
+constexpr ControlId Volume = Named(Controls, "Label20");
+constexpr ControlId LoadedMassCaption = Named(Controls, "Label21");
+constexpr ControlId LoadedMass = Named(Controls, "Label22");
+constexpr ControlId WallLoadCaption = Named(Controls, "Label3");
+constexpr ControlId WallLoad = Named(Controls, "Label12");
+constexpr ControlId ProductLoadCaption = Named(Controls, "Label4");
+constexpr ControlId ProductLoad = Named(Controls, "Label13");
+constexpr ControlId RespirationLoadCaption = Named(Controls, "Label9");
+constexpr ControlId RespirationLoad = Named(Controls, "Label34");
+constexpr ControlId InfiltrationLoadCaption = Named(Controls, "Label5");
+constexpr ControlId InfiltrationLoad = Named(Controls, "Label14");
+constexpr ControlId LightingLoadCaption = Named(Controls, "Label6");
+constexpr ControlId LightingLoad = Named(Controls, "Label15");
+constexpr ControlId PeopleLoadCaption = Named(Controls, "Label7");
+constexpr ControlId PeopleLoad = Named(Controls, "Label16");
+constexpr ControlId FanLoadCaption = Named(Controls, "Label8");
+constexpr ControlId FanLoad = Named(Controls, "Label17");
+constexpr ControlId SafetyFactorCaption = Named(Controls, "Label18");
+constexpr ControlId SafetyFactor = Named(Controls, "Label33");
+constexpr ControlId TotalCaption = Named(Controls, "Label23");
+constexpr ControlId Total = Named(Controls, "Label24");
+constexpr ControlId CompressorCountCaption = Named(Controls, "Label25");
+constexpr ControlId CompressorCount = Named(Controls, "Label28");
+constexpr ControlId HorsepowerCaption = Named(Controls, "Label26");
+constexpr ControlId Horsepower = Named(Controls, "Label29");
+constexpr ControlId ModelCaption = Named(Controls, "Label27");
+constexpr ControlId Model = Named(Controls, "Label30");
+constexpr ControlId ConditionNote = Named(Controls, "Label31");
+constexpr ControlId TemperatureNote = Named(Controls, "Label32");
 
 constexpr SheetRow Rows[] = {
-    {Label1, Label10},  {Label2, Label11},  {Label19, Label20}, {Label21, Label22},
-    {Label3, Label12},  {Label4, Label13},  {Label9, Label34},  {Label5, Label14},
-    {Label6, Label15},  {Label7, Label16},  {Label8, Label17},  {Label18, Label33},
-    {Label23, Label24}, {Label25, Label28}, {Label26, Label29}, {Label27, Label30},
+    {RoomTemperatureCaption, RoomTemperature},
+    {RunningHoursCaption, RunningHours},
+    {VolumeCaption, Volume},
+    {LoadedMassCaption, LoadedMass},
+    {WallLoadCaption, WallLoad},
+    {ProductLoadCaption, ProductLoad},
+    {RespirationLoadCaption, RespirationLoad},
+    {InfiltrationLoadCaption, InfiltrationLoad},
+    {LightingLoadCaption, LightingLoad},
+    {PeopleLoadCaption, PeopleLoad},
+    {FanLoadCaption, FanLoad},
+    {SafetyFactorCaption, SafetyFactor},
+    {TotalCaption, Total},
+    {CompressorCountCaption, CompressorCount},
+    {HorsepowerCaption, Horsepower},
+    {ModelCaption, Model},
 };
-constexpr ControlId Notes[] = {Label31, Label32};
+constexpr ControlId Notes[] = {ConditionNote, TemperatureNote};
 
 constexpr WindowDescription Definition{
     .name = "Form3",
@@ -132,33 +137,36 @@ std::vector<ChartBar> TForm3::Chart() const
     const auto bar = [&sheet](ControlId caption, std::int64_t watts, ControlId value) {
         return ChartBar{sheet.Text(caption), watts, sheet.Text(value)};
     };
-    return {bar(Label3, shown_.WallLoad, Label12),        bar(Label4, shown_.ProductLoad, Label13),
-            bar(Label9, shown_.RespirationLoad, Label34), bar(Label5, shown_.InfiltrationLoad, Label14),
-            bar(Label6, shown_.LightingLoad, Label15),    bar(Label7, shown_.PeopleLoad, Label16),
-            bar(Label18, shown_.SafetyFactor, Label33)};
+    return {bar(WallLoadCaption, shown_.WallLoad, WallLoad),
+            bar(ProductLoadCaption, shown_.ProductLoad, ProductLoad),
+            bar(RespirationLoadCaption, shown_.RespirationLoad, RespirationLoad),
+            bar(InfiltrationLoadCaption, shown_.InfiltrationLoad, InfiltrationLoad),
+            bar(LightingLoadCaption, shown_.LightingLoad, LightingLoad),
+            bar(PeopleLoadCaption, shown_.PeopleLoad, PeopleLoad),
+            bar(SafetyFactorCaption, shown_.SafetyFactor, SafetyFactor)};
 }
 
 void TForm3::ShowResults(const ColdRoom::ColdRoomResult& result)
 {
     View& sheet = Window();
     shown_ = result;
-    sheet.SetText(Label10, ResultLine(IntText(result.RoomTemperature), Celsius));
-    sheet.SetText(Label11, ResultLine(IntText(result.RunningHours), Hours));
-    sheet.SetText(Label20, ResultLine(IntText(result.Volume), CubicMetres));
-    sheet.SetText(Label22, ResultLine(IntText(result.LoadedMass), Kilograms));
-    sheet.SetText(Label12, WattsLine(result.WallLoad));
-    sheet.SetText(Label13, WattsLine(result.ProductLoad));
-    sheet.SetText(Label34, WattsLine(result.RespirationLoad));
-    sheet.SetText(Label14, WattsLine(result.InfiltrationLoad));
-    sheet.SetText(Label15, WattsLine(result.LightingLoad));
-    sheet.SetText(Label16, WattsLine(result.PeopleLoad));
-    sheet.SetText(Label33, WattsLine(result.SafetyFactor));
-    sheet.SetText(Label24, WattsLine(result.Total));
+    sheet.SetText(RoomTemperature, ResultLine(IntText(result.RoomTemperature), Celsius));
+    sheet.SetText(RunningHours, ResultLine(IntText(result.RunningHours), Hours));
+    sheet.SetText(Volume, ResultLine(IntText(result.Volume), CubicMetres));
+    sheet.SetText(LoadedMass, ResultLine(IntText(result.LoadedMass), Kilograms));
+    sheet.SetText(WallLoad, WattsLine(result.WallLoad));
+    sheet.SetText(ProductLoad, WattsLine(result.ProductLoad));
+    sheet.SetText(RespirationLoad, WattsLine(result.RespirationLoad));
+    sheet.SetText(InfiltrationLoad, WattsLine(result.InfiltrationLoad));
+    sheet.SetText(LightingLoad, WattsLine(result.LightingLoad));
+    sheet.SetText(PeopleLoad, WattsLine(result.PeopleLoad));
+    sheet.SetText(SafetyFactor, WattsLine(result.SafetyFactor));
+    sheet.SetText(Total, WattsLine(result.Total));
     if (!result.HasCompressorTable) return;
-    sheet.SetText(Label28, ResultLine(IntText(result.Compressor.Count), Units));
-    sheet.SetText(Label29,
+    sheet.SetText(CompressorCount, ResultLine(IntText(result.Compressor.Count), Units));
+    sheet.SetText(Horsepower,
                   ResultLine(FloatText(result.Compressor.Horsepower, sheet.DecimalSeparator()), result.HorsepowerUnit));
-    sheet.SetText(Label30, std::string(Maker) + std::string(result.Compressor.ModelCode));
-    sheet.SetText(Label31, result.ConditionNote);
-    sheet.SetText(Label32, result.TemperatureNote);
+    sheet.SetText(Model, std::string(Maker) + std::string(result.Compressor.ModelCode));
+    sheet.SetText(ConditionNote, result.ConditionNote);
+    sheet.SetText(TemperatureNote, result.TemperatureNote);
 }

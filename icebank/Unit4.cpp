@@ -3,16 +3,8 @@
 
 #include "Unit5.h"
 
-// Edit1: tank volume, litres (digits only, at most 6)
-// ComboBox1: coil tube size; its position is the tube size (0 = 5/8, 1 = 3/4, 2 = 7/8 inch)
-// ComboBox2: compressor running hours per day
-// ComboBox3: inlet water temperature, C
-// Label1, Label7: caption and unit of the tank volume
-// Label2, Label8: caption and unit of the tube size
-// Label3, Label4: caption and unit of the running hours
-// Label5, Label6: caption and unit of the inlet temperature
-// Button1: Calculate; Button3: Exit
-// Image1: banner across the top
+// The tank's volume in litres; the tube size's position is the size (0 = 5/8, 1 = 3/4,
+// 2 = 7/8 inch); the inlet water's temperature in C.
 
 TForm4* Form4 = nullptr;
 
@@ -24,10 +16,10 @@ constexpr std::string_view Caption = "محاسبات آيس بانک (فريون
 constexpr std::string_view VolumeTooSmall = "           حجم حوض بايد بيشتر از هزار ليتر باشد          ";
 
 constexpr std::string_view TubeSizes[] = {"لوله مسي 5/8", "لوله مسي 3/4", "لوله مسي 7/8"};
-constexpr Items RunningHours = NumberItems(5, 23);
+constexpr Items RunningHourItems = NumberItems(5, 23);
 constexpr Items InletTemperatures = NumberItems(20, 40);
 
-// The lists stand on the same row as Edit1 and as high.
+// The lists stand on the same row as the volume field and as high.
 constexpr int RowTop = 256;
 constexpr int RowHeight = 41;
 
@@ -46,7 +38,7 @@ constexpr Control Controls[] = {
     // In focus order; the first holds the focus when the window opens.
     List("ComboBox1", {608, RowTop, 169, RowHeight}, {TubeSizes}, int(IceBank::TubeSizeIndex::SevenEighthsInch)),
     Edit("Edit1", {816, RowTop, 65, RowHeight}, 6),
-    List("ComboBox2", {472, RowTop, 73, RowHeight}, RunningHours, NumberPosition(RunningHours, 18)),
+    List("ComboBox2", {472, RowTop, 73, RowHeight}, RunningHourItems, NumberPosition(RunningHourItems, 18)),
     Button("Button1", "محاسبه", {176, 328, 105, 57}),
     Button("Button3", "خروج", {48, 328, 105, 57}),
     List("ComboBox3", {288, RowTop, 73, RowHeight}, InletTemperatures, NumberPosition(InletTemperatures, 30)),
@@ -54,27 +46,27 @@ constexpr Control Controls[] = {
 
 // The controls the handlers and the tables below name, each found in the table when the
 // program is built.
-constexpr ControlId Edit1 = Named(Controls, "Edit1");
-constexpr ControlId ComboBox1 = Named(Controls, "ComboBox1");
-constexpr ControlId ComboBox2 = Named(Controls, "ComboBox2");
-constexpr ControlId ComboBox3 = Named(Controls, "ComboBox3");
-constexpr ControlId Button1 = Named(Controls, "Button1");
-constexpr ControlId Button3 = Named(Controls, "Button3");
-constexpr ControlId Label1 = Named(Controls, "Label1");
-constexpr ControlId Label7 = Named(Controls, "Label7");
-constexpr ControlId Label2 = Named(Controls, "Label2");
-constexpr ControlId Label8 = Named(Controls, "Label8");
-constexpr ControlId Label3 = Named(Controls, "Label3");
-constexpr ControlId Label4 = Named(Controls, "Label4");
-constexpr ControlId Label5 = Named(Controls, "Label5");
-constexpr ControlId Label6 = Named(Controls, "Label6");
+constexpr ControlId TankVolume = Named(Controls, "Edit1");
+constexpr ControlId TubeSize = Named(Controls, "ComboBox1");
+constexpr ControlId RunningHours = Named(Controls, "ComboBox2");
+constexpr ControlId InletTemperature = Named(Controls, "ComboBox3");
+constexpr ControlId Calculate = Named(Controls, "Button1");
+constexpr ControlId Exit = Named(Controls, "Button3");
+constexpr ControlId TankVolumeCaption = Named(Controls, "Label1");
+constexpr ControlId TankVolumeUnit = Named(Controls, "Label7");
+constexpr ControlId TubeSizeCaption = Named(Controls, "Label2");
+constexpr ControlId TubeSizeUnit = Named(Controls, "Label8");
+constexpr ControlId RunningHoursCaption = Named(Controls, "Label3");
+constexpr ControlId RunningHoursUnit = Named(Controls, "Label4");
+constexpr ControlId InletTemperatureCaption = Named(Controls, "Label5");
+constexpr ControlId InletTemperatureUnit = Named(Controls, "Label6");
 
 // Volume, tube size, running hours, inlet temperature.
 constexpr CaptionedInput Inputs[] = {
-    {Edit1, Label1, Label7},
-    {ComboBox1, Label2, Label8},
-    {ComboBox2, Label3, Label4},
-    {ComboBox3, Label5, Label6},
+    {TankVolume, TankVolumeCaption, TankVolumeUnit},
+    {TubeSize, TubeSizeCaption, TubeSizeUnit},
+    {RunningHours, RunningHoursCaption, RunningHoursUnit},
+    {InletTemperature, InletTemperatureCaption, InletTemperatureUnit},
 };
 
 constexpr WindowDescription Definition{
@@ -94,13 +86,13 @@ TForm4::TForm4(Shell::Face& face) : Shell::InputWindow(face, Definition) {}
 
 void TForm4::Click(Shell::ControlId control)
 {
-    if (control == Button1) Button1Click();
-    if (control == Button3) Button3Click();
+    if (control == Calculate) Button1Click();
+    if (control == Exit) Button3Click();
 }
 
 void TForm4::KeyPress(Shell::ControlId control, char32_t& key)
 {
-    if (control == Edit1) Edit1KeyPress(key);
+    if (control == TankVolume) Edit1KeyPress(key);
 }
 
 void TForm4::Edit1KeyPress(char32_t& Key) { Key = DigitFilter(Key); }
@@ -109,8 +101,8 @@ void TForm4::Button1Click()
 {
     // A pasted non-number fails its conversion; the general error box reports it and the
     // window goes on.
-    FillEmpty(Edit1);
-    const std::int32_t volume = IntOf(Edit1);
+    FillEmpty(TankVolume);
+    const std::int32_t volume = IntOf(TankVolume);
     if (volume < IceBank::MinimumTankVolume) {
         ShowError(VolumeTooSmall);
         return;
@@ -118,9 +110,9 @@ void TForm4::Button1Click()
     // Read in this order: inlet temperature, running hours, then the tube size.
     const IceBank::IceBankInput input{
         .TankVolume = volume,
-        .InletTemperature = static_cast<std::uint8_t>(IntOf(ComboBox3)),
-        .RunningHours = static_cast<std::uint8_t>(IntOf(ComboBox2)),
-        .TubeSize = IceBank::TubeSizeIndex(Window().Selection(ComboBox1)),
+        .InletTemperature = static_cast<std::uint8_t>(IntOf(InletTemperature)),
+        .RunningHours = static_cast<std::uint8_t>(IntOf(RunningHours)),
+        .TubeSize = IceBank::TubeSizeIndex(Window().Selection(TubeSize)),
     };
     Form5->ShowResults(IceBank::ComputeIceBank(input));
     Form5->SetInputs(RunInputs());

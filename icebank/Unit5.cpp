@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit5.h"
 
-// Value labels on the left, each beside its caption on the right:
-// Label22: required exchange surface, square metres (caption Label21)
-// Label2: required tube length, metres (caption Label1)
-// Label4: ice-bank water temperature, a fixed line (caption Label3)
-// Label6: required cooling capacity, watts (caption Label5)
-// Label28: number of compressors (caption Label25)
-// Label29: horsepower of one compressor (caption Label26)
-// Label30: compressor model (caption Label27)
-// Label31, Label32: refrigerant, temperature difference and condensing temperature
+// The surface in square metres, the tube's length in metres, the capacity in watts; the
+// horsepower is one compressor's. The notes give the refrigerant, the temperature difference
+// and the condensing temperature.
 
 TForm5* Form5 = nullptr;
 
@@ -46,28 +40,33 @@ constexpr Control Controls[] = {
 
 // The controls the handlers and the tables below name, each found in the table when the
 // program is built: each caption beside its value, then the notes.
-constexpr ControlId Label21 = Named(Controls, "Label21");
-constexpr ControlId Label22 = Named(Controls, "Label22");
-constexpr ControlId Label1 = Named(Controls, "Label1");
-constexpr ControlId Label2 = Named(Controls, "Label2");
-constexpr ControlId Label3 = Named(Controls, "Label3");
-constexpr ControlId Label4 = Named(Controls, "Label4");
-constexpr ControlId Label5 = Named(Controls, "Label5");
-constexpr ControlId Label6 = Named(Controls, "Label6");
-constexpr ControlId Label25 = Named(Controls, "Label25");
-constexpr ControlId Label28 = Named(Controls, "Label28");
-constexpr ControlId Label26 = Named(Controls, "Label26");
-constexpr ControlId Label29 = Named(Controls, "Label29");
-constexpr ControlId Label27 = Named(Controls, "Label27");
-constexpr ControlId Label30 = Named(Controls, "Label30");
-constexpr ControlId Label31 = Named(Controls, "Label31");
-constexpr ControlId Label32 = Named(Controls, "Label32");
+constexpr ControlId ExchangeSurfaceCaption = Named(Controls, "Label21");
+constexpr ControlId ExchangeSurface = Named(Controls, "Label22");
+constexpr ControlId TubeLengthCaption = Named(Controls, "Label1");
+constexpr ControlId TubeLength = Named(Controls, "Label2");
+constexpr ControlId WaterTemperatureCaption = Named(Controls, "Label3");
+constexpr ControlId WaterTemperature = Named(Controls, "Label4");
+constexpr ControlId RequiredCapacityCaption = Named(Controls, "Label5");
+constexpr ControlId RequiredCapacity = Named(Controls, "Label6");
+constexpr ControlId CompressorCountCaption = Named(Controls, "Label25");
+constexpr ControlId CompressorCount = Named(Controls, "Label28");
+constexpr ControlId HorsepowerCaption = Named(Controls, "Label26");
+constexpr ControlId Horsepower = Named(Controls, "Label29");
+constexpr ControlId ModelCaption = Named(Controls, "Label27");
+constexpr ControlId Model = Named(Controls, "Label30");
+constexpr ControlId ConditionNote = Named(Controls, "Label31");
+constexpr ControlId TemperatureNote = Named(Controls, "Label32");
 
 constexpr SheetRow Rows[] = {
-    {Label21, Label22}, {Label1, Label2},   {Label3, Label4},   {Label5, Label6},
-    {Label25, Label28}, {Label26, Label29}, {Label27, Label30},
+    {ExchangeSurfaceCaption, ExchangeSurface},
+    {TubeLengthCaption, TubeLength},
+    {WaterTemperatureCaption, WaterTemperature},
+    {RequiredCapacityCaption, RequiredCapacity},
+    {CompressorCountCaption, CompressorCount},
+    {HorsepowerCaption, Horsepower},
+    {ModelCaption, Model},
 };
-constexpr ControlId Notes[] = {Label31, Label32};
+constexpr ControlId Notes[] = {ConditionNote, TemperatureNote};
 
 constexpr WindowDescription Definition{
     .name = "Form5",
@@ -88,12 +87,12 @@ TForm5::TForm5(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
 {
     View& sheet = Window();
-    sheet.SetText(Label28, ResultLine(IntText(result.Choice.Count), "عدد"));
-    sheet.SetText(Label29, ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), "اسب"));
-    sheet.SetText(Label30, "Bitzer " + std::string(result.Choice.ModelCode));
-    sheet.SetText(Label6, ResultLine(IntText(result.RequiredCapacity), "وات"));
-    sheet.SetText(Label22, ResultLine(IntText(result.ExchangeSurface), "متر مربع"));
-    sheet.SetText(Label2, ResultLine(IntText(result.TubeLength), "متر"));
-    sheet.SetText(Label31, result.ConditionNote);
-    sheet.SetText(Label32, result.TemperatureNote);
+    sheet.SetText(CompressorCount, ResultLine(IntText(result.Choice.Count), "عدد"));
+    sheet.SetText(Horsepower, ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), "اسب"));
+    sheet.SetText(Model, "Bitzer " + std::string(result.Choice.ModelCode));
+    sheet.SetText(RequiredCapacity, ResultLine(IntText(result.RequiredCapacity), "وات"));
+    sheet.SetText(ExchangeSurface, ResultLine(IntText(result.ExchangeSurface), "متر مربع"));
+    sheet.SetText(TubeLength, ResultLine(IntText(result.TubeLength), "متر"));
+    sheet.SetText(ConditionNote, result.ConditionNote);
+    sheet.SetText(TemperatureNote, result.TemperatureNote);
 }

@@ -71,7 +71,11 @@ public:
             view.Pick(NameAt(form, *focused), row);
             break;
         }
-        case Shell::KeyAction::KeepItem: openList_.reset(); break;
+        case Shell::KeyAction::KeepItem:
+            // The list closes back on the item it had.
+            view.Pick(NameAt(form, *focused), openList_->had, true);
+            openList_.reset();
+            break;
         case Shell::KeyAction::CopySheet: clipboard_ = static_cast<const Shell::ResultSheet&>(form).SheetText(); break;
         case Shell::KeyAction::Toolkit: Toolkit(stroke, form, focused); break;
         }
@@ -114,7 +118,8 @@ public:
         if (!view.Enabled(control) || view.Hidden(control)) return;
         if (Shell::TakesFocus(kind)) focus_[std::string(window)] = index;
         if (kind == Shell::Kind::Option) view.Select(control);
-        if (kind == Shell::Kind::List) openList_ = ListOpen{view.Selection(control), std::string(window), index};
+        if (kind == Shell::Kind::List)
+            openList_ = ListOpen{view.Selection(control), view.Selection(control), std::string(window), index};
         if (kind == Shell::Kind::Button || kind == Shell::Kind::OkButton) view.Press(control);
         Follow();
     }
@@ -216,6 +221,7 @@ public:
 
 private:
     struct ListOpen {
+        int had;  // the item chosen when the list opened
         int row;  // the row the highlight stands on
         std::string window;
         std::size_t list = 0;  // its place in the window's description
@@ -322,7 +328,9 @@ private:
         } else if (control.kind == Shell::Kind::List && (back || forth)) {
             const int count = int(view.ItemsOf(control.name).size());
             if (openList_) {
+                // The list moves with the highlight, as a toolkit's list does.
                 openList_->row = std::clamp(openList_->row + (back ? -1 : 1), 0, count - 1);
+                view.Pick(control.name, openList_->row, true);
             } else {
                 const int now = view.Selection(control.name);
                 const int next = std::clamp(now + (back ? -1 : 1), 0, count - 1);

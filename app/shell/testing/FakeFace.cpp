@@ -80,7 +80,8 @@ FakeView::FakeView(FakeFace& face, const Shell::WindowDescription& window) : fac
 {
     for (const Shell::Control& control : window.controls)
         controls_.push_back(State{control.kind, std::string(control.text), Shell::ItemTexts(control.items),
-                                  control.selected, control.maxLength, control.maxLength, true, control.hidden});
+                                  control.selected, control.selected, control.maxLength, control.maxLength, true,
+                                  control.hidden});
 }
 
 Shell::ControlId FakeView::Id(std::string_view control) const
@@ -125,13 +126,14 @@ void FakeView::Paste(std::string_view edit, std::string_view text)
     box.limit = Shell::LimitAfterWriting(box.maxLength, int(Characters(text).size()));
 }
 
-void FakeView::Pick(std::string_view list, int position)
+void FakeView::Pick(std::string_view list, int position, bool listOpen)
 {
     const Shell::ControlId id = Id(list);
     State& state = At(id);
     if (!state.enabled || state.hidden) ADD_FAILURE() << list << " cannot be picked from";
-    if (position == state.selection) return;
     state.selection = position;
+    if (!Shell::IsUserChange(state.known, position, listOpen, false)) return;
+    state.known = position;
     form_->Changed(id);
 }
 
@@ -210,7 +212,7 @@ void FakeView::SetItems(Shell::ControlId control, std::span<const std::string> i
 {
     State& list = At(control);
     list.items.assign(items.begin(), items.end());
-    list.selection = -1;
+    list.selection = list.known = -1;
 }
 
 void FakeView::SetSelection(Shell::ControlId control, int position)
@@ -220,7 +222,7 @@ void FakeView::SetSelection(Shell::ControlId control, int position)
         if (position) Select(control->name);
         return;
     }
-    state.selection = position >= 0 && position < int(state.items.size()) ? position : -1;
+    state.selection = state.known = position >= 0 && position < int(state.items.size()) ? position : -1;
 }
 
 void FakeView::SetEnabled(Shell::ControlId control, bool enabled) { At(control).enabled = enabled; }

@@ -37,8 +37,10 @@ public:
     /// Pastes over the box's whole text through its own menu: no filter, and taken whole,
     /// whatever the typing limit.
     void Paste(std::string_view edit, std::string_view text);
-    /// Chooses a list item by position; choosing another one than the current is a change.
-    void Pick(std::string_view list, int position);
+    /// Moves a list onto an item by position: the user's choice on the closed list, or, with
+    /// `listOpen`, a move through the open list. The window's handler hears of it where the
+    /// shell's rule calls it the user's change, as on every face.
+    void Pick(std::string_view list, int position, bool listOpen = false);
     /// Chooses a list item by its text.
     void PickText(std::string_view list, std::string_view text);
     /// Selects an option of the window's group.
@@ -96,6 +98,7 @@ private:
         std::string text;
         std::vector<std::string> items;
         int selection;
+        int known;  // a list's position as the window's handler last knew it
         int maxLength;
         int limit;  // the typing limit now: the written or pasted text's length where longer
         bool enabled = true;

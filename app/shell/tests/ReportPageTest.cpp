@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report laid out without a toolkit, measured by a stand-in for a face: on every
-// paper each run stands inside the report's area and apart from every other, the report reads
-// right to left and top to bottom in its order, and the chart's bars are as long as their loads.
+// paper the report stands 15 mm in from the edges, each run inside that area, above the bottom
+// margin and apart from every other, the report reads right to left and top to bottom in its
+// order, and the chart's bars are as long as their loads and the room they have.
 
 #include "Shell.h"
 
@@ -74,12 +75,27 @@ TEST(LayOutReport, EveryRunStandsInsideTheAreaApartAndInReadingOrder)
     // A printer that cannot mark the paper's outer 20 mm.
     const Paper a4Printer = {A4.width, A4.height, {75.6, 75.6, A4.width - 151.2, A4.height - 151.2}};
     const Paper a5 = {559.4, 793.7, {0, 0, 559.4, 793.7}};
+    // The report stands 15 mm (56.69 px) in from every edge of the paper, or inside the
+    // printable part where that is narrower: A4 is 793.7 - 2 x 56.69 = 680.31 px wide.
+    struct Case {
+        Paper paper;
+        PageBox area;
+    };
+    const Case cases[] = {
+        {A4, {56.69, 56.69, 680.31, 1009.11}},
+        {letter, {56.69, 56.69, 702.61, 942.61}},
+        {a4Printer, {75.6, 75.6, 642.5, 971.3}},
+        {a5, {56.69, 56.69, 446.01, 680.31}},
+    };
     const CivilDate date = {2026, 12, 9};
-    for (const Paper& paper : {A4, letter, a4Printer, a5})
+    for (const auto& [paper, area] : cases)
         for (const ReportContent& content : {ColdRoom(), wide}) {
             const ReportLayout layout = LayOutReport(content, date, paper, Measure);
             SCOPED_TRACE(paper.width);
-            EXPECT_TRUE(Inside(layout.area, paper.printable));
+            EXPECT_NEAR(layout.area.left, area.left, 0.05);
+            EXPECT_NEAR(layout.area.top, area.top, 0.05);
+            EXPECT_NEAR(layout.area.width, area.width, 0.05);
+            EXPECT_NEAR(layout.area.height, area.height, 0.05);
             std::vector<std::string> texts;
             for (const ReportPage& page : layout.pages) {
                 for (std::size_t i = 0; i < page.runs.size(); ++i) {
@@ -105,6 +121,23 @@ TEST(LayOutReport, EveryRunStandsInsideTheAreaApartAndInReadingOrder)
             }
             EXPECT_EQ(texts, ReadingOrder(content, date));
         }
+    // On paper of any height, a line that does not fit whole above the bottom margin goes on
+    // to the next page: a page break falls in every line's height within a pixel's steps.
+    std::vector<std::string> below;
+    for (double height = 400; height <= 1200; ++height) {
+        const ReportLayout layout =
+            LayOutReport(ColdRoom(), date, {A4.width, height, {0, 0, A4.width, height}}, Measure);
+        const auto check = [&](const PageBox& box, const std::string& what) {
+            if (box.Bottom() > height - 56.69 + 0.05)
+                below.push_back(std::to_string(int(height)) + " px high: " + what);
+        };
+        for (const ReportPage& page : layout.pages) {
+            for (const TextRun& run : page.runs) check(run.box, run.text);
+            for (const PageShape& bar : page.bars) check(bar.box, "a bar");
+            for (const PageShape& rule : page.rules) check(rule.box, "a rule");
+        }
+    }
+    EXPECT_TRUE(below.empty()) << below.size() << " below the bottom margin, the first on paper " << below.front();
     // The cold room's report fills an A5 page and goes on to a second.
     EXPECT_EQ(LayOutReport(ColdRoom(), date, a5, Measure).pages.size(), 2u);
     EXPECT_EQ(LayOutReport(ColdRoom(), date, A4, Measure).pages.size(), 1u);
@@ -147,8 +180,13 @@ TEST(LayOutReport, TheChartsBarsAreAsLongAsTheirLoads)
         EXPECT_NEAR(bar.top + bar.height / 2, captions[i]->box.top + captions[i]->box.height / 2, 1e-6);
     }
     EXPECT_EQ(page.bars[2].box.width, 0);
-    // The longest bar takes the room its value leaves.
-    EXPECT_NEAR(values[3]->box.left, layout.area.left, 10);
+    // The longest bar fills the room the captions and its value leave. On A4, between the
+    // area's edges (56.69 and 737.01 px) stand the captions' column, as wide as "load 1823"
+    // (9 characters of 0.55 x 13 px: 64.35 px), the gap of 8 px to the bars, the longest
+    // value, as wide as the caption, and its gap of 6 px: 737.01 - 56.69 - 2 x 64.35 - 14 =
+    // 537.62 px.
+    EXPECT_NEAR(page.bars[3].box.width, 537.62, 0.5);
+    EXPECT_NEAR(values[3]->box.left, layout.area.left, 0.5);
 }
 
 TEST(LayOutReport, IsDatedInTheSolarHijriCalendar)

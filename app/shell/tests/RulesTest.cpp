@@ -118,7 +118,7 @@ TEST(FittingHeight, SmallerAPixelAtATimeDownToEight)
 {
     // A text 10 px wide per pixel of height in 150 px of room: 15 px fits.
     EXPECT_EQ(FittingHeight(19, 150, [](int height) { return 10 * height; }), 15);
-    EXPECT_EQ(FittingHeight(19, 10, [](int height) { return 10 * height; }), SmallestTextHeight);
+    EXPECT_EQ(FittingHeight(19, 10, [](int height) { return 10 * height; }), 8);
 }
 
 TEST(PlacedTopLeft, CentredOnTheScreenThenInsideTheWorkArea)
