@@ -69,6 +69,10 @@ constexpr CaptionedInput Inputs[] = {
     {InletTemperature, InletTemperatureCaption, InletTemperatureUnit},
 };
 
+// Calculate shows the result sheet.
+constexpr Opening SheetOpened[] = {{Calculate, "Form5"}};
+constexpr std::string_view BoxTexts[] = {VolumeTooSmall};
+
 constexpr WindowDescription Definition{
     .name = "Form4",
     .kind = WindowKind::InputWindow,
@@ -78,9 +82,14 @@ constexpr WindowDescription Definition{
     .buttons = TitleButtons::Close,
     .controls = Controls,
     .inputs = Inputs,
+    .opens = SheetOpened,
+    .exit = Exit,
+    .handlerTexts = BoxTexts,
 };
 
 }  // namespace
+
+const Shell::WindowDescription& TForm4::Described() { return Definition; }
 
 TForm4::TForm4(Shell::Face& face) : Shell::InputWindow(face, Definition) {}
 

@@ -11,6 +11,15 @@ namespace {
 
 using namespace Shell;
 
+// The units a run writes beside its figures: compressors, horsepower, watts, square metres
+// and metres.
+constexpr std::string_view PiecesUnit = "عدد";
+constexpr std::string_view HorsepowerUnit = "اسب";
+constexpr std::string_view WattsUnit = "وات";
+constexpr std::string_view SquareMetresUnit = "متر مربع";
+constexpr std::string_view MetresUnit = "متر";
+constexpr std::string_view WrittenTexts[] = {PiecesUnit, HorsepowerUnit, WattsUnit, SquareMetresUnit, MetresUnit};
+
 // Captions 200 wide at left 264; values 235 wide at left 19, beside their caption.
 constexpr int RowHeight = 33;
 constexpr Control Caption(std::string_view name, std::string_view text, int top, Role role = Role::SheetCaption)
@@ -78,21 +87,25 @@ constexpr WindowDescription Definition{
     .controls = Controls,
     .rows = Rows,
     .notes = Notes,
+    .handlerTexts = WrittenTexts,
 };
 
 }  // namespace
+
+const Shell::WindowDescription& TForm5::Described() { return Definition; }
 
 TForm5::TForm5(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
 {
     View& sheet = Window();
-    sheet.SetText(CompressorCount, ResultLine(IntText(result.Choice.Count), "عدد"));
-    sheet.SetText(Horsepower, ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), "اسب"));
+    sheet.SetText(CompressorCount, ResultLine(IntText(result.Choice.Count), PiecesUnit));
+    sheet.SetText(Horsepower,
+                  ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), HorsepowerUnit));
     sheet.SetText(Model, "Bitzer " + std::string(result.Choice.ModelCode));
-    sheet.SetText(RequiredCapacity, ResultLine(IntText(result.RequiredCapacity), "وات"));
-    sheet.SetText(ExchangeSurface, ResultLine(IntText(result.ExchangeSurface), "متر مربع"));
-    sheet.SetText(TubeLength, ResultLine(IntText(result.TubeLength), "متر"));
+    sheet.SetText(RequiredCapacity, ResultLine(IntText(result.RequiredCapacity), WattsUnit));
+    sheet.SetText(ExchangeSurface, ResultLine(IntText(result.ExchangeSurface), SquareMetresUnit));
+    sheet.SetText(TubeLength, ResultLine(IntText(result.TubeLength), MetresUnit));
     sheet.SetText(ConditionNote, result.ConditionNote);
     sheet.SetText(TemperatureNote, result.TemperatureNote);
 }

@@ -30,7 +30,7 @@ class WorkAreaTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_GT(GetDpiForWindow(Face::WindowOf(*Form1).Handle()), 96u) << "not scaled";
+        ASSERT_GT(GetDpiForWindow(Face::WindowOf(*TheStartDialog().Form()).Handle()), 96u) << "not scaled";
         ASSERT_LT(work.height, screen.height) << "no task bar";
     }
     HWND Control(const Shell::Form& form, std::string_view name) const
