@@ -6,9 +6,11 @@
 import {join} from 'node:path';
 
 import {Browser, Desktop, Phone} from './chromium.mjs';
-import {ProgramPage, serve} from './tests/program-page.mjs';
+import {ProgramPage, programWindows, serve} from './tests/program-page.mjs';
 
 const [folder, output] = process.argv.slice(2);
+const windows = programWindows(folder);
+const cold = windows.calculator('cold room'), ice = windows.calculator('ice bank');
 const browser = await Browser.launch();
 const server = await serve(folder);
 const url = `${server.origin}/coolingload.html`;
@@ -31,15 +33,16 @@ async function enter(program, fields)
     }
 }
 
-const coldRoom = [['Form2.Edit2', '10'], ['Form2.Edit3', '5'], ['Form2.Edit4', '3'], ['Form2.Edit1', '1000']];
+const coldRoom = [['Edit2', '10'], ['Edit3', '5'], ['Edit4', '3'], ['Edit1', '1000']]
+    .map(([field, text]) => [cold.inInput(field), text]);
 
 let program = await ProgramPage.open(browser, url, Desktop);
-await windowShot(program, 'Form1', 'start-dialog.png');
-await program.click('Form1.BitBtn1');
+await windowShot(program, windows.start, 'start-dialog.png');
+await program.click(windows.continue);
 await enter(program, coldRoom);
-await windowShot(program, 'Form2', 'cold-room.png');
-await program.click('Form2.Button1');
-await windowShot(program, 'Form3', 'cold-room-results.png');
+await windowShot(program, cold.input, 'cold-room.png');
+await program.click(cold.calculate);
+await windowShot(program, cold.sheet, 'cold-room-results.png');
 // The report as a printout shows it, on its A4 page.
 await program.page.evaluate('window.print = () => {}');
 await program.press('Ctrl+P');
@@ -49,22 +52,22 @@ await program.page.screenshot(join(output, 'cold-room-report.png'));
 await program.close();
 
 program = await ProgramPage.open(browser, url, Desktop);
-await program.click('Form1.RadioButton1');
-await program.click('Form1.BitBtn1');
-await enter(program, [['Form4.Edit1', '4000']]);
-await windowShot(program, 'Form4', 'ice-bank.png');
-await program.click('Form4.Button1');
-await windowShot(program, 'Form5', 'ice-bank-results.png');
+await program.click(ice.option);
+await program.click(windows.continue);
+await enter(program, [[ice.inInput('Edit1'), '4000']]);
+await windowShot(program, ice.input, 'ice-bank.png');
+await program.click(ice.calculate);
+await windowShot(program, ice.sheet, 'ice-bank-results.png');
 await program.close();
 
 // At 96 pixels per inch, as the desktop pictures are.
 program = await ProgramPage.open(browser, url, {...Phone, deviceScaleFactor: 1});
 await program.page.screenshot(join(output, 'phone-start-dialog.png'));
-await program.click('Form1.BitBtn1');
+await program.click(windows.continue);
 await enter(program, coldRoom);
 await program.page.evaluate('scrollTo(0, 0)');
 await program.page.screenshot(join(output, 'phone-cold-room.png'), {wholePage: true});
-await program.click('Form2.Button1');
+await program.click(cold.calculate);
 await program.page.screenshot(join(output, 'phone-cold-room-results.png'));
 await program.close();
 

@@ -10,9 +10,11 @@ import {pathToFileURL} from 'node:url';
 import {gzipSync} from 'node:zlib';
 
 import {Browser, Desktop} from '../chromium.mjs';
-import {ProgramPage, serve} from './program-page.mjs';
+import {ProgramPage, programWindows, serve} from './program-page.mjs';
 
 const folder = process.env.PAGE_FOLDER;
+const windows = programWindows(folder);
+const cold = windows.calculator('cold room');
 const file = join(folder, 'coolingload.html');
 let browser;
 before(async () => { browser = await Browser.launch(); });
@@ -21,13 +23,13 @@ after(async () => { await browser.close(); });
 // The room of the conformance suite: 10 x 5 x 3 m of chilled meat, 1000 kg a day: 4691 W.
 async function calculate(program)
 {
-    await program.click('Form1.BitBtn1');
+    await program.click(windows.continue);
     for (const [field, text] of [['Edit2', '10'], ['Edit3', '5'], ['Edit4', '3'], ['Edit1', '1000']]) {
-        await program.click(`Form2.${field}`);
+        await program.click(cold.inInput(field));
         await program.type(text);
     }
-    await program.click('Form2.Button1');
-    return program.text('Form3.Label24');
+    await program.click(cold.calculate);
+    return program.text(cold.onSheet('Label24'));
 }
 
 test('The page is one file of at most 300 KB, 150 KB gzipped', () => {
