@@ -38,6 +38,17 @@ test('The page is one file of at most 300 KB, 150 KB gzipped', () => {
     assert.ok(gzipSync(page, {level: 9}).length <= 150_000, `${gzipSync(page, {level: 9}).length} bytes gzipped`);
 });
 
+// The page's faces are cut down to the letters of the texts that the program holds, with the
+// printable ASCII characters that a figure or a paste brings: each of these is drawn in them,
+// regular and bold, rather than in a face of the system or as a box.
+test('Every letter the program shows is in the page\'s own faces', async () => {
+    const program = await ProgramPage.open(browser, pathToFileURL(file).href, Desktop);
+    const ascii = String.fromCharCode(...Array.from({length: 0x7F - 0x20}, (_, i) => 0x20 + i));
+    const texts = [windows.title, ...windows.texts, ...windows.windows.flatMap(window => window.texts), ascii];
+    assert.deepEqual(await program.drawnInOtherFaces(texts, ['19px Nazli', 'bold 19px Nazli']), []);
+    await program.close();
+});
+
 test('Opened from a disk, the page asks for nothing', async () => {
     const url = pathToFileURL(file).href;
     const program = await ProgramPage.open(browser, url, Desktop);

@@ -243,6 +243,39 @@ export class ProgramPage {
 
     ended() { return this.page.evaluate('document.body.dataset.ended === "yes"'); }
 
+    /// The texts that the page draws in any of `fonts` with a face other than its own (those it
+    /// holds as data), each with its font and the faces that draw it: none where its own faces
+    /// hold every letter.
+    async drawnInOtherFaces(texts, fonts)
+    {
+        await this.page.send('DOM.enable');
+        await this.page.send('CSS.enable');
+        await this.page.evaluate(`(async () => {
+            const probe = document.createElement('div');
+            probe.id = 'face-probe';
+            for (const font of ${JSON.stringify(fonts)}) {
+                for (const text of ${JSON.stringify(texts)}) {
+                    const line = document.createElement('div');
+                    line.style.font = font;
+                    line.textContent = text;
+                    probe.append(line);
+                }
+            }
+            document.body.append(probe);
+            await document.fonts.ready; })()`);
+        const {root} = await this.page.send('DOM.getDocument', {depth: 0});
+        const {nodeIds} = await this.page.send('DOM.querySelectorAll', {nodeId: root.nodeId, selector: '#face-probe > div'});
+        const others = [];
+        for (const [i, nodeId] of nodeIds.entries()) {
+            const {fonts: faces} = await this.page.send('CSS.getPlatformFontsForNode', {nodeId});
+            const foreign = faces.filter(face => !face.isCustomFont).map(face => face.familyName);
+            if (foreign.length)
+                others.push({text: texts[i % texts.length], font: fonts[Math.floor(i / texts.length)], faces: foreign});
+        }
+        await this.page.evaluate('document.getElementById("face-probe").remove()');
+        return others;
+    }
+
     /// What a screen reader gets of a control, from the browser's accessibility tree: its name,
     /// and the text of what it holds that is not hidden from it.
     async heard(name)
