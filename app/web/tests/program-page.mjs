@@ -38,7 +38,8 @@ const CalculatorWords = {'cold room': 'سردخانه', 'ice bank': 'آيس با
 
 /// The program's windows as the program lists them (program-windows.json, which its build
 /// writes beside the page), so that a test finds a window by what it is: the start dialog with
-/// its Continue, and each calculator's option, input window, Calculate, Exit, sheet and Back.
+/// its Continue, and each calculator's option, input window, Calculate, Exit, sheet and Back,
+/// with the sample run its pictures show.
 /// Controls go by their window's name and their own ("Window.Control"), as the page names them.
 export function programWindows(folder = process.env.PAGE_FOLDER)
 {
@@ -49,7 +50,7 @@ export function programWindows(folder = process.env.PAGE_FOLDER)
         const input = named(window), sheet = named(input.sheet);
         return {name: input.calculator, option: `${start.name}.${by}`, input: input.name, sheet: sheet.name,
                 calculate: `${input.name}.${input.calculate}`, exit: `${input.name}.${input.exit}`,
-                back: `${sheet.name}.${sheet.back}`, inInput: control => `${input.name}.${control}`,
+                back: `${sheet.name}.${sheet.back}`, sample: input.sample, inInput: control => `${input.name}.${control}`,
                 onSheet: control => `${sheet.name}.${control}`};
     });
     return {
