@@ -50,8 +50,8 @@ export function programWindows(folder = process.env.PAGE_FOLDER)
         const input = named(window), sheet = named(input.sheet);
         return {name: input.calculator, option: `${start.name}.${by}`, input: input.name, sheet: sheet.name,
                 calculate: `${input.name}.${input.calculate}`, exit: `${input.name}.${input.exit}`,
-                back: `${sheet.name}.${sheet.back}`, sample: input.sample, inInput: control => `${input.name}.${control}`,
-                onSheet: control => `${sheet.name}.${control}`};
+                back: `${sheet.name}.${sheet.back}`, sample: input.sample,
+                inInput: control => `${input.name}.${control}`, onSheet: control => `${sheet.name}.${control}`};
     });
     return {
         ...list, start: start.name, continue: `${start.name}.${start.continue}`, calculators,

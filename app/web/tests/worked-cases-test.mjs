@@ -53,7 +53,7 @@ async function enterRoom(program, c)
         await program.click(cold.inInput('ComboBox1'));
         await program.clickRow(Processes[c.process]);
     }
-    for (const [i, field] of [cold.inInput('Edit2'), cold.inInput('Edit3'), cold.inInput('Edit4')].entries()) await typeInto(program, field, c.sides[i]);
+    for (const [i, field] of ['Edit2', 'Edit3', 'Edit4'].map(cold.inInput).entries()) await typeInto(program, field, c.sides[i]);
     for (const [list, item] of Object.entries(c.lists ?? {})) await choose(program, cold.inInput(list), item);
     if (c.capacity) await typeInto(program, cold.inInput('Edit1'), c.capacity);
     if (c.paste) {
@@ -92,7 +92,7 @@ test('cold room: the suggested capacity comes after its notice', async () => {
     for (const c of SuggestionCases) {
         await program.click(cold.inInput('ComboBox1'));
         await program.clickRow(Processes[c.process]);
-        for (const [i, field] of [cold.inInput('Edit2'), cold.inInput('Edit3'), cold.inInput('Edit4')].entries()) {
+        for (const [i, field] of ['Edit2', 'Edit3', 'Edit4'].map(cold.inInput).entries()) {
             await program.click(field);
             await program.type('\b\b' + c.sides[i]);
         }
