@@ -135,7 +135,9 @@ constexpr Row Pastes[] = {
     {Box, {}, DimensionsError},
     {Press, {}, "Escape"},
     {Active, "Form2"},
-    // The typing limit follows a pasted text down as the user deletes.
+    // The typing limit follows a pasted text down as the user deletes: a second click puts the
+    // caret after the text the first one selected.
+    {Click, "Form2.Edit2"},
     {Click, "Form2.Edit2"},
     {Type, {}, "\b4"},
     {Text, "Form2.Edit2", "15"},
@@ -296,6 +298,7 @@ constexpr Row LongNumber[] = {
     {Press, {}, "Enter"},
     {Text, "Form2.Edit1", "323433000"},
     {Whole, "Form2.Edit1"},
+    {Click, "Form2.Edit1"},
     {Click, "Form2.Edit1"},
     {Type, {}, "1"},
     {Text, "Form2.Edit1", "323433000"},
