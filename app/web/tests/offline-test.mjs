@@ -53,10 +53,13 @@ test('Served, the program installs and opens again without its server', async ()
     const page = await browser.newPage(Desktop);
     await page.open(`${server.origin}/`);
     await page.waitFor('document.body.dataset.ready === "yes"');
+    const {errors, data} = await page.send('Page.getAppManifest');
+    assert.deepEqual(errors, []);
     assert.deepEqual((await page.send('Page.getInstallabilityErrors')).installabilityErrors, []);
-    const manifest = JSON.parse((await page.send('Page.getAppManifest')).data);
+    const manifest = JSON.parse(data);
     assert.equal(manifest.lang, 'fa');
     assert.match(manifest.name, /^[\u0600-\u06FF]/);
+    assert.ok([...manifest.short_name].length <= 12, manifest.short_name);
     await page.waitFor('navigator.serviceWorker.controller !== null');
     await server.stop();
 

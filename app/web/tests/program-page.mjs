@@ -22,6 +22,7 @@ export async function serve(folder)
         }
     });
     await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    server.unref();  // a test that fails before it stops the server still ends
     server.origin = `http://127.0.0.1:${server.address().port}`;
     server.stop = () => {
         server.closeAllConnections();
