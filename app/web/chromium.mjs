@@ -31,7 +31,7 @@ export class Browser {
         child.stderr.on('data', chunk => { log += chunk; });
         const browser = new Browser(child, profile, () => log);
         await browser.send('Target.setDiscoverTargets', {discover: true});
-        browser.version = (await browser.send('Browser.getVersion')).product.replace('/', ' ');
+        browser.version = `Chromium ${(await browser.send('Browser.getVersion')).product.split('/')[1]}`;
         return browser;
     }
 
