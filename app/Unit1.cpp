@@ -41,6 +41,9 @@ constexpr ControlId Request[] = {Named(Controls, "Label2"), Named(Controls, "Lab
 constexpr ControlId Purpose[] = {Named(Controls, "Label4"), Named(Controls, "Label5"), Named(Controls, "Label6")};
 constexpr Passage Passages[] = {Request, Purpose};
 
+// Continue shows the calculator of the option chosen.
+constexpr Opening Calculators[] = {{RadioButton1, "Form4"}, {RadioButton2, "Form2"}};
+
 constexpr WindowDescription Definition{
     .name = "Form1",
     .kind = WindowKind::MainDialog,
@@ -50,9 +53,12 @@ constexpr WindowDescription Definition{
     .buttons = TitleButtons::Close,
     .controls = Controls,
     .passages = Passages,
+    .opens = Calculators,
 };
 
 }  // namespace
+
+const Shell::WindowDescription& TForm1::Described() { return Definition; }
 
 TForm1::TForm1(Shell::Face& face) : Shell::Form(face, Definition) {}
 

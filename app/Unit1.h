@@ -19,6 +19,9 @@ class TForm1 : public Shell::Form {
 public:
     explicit TForm1(Shell::Face& face);
 
+    /// The window's description, before any window is built.
+    static const Shell::WindowDescription& Described();
+
     /// Continue: hides the dialog and hands over to the chosen calculator for good.
     void BitBtn1Click();
 

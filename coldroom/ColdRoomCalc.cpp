@@ -10,8 +10,8 @@ namespace {
 
 using Tools::ProcessKind;
 
-constexpr std::string_view Horsepower = "اسب بخار";
-constexpr std::string_view HorsepowerTwoStage = "اسب بخار (2 مرحله)";
+constexpr std::string_view Horsepower = HorsepowerUnits[0];
+constexpr std::string_view HorsepowerTwoStage = HorsepowerUnits[1];
 using Tools::NoteCondensing;
 using Tools::NoteEvaporatingAndCondensing;
 using Tools::NoteR22At10K;

@@ -56,6 +56,10 @@ struct ColdRoomResult {
     std::string_view TemperatureNote;  // evaporating and condensing temperatures
 };
 
+/// The units of one compressor's power that the sheet prints: horsepower, and horsepower of a
+/// two-stage machine.
+inline constexpr std::string_view HorsepowerUnits[] = {"اسب بخار", "اسب بخار (2 مرحله)"};
+
 /// The compressor table of a room and the texts the sheet prints beside its choice.
 struct CompressorTerms {
     Tools::CompressorTable Table;

@@ -24,10 +24,15 @@ constexpr std::string_view DimensionsError = "           ابعاد سالن ص�
 constexpr std::string_view CapacityError = "           ظرفيت سالن صحيح نيست          ";
 
 // Four lines, each after a lone carriage return, indented with blanks.
-const std::string SuggestionNotice = std::string("تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها") + '\r' +
-                                     std::string(34, ' ') + ".عدد تقريبي با واقعيت اختلاف زيادي دارد" + '\r' +
-                                     std::string(4, ' ') + "روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي" +
-                                     '\r' + std::string(84, ' ') + "وارد نمايد";
+constexpr std::string_view SuggestionLines[] = {"تخمين ظرفيت بطور کاملا تقريبي بوده که در بسياري از حجم ها",
+                                                ".عدد تقريبي با واقعيت اختلاف زيادي دارد",
+                                                "روش صحيح اينگونه است که کاربر عدد صحيح را بطور دستي", "وارد نمايد"};
+const std::string SuggestionNotice = std::string(SuggestionLines[0]) + '\r' + std::string(34, ' ') +
+                                     std::string(SuggestionLines[1]) + '\r' + std::string(4, ' ') +
+                                     std::string(SuggestionLines[2]) + '\r' + std::string(84, ' ') +
+                                     std::string(SuggestionLines[3]);
+constexpr std::string_view BoxTexts[] = {DimensionsError,    CapacityError,      SuggestionLines[0],
+                                         SuggestionLines[1], SuggestionLines[2], SuggestionLines[3]};
 
 // The pre-cooler entry begins with a zero-width joiner.
 constexpr std::string_view Processes[] = {"نگهداري گوشت بالاي صفر", "نگهداري گوشت زير صفر", "\u200Dپيش سردکن",
@@ -133,6 +138,9 @@ constexpr CaptionedInput Inputs[] = {
     {ComboBox4, Label17, Label18}, {ComboBox5, Label11, Label16}, {ComboBox7, Label9},
 };
 
+// Calculate shows the result sheet.
+constexpr Opening Calculate[] = {{Button1, "Form3"}};
+
 constexpr WindowDescription Definition{
     .name = "Form2",
     .kind = WindowKind::InputWindow,
@@ -142,12 +150,17 @@ constexpr WindowDescription Definition{
     .buttons = TitleButtons::MinimizeAndClose,
     .controls = Controls,
     .inputs = Inputs,
+    .opens = Calculate,
+    .exit = Button3,
+    .handlerTexts = BoxTexts,
 };
 
 // What the process list's choice switches on and off together.
 constexpr ControlId LoadingPercentage[] = {Label12, Label15, Label13, ComboBox6};
 
 }  // namespace
+
+const Shell::WindowDescription& TForm2::Described() { return Definition; }
 
 TForm2::TForm2(Shell::Face& face) : Shell::InputWindow(face, Definition)
 {

@@ -10,6 +10,9 @@ class TForm2 : public Shell::InputWindow {
 public:
     explicit TForm2(Shell::Face& face);
 
+    /// The window's description, before any window is built.
+    static const Shell::WindowDescription& Described();
+
     /// Rearranges the window for the chosen process: entry temperatures, proposals,
     /// insulation, loading percentage and which product list is shown.
     void ComboBox1Change();

@@ -25,6 +25,9 @@ constexpr std::string_view Kilograms = "کيلوگرم";
 constexpr std::string_view Watts = "وات";
 constexpr std::string_view Units = "دستگاه";
 constexpr std::string_view Maker = "Bitzer  ";
+// The units a run writes beside its figures.
+constexpr std::string_view WrittenTexts[] = {
+    Celsius, Hours, CubicMetres, Kilograms, Watts, Units, ColdRoom::HorsepowerUnits[0], ColdRoom::HorsepowerUnits[1]};
 
 // Captions 200 x 32 at left 272; values 235 x 27 at left 27, beside their caption.
 constexpr Control Caption(std::string_view name, std::string_view text, int top, Role role = Role::SheetCaption)
@@ -118,11 +121,14 @@ constexpr WindowDescription Definition{
     .controls = Controls,
     .rows = Rows,
     .notes = Notes,
+    .handlerTexts = WrittenTexts,
 };
 
 std::string WattsLine(std::int64_t watts) { return ResultLine(IntText(watts), Watts); }
 
 }  // namespace
+
+const Shell::WindowDescription& TForm3::Described() { return Definition; }
 
 TForm3::TForm3(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 

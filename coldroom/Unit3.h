@@ -9,6 +9,9 @@ class TForm3 : public Shell::ResultSheet {
 public:
     explicit TForm3(Shell::Face& face);
 
+    /// The window's description, before any window is built.
+    static const Shell::WindowDescription& Described();
+
     /// Writes every line of a run; without a compressor table the compressor rows and the
     /// notes keep the texts of the previous run.
     void ShowResults(const ColdRoom::ColdRoomResult& result);

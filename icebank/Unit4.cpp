@@ -77,6 +77,10 @@ constexpr CaptionedInput Inputs[] = {
     {ComboBox3, Label5, Label6},
 };
 
+// Calculate shows the result sheet.
+constexpr Opening Calculate[] = {{Button1, "Form5"}};
+constexpr std::string_view BoxTexts[] = {VolumeTooSmall};
+
 constexpr WindowDescription Definition{
     .name = "Form4",
     .kind = WindowKind::InputWindow,
@@ -86,9 +90,14 @@ constexpr WindowDescription Definition{
     .buttons = TitleButtons::Close,
     .controls = Controls,
     .inputs = Inputs,
+    .opens = Calculate,
+    .exit = Button3,
+    .handlerTexts = BoxTexts,
 };
 
 }  // namespace
+
+const Shell::WindowDescription& TForm4::Described() { return Definition; }
 
 TForm4::TForm4(Shell::Face& face) : Shell::InputWindow(face, Definition) {}
 

@@ -10,6 +10,9 @@ class TForm4 : public Shell::InputWindow {
 public:
     explicit TForm4(Shell::Face& face);
 
+    /// The window's description, before any window is built.
+    static const Shell::WindowDescription& Described();
+
     /// The calculation: validates the volume, fills the result sheet and shows it.
     void Button1Click();
     /// Ends the program.

@@ -17,6 +17,15 @@ namespace {
 
 using namespace Shell;
 
+// The units a run writes beside its figures: compressors, horsepower, watts, square metres
+// and metres.
+constexpr std::string_view Pieces = "عدد";
+constexpr std::string_view Horsepower = "اسب";
+constexpr std::string_view Watts = "وات";
+constexpr std::string_view SquareMetres = "متر مربع";
+constexpr std::string_view Metres = "متر";
+constexpr std::string_view WrittenTexts[] = {Pieces, Horsepower, Watts, SquareMetres, Metres};
+
 // Captions 200 wide at left 264; values 235 wide at left 19, beside their caption.
 constexpr int RowHeight = 33;
 constexpr Control Caption(std::string_view name, std::string_view text, int top, Role role = Role::SheetCaption)
@@ -79,21 +88,24 @@ constexpr WindowDescription Definition{
     .controls = Controls,
     .rows = Rows,
     .notes = Notes,
+    .handlerTexts = WrittenTexts,
 };
 
 }  // namespace
+
+const Shell::WindowDescription& TForm5::Described() { return Definition; }
 
 TForm5::TForm5(Shell::Face& face) : Shell::ResultSheet(face, Definition) {}
 
 void TForm5::ShowResults(const IceBank::IceBankResult& result)
 {
     View& sheet = Window();
-    sheet.SetText(Label28, ResultLine(IntText(result.Choice.Count), "عدد"));
-    sheet.SetText(Label29, ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), "اسب"));
+    sheet.SetText(Label28, ResultLine(IntText(result.Choice.Count), Pieces));
+    sheet.SetText(Label29, ResultLine(FloatText(result.Choice.Horsepower, sheet.DecimalSeparator()), Horsepower));
     sheet.SetText(Label30, "Bitzer " + std::string(result.Choice.ModelCode));
-    sheet.SetText(Label6, ResultLine(IntText(result.RequiredCapacity), "وات"));
-    sheet.SetText(Label22, ResultLine(IntText(result.ExchangeSurface), "متر مربع"));
-    sheet.SetText(Label2, ResultLine(IntText(result.TubeLength), "متر"));
+    sheet.SetText(Label6, ResultLine(IntText(result.RequiredCapacity), Watts));
+    sheet.SetText(Label22, ResultLine(IntText(result.ExchangeSurface), SquareMetres));
+    sheet.SetText(Label2, ResultLine(IntText(result.TubeLength), Metres));
     sheet.SetText(Label31, result.ConditionNote);
     sheet.SetText(Label32, result.TemperatureNote);
 }

@@ -10,6 +10,9 @@ class TForm5 : public Shell::ResultSheet {
 public:
     explicit TForm5(Shell::Face& face);
 
+    /// The window's description, before any window is built.
+    static const Shell::WindowDescription& Described();
+
     /// Writes every value label from a calculation; the water-temperature line stays.
     void ShowResults(const IceBank::IceBankResult& result);
 };

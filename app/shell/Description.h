@@ -259,6 +259,12 @@ struct SheetRow {
 /// text, their texts joined by a blank, where it would pass over a line too short to say.
 using Passage = std::span<const ControlId>;
 
+/// Where a control leads: the window that pressing it, or choosing it and going on, shows.
+struct Opening {
+    ControlId by;
+    std::string_view window;  // the window's name: "Form3"
+};
+
 struct WindowDescription {
     std::string_view name;  // "Form2"
     WindowKind kind;
@@ -271,6 +277,13 @@ struct WindowDescription {
     std::span<const SheetRow> rows = {};          // result sheets: from top to bottom
     std::span<const ControlId> notes = {};        // result sheets: the notes below the rows
     std::span<const Passage> passages = {};       // labels heard as one text each
+    // The start dialog: each option and the input window that going on with it shows; an
+    // input window: Calculate and the sheet its run shows.
+    std::span<const Opening> opens = {};
+    std::optional<ControlId> exit = {};  // input windows: Exit, which ends the program
+    // The texts its handlers show beyond the described ones: in boxes (each line of a box of
+    // several, without the blanks it is indented with) and in the labels a run writes.
+    std::span<const std::string_view> handlerTexts = {};
 };
 
 }  // namespace Shell

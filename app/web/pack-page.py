@@ -12,11 +12,14 @@
 # a new page replaces the files kept.
 #
 # Usage: pack-page.py --template PAGE.html --out OUT.html [--style CSS]... [--early-script JS]...
-#                     [--script JS]... [--wasm MODULE.wasm] [--font NAME=FONT.woff2]...
+#                     [--module-script NAME=JS]... [--script JS]... [--wasm MODULE.wasm]
+#                     [--font NAME=FONT.woff2]...
 #                     [--icon ICON.svg] [--served] [--snapshot SNAPSHOT.json] [--minify [--node NODE]]
 # The template holds <!--head--> and <!--scripts-->, where the packed parts go. In the style,
 # @font(NAME) stands for the face given as NAME. The early scripts run first, in their order,
-# after `Module` holds the WebAssembly being compiled; then the scripts, as one script. A
+# after `Module` holds the WebAssembly being compiled; then the scripts, as one script: first
+# the module scripts of each NAME, joined in their order in one closure that shares their names
+# and gives the global NAME, the object that they put what they export on, then the others. A
 # snapshot (snapshot.mjs) puts the window that the program shows first before the scripts,
 # and its style into the page's. --minify minifies the scripts (minify.cjs, under NODE).
 import argparse
@@ -60,6 +63,7 @@ arguments.add_argument('--out', required=True, type=pathlib.Path)
 arguments.add_argument('--style', action='append', default=[], type=pathlib.Path)
 arguments.add_argument('--script', action='append', default=[], type=pathlib.Path)
 arguments.add_argument('--early-script', action='append', default=[], type=pathlib.Path)
+arguments.add_argument('--module-script', action='append', default=[])
 arguments.add_argument('--wasm', type=pathlib.Path)
 arguments.add_argument('--font', action='append', default=[])
 arguments.add_argument('--icon', type=pathlib.Path)
@@ -96,6 +100,14 @@ if options.wasm:
 for path in options.early_script:
     early += path.read_text(encoding='utf-8') + '\n'
 script = ''
+modules = {}
+for module in options.module_script:
+    name, path = module.split('=', 1)
+    modules.setdefault(name, []).append(pathlib.Path(path))
+for name, paths in modules.items():
+    script += f"var {name}=(()=>{{'use strict';const {name}={{}};\n"
+    script += ''.join(path.read_text(encoding='utf-8') + '\n' for path in paths)
+    script += f'return {name};}})();\n'
 for path in options.script:
     script += path.read_text(encoding='utf-8') + '\n'
 if options.served:

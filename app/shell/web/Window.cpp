@@ -14,7 +14,7 @@ namespace WebFace {
 
 namespace {
 
-// ---- The page's half of the face (face.js), as the window calls it ------------------------
+// ---- The page's half of the face (face/), as the window calls it --------------------------
 
 EM_JS(void, JsMakeWindow,
       (int window, const char* name, const char* kind, const char* caption, int width, int height, const char* border,

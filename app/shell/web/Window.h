@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One window of the program in a web page: its elements made from the window's description by
-// the page's half of the face (face.js), its events routed to the window's handlers, and the
+// the page's half of the face (face/), its events routed to the window's handlers, and the
 // view those handlers read and write it through. Nothing here knows one window from another.
 //
 // A handler runs to its end as on the desktop: where it shows a modal sheet or a box, its

@@ -3,12 +3,15 @@
 // browser's driver to play: [{"name": ..., "rows": [{"what": ..., "target": ..., "text": ...}]}].
 
 #include "Conformance.h"
+#include "JsonText.h"
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace {
+
+using Shell::JsonQuoted;
 
 std::string_view NameOf(Conformance::Do what)
 {
@@ -38,25 +41,6 @@ std::string_view NameOf(Conformance::Do what)
     return "?";
 }
 
-// A JSON string: quotes, backslashes and control characters escaped, the rest as UTF-8.
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
 }  // namespace
 
 int main()
@@ -64,11 +48,11 @@ int main()
     std::string json = "[";
     for (const Conformance::Scenario& scenario : Conformance::Scenarios()) {
         if (json.size() > 1) json += ",\n";
-        json += "{\"name\": " + Quoted(scenario.name) + ", \"rows\": [";
+        json += "{\"name\": " + JsonQuoted(scenario.name) + ", \"rows\": [";
         for (std::size_t i = 0; i < scenario.rows.size(); ++i) {
             const Conformance::Row& row = scenario.rows[i];
-            json += std::string(i ? ",\n  " : "\n  ") + "{\"what\": " + Quoted(NameOf(row.what)) +
-                    ", \"target\": " + Quoted(row.target) + ", \"text\": " + Quoted(row.text) + "}";
+            json += std::string(i ? ",\n  " : "\n  ") + "{\"what\": " + JsonQuoted(NameOf(row.what)) +
+                    ", \"target\": " + JsonQuoted(row.target) + ", \"text\": " + JsonQuoted(row.text) + "}";
         }
         json += "]}";
     }

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one-column layout: a window wider than the page stands in one column, and every window
+// shown is placed anew as the page changes its size.
+
+const pageSize = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
+
+// A window's size with its frame and title bar, as face.css draws them: a dialog frame is 3
+// pixels of the window's face and a line around them, a single frame a line.
+const frames = {dialog: 4, single: 1}, titleHeight = 22;
+const framedSize = window => [window.width + 2 * frames[window.border],
+                              window.height + titleHeight + 2 * frames[window.border]];
+
+// A window narrower than the page keeps its pixels; on a narrower page it stands in one
+// column, its inputs under their captions.
+function layOut(window)
+{
+    window.column = framedSize(window)[0] > pageSize()[0];
+    window.element.classList.toggle('column', window.column);
+    document.body.classList.toggle('column-page', windows.some(shown => shown?.column));
+    if (window.column && window.kind === 'sheet' && !window.commands) addSheetCommands(window);
+}
+
+function outerSize(number)
+{
+    layOut(windows[number]);
+    return framedSize(windows[number]);
+}
+
+// A window shown stays in its place as the page changes its size: placed anew, or laid
+// out in one column where it no longer fits.
+addEventListener('resize', () => {
+    for (const window of windows) {
+        if (!window?.shown) continue;
+        closeList(window);
+        layOut(window);
+        program('WebPlace', window.number);
+    }
+});
+
+Object.assign(WebFace, {pageSize, outerSize});

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Number fields: what is typed, deleted or pasted goes through the window's key handler and
+// its typing limit, one character at a time.
+
+function listenToField(window, index, field)
+{
+    const number = window.number;
+    field.addEventListener('beforeinput', event => {
+        switch (event.inputType) {
+        case 'insertText':
+        case 'insertReplacementText':
+            event.preventDefault();
+            if (event.data) type(window, index, event.data);
+            break;
+        case 'deleteContentBackward':
+            // Backspace goes through the window's key handler as the character it types.
+            if (!program('WebTyped', number, index, 8)) event.preventDefault();
+            break;
+        case 'insertFromPaste':
+        case 'insertFromDrop':
+        case 'insertLineBreak':
+        case 'insertParagraph':
+            event.preventDefault();
+            break;
+        }
+    });
+    field.addEventListener('input', () => program('WebEdited', number, index));
+    field.addEventListener('paste', event => {
+        event.preventDefault();
+        const pasted = event.clipboardData.getData('text/plain');
+        const value = field.value;
+        const start = characterAt(value, field.selectionStart);
+        const length = characterAt(value, field.selectionEnd) - start;
+        const pointer = allocateUTF8(pasted);
+        program('WebPasted', number, index, start, length, pointer);
+        _free(pointer);
+    });
+    field.addEventListener('drop', event => event.preventDefault());
+}
+
+// Typed characters, one by one through the window's key handler and the typing limit.
+function type(window, index, typed)
+{
+    const field = window.controls[index].element;
+    for (const character of typed) {
+        const key = program('WebTyped', window.number, index, character.codePointAt(0));
+        if (!key) continue;
+        const value = field.value;
+        let start = field.selectionStart, end = field.selectionEnd;
+        if (key === 8) {
+            if (start === end && start > 0) start -= value.slice(0, start).match(/.$/u)[0].length;
+            field.setRangeText('', start, end, 'end');
+            program('WebEdited', window.number, index);
+            continue;
+        }
+        const kept = characters(value) - characters(value.slice(start, end));
+        if (kept >= program('WebTypingLimit', window.number, index)) continue;
+        field.setRangeText(String.fromCodePoint(key), start, end, 'end');
+        program('WebEdited', window.number, index);
+    }
+}
+
+// A Ctrl shortcut types its control character into a field, and the window's key handler
+// sees it like any other.
+function fieldKey(event, window, index)
+{
+    if (!event.ctrlKey || event.altKey || !/^Key[A-Z]$/.test(event.code)) return;
+    const control = event.code.charCodeAt(3) - 64;
+    if (!program('WebTyped', window.number, index, control)) event.preventDefault();
+}

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lists: a list's rows opened below or above it, highlighted, chosen by pointer or key.
+
+function openList(window, index)
+{
+    const control = window.controls[index];
+    if (control.element.hidden || control.element.classList.contains('disabled')) return;
+    if (window.openList) closeList(window);
+    control.element.focus();
+    const rowHeight = window.column ? 48 : program('WebListRowHeight');
+    const shownRows = Math.min(control.items.length, program('WebOpenListRows'));
+    const rows = make('div', 'rows');
+    rows.dataset.name = `${control.name}.Rows`;
+    rows.setAttribute('role', 'listbox');
+    rows.dir = 'rtl';
+    rows.style.font = control.font;
+    rows.style.setProperty('--row', `${rowHeight}px`);
+    rows.style.height = `${shownRows * rowHeight + 2}px`;
+    rows.classList.toggle('scrolls', !!program('WebListShowsScrollBar', control.items.length));
+    control.shownItems.forEach((item, position) => {
+        const row = make('div', 'row', rows);
+        row.setAttribute('role', 'option');
+        row.dataset.row = position;
+        row.textContent = item;
+        row.addEventListener('pointermove', () => highlight(window, position));
+        row.addEventListener('click', () => {
+            highlight(window, position);
+            choose(window);
+        });
+    });
+    rows.addEventListener('pointerdown', event => event.preventDefault());
+    // Below the list where the page has room, else above it.
+    const box = control.element.getBoundingClientRect();
+    const height = shownRows * rowHeight + 2;
+    const below = box.bottom + height <= pageSize()[1];
+    rows.style.left = `${box.left + globalThis.scrollX}px`;
+    rows.style.width = `${box.width}px`;
+    rows.style.top = `${(below ? box.bottom : box.top - height) + globalThis.scrollY}px`;
+    rows.style.zIndex = +window.element.style.zIndex + 1;
+    document.body.append(rows);
+    window.openList = {index, rows, highlight: -1};
+    control.element.setAttribute('aria-expanded', 'true');
+    highlight(window, Math.max(control.selected, 0));
+}
+
+function highlight(window, position)
+{
+    const open = window.openList;
+    const rows = open.rows.children;
+    if (position < 0 || position >= rows.length) return;
+    rows[open.highlight]?.classList.remove('highlight');
+    rows[open.highlight]?.removeAttribute('aria-selected');
+    open.highlight = position;
+    rows[position].classList.add('highlight');
+    rows[position].setAttribute('aria-selected', 'true');
+    const top = rows[position].offsetTop, bottom = top + rows[position].offsetHeight;
+    if (top < open.rows.scrollTop) open.rows.scrollTop = top;
+    if (bottom > open.rows.scrollTop + open.rows.clientHeight) open.rows.scrollTop = bottom - open.rows.clientHeight;
+}
+
+function closeList(window)
+{
+    const open = window.openList;
+    if (!open) return;
+    window.openList = null;
+    open.rows.remove();
+    window.controls[open.index].element.setAttribute('aria-expanded', 'false');
+}
+
+// The open list takes its highlighted row, the user's choice, and closes.
+function choose(window)
+{
+    const {index, highlight: position} = window.openList;
+    closeList(window);
+    pick(window, index, position, false);
+}
+
+function pick(window, index, position, listOpen)
+{
+    const had = window.controls[index].selected;
+    setSelection(window.number, index, position);
+    program('WebPicked', window.number, index, had, listOpen ? 1 : 0);
+}
+
+function listKey(event, window, index)
+{
+    const control = window.controls[index];
+    const open = window.openList;
+    const back = event.key === 'ArrowUp' || event.key === 'ArrowLeft';
+    const forth = event.key === 'ArrowDown' || event.key === 'ArrowRight';
+    const toggles = (event.altKey && (event.key === 'ArrowDown' || event.key === 'ArrowUp')) || event.key === 'F4';
+    if (toggles || (!open && event.key === ' ')) {
+        event.preventDefault();
+        if (open) closeList(window);
+        else openList(window, index);
+        return;
+    }
+    if (event.ctrlKey || event.altKey) return;
+    const last = control.items.length - 1;
+    let position = open ? open.highlight : control.selected;
+    if (back) position = Math.max(position - 1, 0);
+    else if (forth) position = Math.min(position + 1, last);
+    else if (event.key === 'Home' || event.key === 'PageUp') position = 0;
+    else if (event.key === 'End' || event.key === 'PageDown') position = last;
+    else return;
+    event.preventDefault();
+    if (open) highlight(window, position);
+    else pick(window, index, position, false);
+}
+
+document.addEventListener('pointerdown', event => {
+    for (const window of windows) {
+        const open = window?.openList;
+        if (open && !open.rows.contains(event.target) &&
+            !window.controls[open.index].element.contains(event.target))
+            closeList(window);
+    }
+}, true);
