@@ -100,7 +100,8 @@ EM_JS(void, JsShowBox,
       });
 EM_ASYNC_JS(void, JsUntilBoxClosed, (), { await WebFace.boxClosing(); });
 EM_JS(char*, JsDecimalSeparator, (), { return allocateUTF8(WebFace.decimalSeparator()); });
-EM_JS(void, JsQuit, (), { WebFace.quit(); });
+EM_JS(void, JsQuit, (const char* ended, const char* again),
+      { WebFace.quit(UTF8ToString(ended), UTF8ToString(again)); });
 EM_JS(void, JsAfterFirstPaint, (int window, int token), { WebFace.afterFirstPaint(window, token); });
 
 // ---- The windows of the page ---------------------------------------------------------------
@@ -394,7 +395,7 @@ void Window::ShowMessage(const Shell::Message& message)
 
 std::string Window::DecimalSeparator() const { return Taken(JsDecimalSeparator()); }
 
-void Window::Quit() { JsQuit(); }
+void Window::Quit() { JsQuit(Shell::Texts::ProgramEnded.data(), Shell::Texts::RunAgain.data()); }
 
 bool Window::IsTabStop(std::size_t position) const
 {

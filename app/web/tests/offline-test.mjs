@@ -43,6 +43,16 @@ test('Opened from a disk, the page asks for nothing', async () => {
     assert.match(await program.page.evaluate('document.querySelector(\'meta[http-equiv="Content-Security-Policy"]\').content'),
                  /^default-src 'none';/);
     // Only the page's own file is read, and the faces and pictures it holds as data.
+    // Closing its last window leaves a page that says the program has ended, whose button
+    // starts it again.
+    await program.press('Enter');
+    await program.closeBox('Form2');
+    assert.ok(await program.ended());
+    const loaded = program.page.nextEvent('Page.loadEventFired');
+    await program.page.click('[data-name="Ended.Again"]');
+    await loaded;
+    await program.started();
+    assert.equal(await program.active(), 'Form1');
     assert.deepEqual(program.page.requests.filter(request => request !== url && !request.startsWith('data:')), []);
     assert.deepEqual(program.page.errors, []);
     await program.close();

@@ -216,7 +216,12 @@ export class ProgramPage {
             return ink.left >= box.left - 1 && ink.right <= box.right + 1; })()`);
     }
 
-    ended() { return this.page.evaluate('document.body.dataset.ended === "yes"'); }
+    /// Whether the program has ended, and the page says so with its button that starts the
+    /// program again at hand.
+    ended()
+    {
+        return this.page.evaluate('document.body.dataset.ended === "yes" && document.activeElement?.dataset.name === "Ended.Again"');
+    }
 
     /// What a screen reader gets of a control, from the browser's accessibility tree: its name,
     /// and the text of what it holds that is not hidden from it.
