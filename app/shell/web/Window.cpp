@@ -174,11 +174,14 @@ std::string CssColour(Shell::Rgb rgb, double opacity = 1)
 }
 
 // The face a text is drawn in: the program's own where the machine has it, else the one that
-// stands in for it. The Persian faces' stand-in is built into the page.
+// stands in for it, named, since browsers differ in the stand-ins they ask the system for
+// (Firefox and WebKitGTK take Comic Neue for Comic Sans MS, Chromium does not). The Persian
+// faces' stand-in is built into the page.
 std::string CssFont(const Shell::Type& type, int pixelHeight)
 {
     const char* standIn = "sans-serif";
     if (type.face == Shell::Typeface::Mitra || type.face == Shell::Typeface::Morvarid) standIn = "Nazli, sans-serif";
+    if (type.face == Shell::Typeface::ComicSans) standIn = "\"Comic Neue\", sans-serif";
     std::string font;
     if (type.style == Shell::FontStyle::Bold) font += "bold ";
     if (type.style == Shell::FontStyle::Italic) font += "italic ";
