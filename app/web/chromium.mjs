@@ -10,7 +10,7 @@ import {join} from 'node:path';
 
 const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
 
-import {Desktop} from './engines.mjs';
+import {Desktop, PageBase} from './engines.mjs';
 export {Desktop, Phone} from './engines.mjs';
 
 export class Browser {
@@ -109,9 +109,10 @@ export class Browser {
     }
 }
 
-export class Page {
+export class Page extends PageBase {
     constructor(browser, sessionId, targetId)
     {
+        super();
         this.browser = browser;
         this.sessionId = sessionId;
         this.targetId = targetId;
@@ -172,27 +173,6 @@ export class Page {
             await this.send('Runtime.evaluate', {expression, awaitPromise: true, returnByValue: true});
         if (exceptionDetails) throw new Error(`${expression}: ${exceptionDetails.exception?.description ?? exceptionDetails.text}`);
         return result.value;
-    }
-
-    /// Waits until the expression is true, and fails after `milliseconds`.
-    async waitFor(expression, milliseconds = 5000)
-    {
-        const end = Date.now() + milliseconds;
-        while (!(await this.evaluate(expression))) {
-            if (Date.now() > end) throw new Error(`still false after ${milliseconds} ms: ${expression}`);
-            await new Promise(resolve => setTimeout(resolve, 20));
-        }
-    }
-
-    /// The centre of the element that `selector` finds, in CSS pixels of the viewport, once the
-    /// page is scrolled to show it, as a person scrolls to what they reach for.
-    async centreOf(selector)
-    {
-        const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
-            if (!e) return null; e.scrollIntoView({block: 'nearest', inline: 'nearest'});
-            const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
-        if (!box) throw new Error(`no element ${selector}`);
-        return box;
     }
 
     /// A left click in the middle of the element, as the mouse makes it, or at `at` (pixels

@@ -18,3 +18,27 @@ export async function launch(name = engine)
     const {Browser} = await import(`./${name}.mjs`);
     return Browser.launch();
 }
+
+/// What every engine's page does alike, on its `evaluate`.
+export class PageBase {
+    /// Waits until the expression is true, and fails after `milliseconds`.
+    async waitFor(expression, milliseconds = 5000)
+    {
+        const end = Date.now() + milliseconds;
+        while (!(await this.evaluate(expression))) {
+            if (Date.now() > end) throw new Error(`still false after ${milliseconds} ms: ${expression}`);
+            await new Promise(resolve => setTimeout(resolve, 20));
+        }
+    }
+
+    /// The centre of the element that `selector` finds, in CSS pixels of the viewport, once the
+    /// page is scrolled to show it, as a person scrolls to what they reach for.
+    async centreOf(selector)
+    {
+        const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
+            if (!e) return null; e.scrollIntoView({block: 'nearest', inline: 'nearest'});
+            const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
+        if (!box) throw new Error(`no element ${selector}`);
+        return box;
+    }
+}

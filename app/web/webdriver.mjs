@@ -2,7 +2,8 @@
 // What Firefox (WebDriver BiDi) and WebKitGTK (WebDriver over HTTP) share: the page's input as
 // WebDriver's actions, which both take in the same form, and the page's half of a tab: values
 // of expressions, waiting, the pointer and the keys. A driver's page gives `evaluate` and
-// `perform` (one list of action sequences); the rest is here.
+// `perform` (one list of action sequences); the rest is here and in engines.mjs.
+import {PageBase} from './engines.mjs';
 
 // WebDriver's codes of the keys that type no character.
 const specialKeys = {Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Backspace: '\uE003', Space: ' ',
@@ -12,33 +13,13 @@ const specialKeys = {Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Backspace
 const keys = values => ({type: 'key', id: 'keyboard',
                          actions: values.flatMap(value => [{type: 'keyDown', value}, {type: 'keyUp', value}])});
 
-export class WebDriverPage {
-    /// Waits until the expression is true, and fails after `milliseconds`.
-    async waitFor(expression, milliseconds = 5000)
-    {
-        const end = Date.now() + milliseconds;
-        while (!(await this.evaluate(expression))) {
-            if (Date.now() > end) throw new Error(`still false after ${milliseconds} ms: ${expression}`);
-            await new Promise(resolve => setTimeout(resolve, 20));
-        }
-    }
-
-    /// The centre of the element that `selector` finds, once the page is scrolled to show it.
-    async centreOf(selector)
-    {
-        const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
-            if (!e) return null; e.scrollIntoView({block: 'nearest', inline: 'nearest'});
-            const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
-        if (!box) throw new Error(`no element ${selector}`);
-        return box;
-    }
-
+export class WebDriverPage extends PageBase {
     /// A click of the mouse's `button` (0 left, 2 right) in the middle of the element, or at `at`.
     async click(selector, at = undefined, button = 0)
     {
         const {x, y} = at ?? await this.centreOf(selector);
         await this.perform([{type: 'pointer', id: 'mouse', parameters: {pointerType: 'mouse'}, actions: [
-            {type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport'},
+            {type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport', duration: 0},
             {type: 'pointerDown', button}, {type: 'pointerUp', button}]}]);
     }
 
