@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Headless Firefox driven through its own remote control, WebDriver BiDi, on the port it opens
 // on this machine (--remote-debugging-port=0, the system's choice): no driver program between.
-// Needs Debian's firefox-esr and node's WebSocket.
+// Needs Debian's firefox-esr and node (a WebSocket client is below: Debian's node has none).
 import {spawn} from 'node:child_process';
+import {randomBytes} from 'node:crypto';
 import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
+import {request} from 'node:http';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
@@ -22,6 +24,75 @@ const preferences = {
     'dom.events.testing.asyncClipboard': true,
 };
 
+// A WebSocket as small as the remote control needs: text messages to and from this machine.
+class WebSocketClient {
+    static connect(address)
+    {
+        return new Promise((resolve, reject) => {
+            const asked = request(address.replace(/^ws:/, 'http:'), {headers: {
+                Connection: 'Upgrade', Upgrade: 'websocket', 'Sec-WebSocket-Version': '13',
+                'Sec-WebSocket-Key': randomBytes(16).toString('base64')}});
+            asked.on('upgrade', (response, socket, head) => resolve(new WebSocketClient(socket, head)));
+            asked.on('response', response => reject(new Error(`${address}: ${response.statusCode}`)));
+            asked.on('error', reject);
+            asked.end();
+        });
+    }
+
+    constructor(socket, head)
+    {
+        this.socket = socket;
+        this.buffer = head;
+        this.parts = [];
+        socket.on('error', () => {});  // Firefox ending as it is closed
+        socket.on('data', chunk => {
+            this.buffer = Buffer.concat([this.buffer, chunk]);
+            this.read();
+        });
+    }
+
+    // The server's frames, unmasked: a message in one frame or more; a ping is answered.
+    read()
+    {
+        for (;;) {
+            const frame = this.buffer;
+            if (frame.length < 2) return;
+            let length = frame[1] & 0x7f, start = 2;
+            if (length === 126 && frame.length >= 4) [length, start] = [frame.readUInt16BE(2), 4];
+            else if (length === 127 && frame.length >= 10) [length, start] = [Number(frame.readBigUInt64BE(2)), 10];
+            else if (length >= 126) return;
+            if (frame.length < start + length) return;
+            const opcode = frame[0] & 0x0f, payload = frame.subarray(start, start + length);
+            this.buffer = frame.subarray(start + length);
+            if (opcode === 8) return this.socket.end();
+            if (opcode === 9) this.write(10, payload);
+            if (opcode > 2) continue;
+            this.parts.push(payload);
+            if (frame[0] & 0x80) {
+                const text = Buffer.concat(this.parts).toString('utf8');
+                this.parts = [];
+                this.onmessage({data: text});
+            }
+        }
+    }
+
+    send(text) { this.write(1, Buffer.from(text, 'utf8')); }
+
+    // A client's frame, masked as the protocol asks.
+    write(opcode, payload)
+    {
+        const length = payload.length;
+        const header = Buffer.alloc(length < 126 ? 2 : length < 65536 ? 4 : 10);
+        header[0] = 0x80 | opcode;
+        header[1] = 0x80 | (length < 126 ? length : length < 65536 ? 126 : 127);
+        if (length >= 65536) header.writeBigUInt64BE(BigInt(length), 2);
+        else if (length >= 126) header.writeUInt16BE(length, 2);
+        const mask = randomBytes(4);
+        const masked = Buffer.from(payload.map((byte, i) => byte ^ mask[i % 4]));
+        this.socket.write(Buffer.concat([header, mask, masked]));
+    }
+}
+
 export class Browser {
     static async launch()
     {
@@ -39,12 +110,7 @@ export class Browser {
             });
             child.on('exit', () => reject(new Error(`Firefox ended:\n${log}`)));
         });
-        if (typeof WebSocket !== 'function') throw new Error('node has no WebSocket: run it with --experimental-websocket');
-        const socket = new WebSocket(`${address}/session`);
-        await new Promise((resolve, reject) => {
-            socket.onopen = resolve;
-            socket.onerror = reject;
-        });
+        const socket = await WebSocketClient.connect(`${address}/session`);
         const browser = new Browser(child, profile, socket);
         const {capabilities} = await browser.send('session.new', {capabilities: {}});
         browser.version = `Firefox ${capabilities.browserVersion}`;
