@@ -40,6 +40,8 @@ struct ProgramWindow {
 /// The program's windows in the order a set builds them: the start dialog first, then each
 /// calculator's input window and its sheet.
 std::span<const ProgramWindow> TheProgramWindows();
+/// The start dialog, the list's first window.
+inline const ProgramWindow& TheStartDialog() { return TheProgramWindows().front(); }
 /// The window of that name; throws std::out_of_range when the program has none.
 const ProgramWindow& ProgramWindowNamed(std::string_view name);
 /// Every window of one kind, in the list's order.

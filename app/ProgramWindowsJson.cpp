@@ -4,10 +4,11 @@
 // which must hold every letter the program can show:
 // {"title": ..., "texts": [the shell's own], "windows": [{"name": "Form2", "kind": ...,
 //  "calculator": ..., "caption": ..., "client": [w, h], "opens" (the start dialog),
-//  "continue" (the start dialog), "sheet", "calculate", "exit" (input windows), "back"
-//  (sheets), "inputs", "rows", "notes", "controls", "texts"}]}.
+//  "continue" (the start dialog), "sheet", "calculate", "exit", "sample" (input windows),
+//  "back" (sheets), "inputs", "rows", "notes", "controls", "texts"}]}.
 
 #include "JsonText.h"
+#include "PictureSamples.h"
 #include "ProgramWindows.h"
 
 #include <cstdio>
@@ -58,6 +59,21 @@ std::string Array(const auto& items, Each each)
 
 constexpr auto Quoted = [](std::string_view text) { return JsonQuoted(text); };
 
+// The run the tools show of an input window: the texts typed into its fields, and the name its
+// pictures are saved under.
+std::string SampleJson(const PictureSample& sample)
+{
+    using Typed = std::pair<std::string_view, std::string_view>;
+    return "{\"picture\": " + JsonQuoted(sample.picture) + ", \"report\": " + (sample.report ? "true" : "false") +
+           ", \"fields\": " +
+           Array(sample.fields,
+                 [](const Typed& field) {
+                     return "{\"control\": " + JsonQuoted(field.first) + ", \"text\": " + JsonQuoted(field.second) +
+                            "}";
+                 }) +
+           "}";
+}
+
 std::string WindowJson(const ProgramWindow& window)
 {
     const Shell::WindowDescription& described = window.description;
@@ -79,6 +95,7 @@ std::string WindowJson(const ProgramWindow& window)
         if (const ProgramWindow* sheet = window.Sheet()) json += Field("sheet", JsonQuoted(sheet->Name()));
         if (const auto button = window.Calculate()) json += Field("calculate", JsonQuoted((*button)->name));
         if (described.exit) json += Field("exit", JsonQuoted((*described.exit)->name));
+        json += Field("sample", SampleJson(SampleOf(window)));
         break;
     case Shell::WindowKind::ResultSheet:
         if (const auto button = window.DefaultButton()) json += Field("back", JsonQuoted((*button)->name));
@@ -97,13 +114,14 @@ std::string WindowJson(const ProgramWindow& window)
                   }));
     json += Field("notes", Array(described.notes, [](Shell::ControlId note) { return JsonQuoted(note->name); }));
     // Each control with its kind and its box in the client area, for a tool that points at it.
-    json += Field("controls", Array(described.controls, [](const Shell::Control& control) {
-                      const Shell::Rect& box = control.box;
-                      return "{\"name\": " + JsonQuoted(control.name) +
-                             ", \"kind\": " + JsonQuoted(KindName(control.kind)) + ", \"box\": [" +
-                             std::to_string(box.left) + ", " + std::to_string(box.top) + ", " +
-                             std::to_string(box.width) + ", " + std::to_string(box.height) + "]}";
-                  }));
+    json += Field(
+        "controls", Array(described.controls, [](const Shell::Control& control) {
+            const Shell::Rect& box = control.box;
+            return "{\"name\": " + JsonQuoted(control.name) + ", \"kind\": " + JsonQuoted(KindName(control.kind)) +
+                   ", \"text\": " + JsonQuoted(control.text) + ", \"hidden\": " + (control.hidden ? "true" : "false") +
+                   ", \"box\": [" + std::to_string(box.left) + ", " + std::to_string(box.top) + ", " +
+                   std::to_string(box.width) + ", " + std::to_string(box.height) + "]}";
+        }));
     json += Field("texts", Array(WindowTexts(described), Quoted));
     return json + "}";
 }

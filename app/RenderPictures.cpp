@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders every window of the program to PNG files for the README: the start dialog, both
-// input windows, and both result sheets after a sample calculation; and prints the cold-room
+// Renders every window of the program to PNG files for the README: the start dialog, each
+// input window, and each result sheet after a sample calculation; and prints the cold-room
 // report to a PDF file.
 // Usage: render_pictures OUTPUT_FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
 #include "ControlNamed.h"
 #include "Identity.h"
+#include "PictureSamples.h"
 #include "ProgramWindows.h"
 #include "QtTesting.h"
 #include "SheetCommands.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -33,12 +35,12 @@ bool Save(const Shell::Form& form, const QString& path)
     return true;
 }
 
-// Presses a Calculate button and saves the result sheet it opens, then closes the sheet.
-bool SaveSheet(const Shell::Form& input, const Shell::Form& sheet, const QString& path)
+// Presses an input window's Calculate and saves the result sheet it opens, then closes the sheet.
+bool SaveSheet(const ProgramWindow& input, const QString& path)
 {
     bool saved = false;
-    QtTesting::ModalCloser closer([&](QWidget*) { saved = Save(sheet, path); });
-    QtTesting::ControlOf<QPushButton>(input, "Button1")->click();
+    QtTesting::ModalCloser closer([&](QWidget*) { saved = Save(*input.Sheet()->Form(), path); });
+    QtTesting::ControlOf<QPushButton>(*input.Form(), std::string((*input.Calculate())->name).c_str())->click();
     return saved;
 }
 
@@ -58,22 +60,21 @@ int main(int argc, char* argv[])
     QtFace::Face face(ProgramTitle);
     ProgramWindows windows(face);
 
-    bool ok = Save(*Form1, out.filePath("start-dialog.png"));
-
-    // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
-    for (const auto& [field, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
-        Form2->Window().SetText(ShellTesting::ControlNamed(*Form2, field), text);
-    ok = Save(*Form2, out.filePath("cold-room.png")) && ok;
-    ok = SaveSheet(*Form2, *Form3, out.filePath("cold-room-results.png")) && ok;
-    // Its printed report, as a PDF file that scripts/render-pictures turns into a picture.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(out.filePath("cold-room-report.pdf"));
-    QtFace::PrintReport(static_cast<QtFace::Window&>(Form3->Window()), printer);
-
-    // A 10000-litre tank with the other inputs at their defaults.
-    Form4->Window().SetText(ShellTesting::ControlNamed(*Form4, "Edit1"), "10000");
-    ok = Save(*Form4, out.filePath("ice-bank.png")) && ok;
-    ok = SaveSheet(*Form4, *Form5, out.filePath("ice-bank-results.png")) && ok;
+    bool ok = Save(*TheStartDialog().Form(), out.filePath("start-dialog.png"));
+    for (const ProgramWindow* input : ProgramWindowsOfKind(Shell::WindowKind::InputWindow)) {
+        const PictureSample sample = SampleOf(*input);
+        Shell::Form& form = *input->Form();
+        for (const auto& [field, text] : sample.fields)
+            form.Window().SetText(ShellTesting::ControlNamed(form, field), text);
+        const QString picture = QString::fromUtf8(sample.picture.data(), qsizetype(sample.picture.size()));
+        ok = Save(form, out.filePath(picture + ".png")) && ok;
+        ok = SaveSheet(*input, out.filePath(picture + "-results.png")) && ok;
+        if (!sample.report) continue;
+        // Its printed report, as a PDF file that scripts/render-pictures turns into a picture.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out.filePath(picture + "-report.pdf"));
+        QtFace::PrintReport(static_cast<QtFace::Window&>(input->Sheet()->Form()->Window()), printer);
+    }
     return ok ? 0 : 1;
 }

@@ -36,7 +36,8 @@ inline constexpr std::string_view Delete = "حذف";
 inline constexpr std::string_view SelectAll = "انتخاب همه";
 
 /// Every text above, for what must know each text the program can show.
-inline constexpr std::string_view All[] = {CopySheet, PrintSheet, ShareSheet, PrintFailed, CopyFailed, Undo,
-                                           Redo,      Cut,        Copy,       Paste,       Delete,     SelectAll};
+inline constexpr std::string_view All[] = {CopySheet,    PrintSheet, ShareSheet, PrintFailed, CopyFailed,
+                                           ProgramEnded, RunAgain,   Undo,       Redo,        Cut,
+                                           Copy,         Paste,      Delete,     SelectAll};
 
 }  // namespace Shell::Texts

@@ -63,6 +63,10 @@ Shell::Message NotAnInteger(const std::string& text)
 
 class BadInput : public FakeProgram {
 protected:
+    FakeView& form2 = View("Form2");
+    FakeView& form3 = View("Form3");
+    FakeView& form4 = View("Form4");
+
     std::vector<std::string> texts_ = [] {
         std::vector<std::string> texts = FixedTexts();
         for (std::string& text : DrawnTexts(40)) texts.push_back(text);

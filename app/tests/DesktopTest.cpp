@@ -17,10 +17,14 @@
 
 namespace {
 
-QWidget* Window(int number)
+QWidget* Window(const QString& name) { return QtTesting::WidgetOf(*ProgramWindowNamed(name.toStdString()).Form()); }
+
+// The banner across a window's top, where it has one.
+const Shell::Control* BannerOf(const Shell::WindowDescription& window)
 {
-    const Shell::Form* const forms[] = {Form1, Form2, Form3, Form4, Form5};
-    return QtTesting::WidgetOf(*forms[number - 1]);
+    for (const Shell::Control& control : window.controls)
+        if (control.kind == Shell::Kind::Banner) return &control;
+    return nullptr;
 }
 
 // The share of 2 x 2 pixel blocks that hold more than one colour: none in a picture
@@ -64,17 +68,16 @@ private slots:
 
     void everyWindow_data()
     {
-        QTest::addColumn<int>("window");
-        QTest::newRow("start dialog") << 1;
-        QTest::newRow("cold-room window") << 2;
-        QTest::newRow("cold-room result sheet") << 3;
-        QTest::newRow("ice-bank window") << 4;
-        QTest::newRow("ice-bank result sheet") << 5;
+        QTest::addColumn<QString>("window");
+        for (const ProgramWindow& window : TheProgramWindows()) {
+            const QString name = QString::fromUtf8(window.Name().data(), qsizetype(window.Name().size()));
+            QTest::newRow(qPrintable(name)) << name;
+        }
     }
 
     void everyWindow()
     {
-        QFETCH(int, window);
+        QFETCH(QString, window);
         QWidget* shown = Window(window);
 
         // The program's icon, drawn sharp for the ratio: 32 logical pixels are 64 real ones.
@@ -96,16 +99,20 @@ private slots:
 
     void bannerIsDrawnForTheScreenRatio_data()
     {
-        QTest::addColumn<int>("window");
-        QTest::newRow("cold-room window") << 2;
-        QTest::newRow("ice-bank window") << 4;
+        QTest::addColumn<QString>("window");
+        for (const ProgramWindow& window : TheProgramWindows()) {
+            if (!BannerOf(window.description)) continue;
+            const QString name = QString::fromUtf8(window.Name().data(), qsizetype(window.Name().size()));
+            QTest::newRow(qPrintable(name)) << name;
+        }
     }
 
     void bannerIsDrawnForTheScreenRatio()
     {
-        QFETCH(int, window);
+        QFETCH(QString, window);
         QWidget* shown = Window(window);
-        auto* banner = shown->findChild<QLabel*>("Image1");
+        const std::string_view name = BannerOf(ProgramWindowNamed(window.toStdString()).description)->name;
+        auto* banner = shown->findChild<QLabel*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
 

@@ -43,7 +43,7 @@ public:
         shown_.clear();
         everShown_.clear();
         openList_.reset();
-        Form1->Window().ShowWindow();
+        TheStartDialog().Form()->Window().ShowWindow();
     }
 
     void Press(Shell::Keystroke stroke) override
@@ -156,10 +156,11 @@ public:
     std::string Active() override
     {
         if (face_->openBox) return "Box";
-        for (const char* sheet : {"Form3", "Form5"})
-            if (FakeFace::ViewOf(FormNamed(sheet)).Shown()) return sheet;
-        for (const char* window : {"Form2", "Form4", "Form1"})
-            if (FakeFace::ViewOf(FormNamed(window)).Shown()) return window;
+        // A sheet stands over its input window, and an input window where the start dialog was.
+        for (const auto kind :
+             {Shell::WindowKind::ResultSheet, Shell::WindowKind::InputWindow, Shell::WindowKind::MainDialog})
+            for (const ProgramWindow* window : ProgramWindowsOfKind(kind))
+                if (FakeFace::ViewOf(*window->Form()).Shown()) return std::string(window->Name());
         return "";
     }
 
@@ -200,12 +201,7 @@ private:
         }
     }
 
-    static const Shell::Form& FormNamed(std::string_view name)
-    {
-        const std::map<std::string_view, const Shell::Form*> forms = {
-            {"Form1", Form1}, {"Form2", Form2}, {"Form3", Form3}, {"Form4", Form4}, {"Form5", Form5}};
-        return *forms.at(name);
-    }
+    static const Shell::Form& FormNamed(std::string_view name) { return *ProgramWindowNamed(name).Form(); }
 
     static std::size_t IndexOf(const Shell::Form& form, std::string_view control)
     {
@@ -230,8 +226,9 @@ private:
     // A window newly shown takes its focus as the rules say.
     void Follow()
     {
-        for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5"}) {
-            const Shell::Form& form = FormNamed(name);
+        for (const ProgramWindow& window : TheProgramWindows()) {
+            const std::string name(window.Name());
+            const Shell::Form& form = *window.Form();
             const bool shown = FakeFace::ViewOf(form).Shown();
             if (shown && !shown_[name]) {
                 const bool first = !everShown_[name];

@@ -199,7 +199,7 @@ public:
         program_.reset();
         program_ = std::make_unique<QtProgram>();
         ended_ = false;
-        Form1->Window().ShowWindow();
+        TheStartDialog().Form()->Window().ShowWindow();
     }
 
     void Press(Shell::Keystroke stroke) override { PressKey(stroke); }
@@ -394,13 +394,7 @@ private:
             .marginsRemoved(field->textMargins());
     }
 
-    static const Shell::Form& FormNamed(std::string_view name)
-    {
-        const Shell::Form* const forms[] = {Form1, Form2, Form3, Form4, Form5};
-        for (const Shell::Form* form : forms)
-            if (form->Description().name == name) return *form;
-        throw std::invalid_argument("no window " + std::string(name));
-    }
+    static const Shell::Form& FormNamed(std::string_view name) { return *ProgramWindowNamed(name).Form(); }
 
     static QWidget* Window(std::string_view name) { return QtFace::Face::WidgetOf(FormNamed(name)); }
 

@@ -11,8 +11,11 @@
 # fills it anew, and when an arrow key changes the list that holds the focus, the event of
 # its changed description must carry the new item's text, which a screen reader says.
 # Expected figures: the worked examples of the calculators' own tests (a 10 x 5 x 3 m room
-# taking 1000 kg of chicken a day: 4691 W; a 10 000 l ice bank: 22484 W).
-# Usage: screen-reader-walk.py PATH_TO_Project1; needs an X display and the AT-SPI bus.
+# taking 1000 kg of chicken a day: 4691 W; a 10 000 l ice bank: 22484 W). The windows, their
+# captions and buttons come from the program's window list (program-windows.json).
+# Usage: screen-reader-walk.py PATH_TO_Project1 PATH_TO_program-windows.json; needs an X
+# display and the AT-SPI bus.
+import json
 import subprocess
 import sys
 import time
@@ -21,16 +24,16 @@ import pyatspi
 from gi.repository import GLib
 
 PROGRAM = sys.argv[1]
+with open(sys.argv[2], encoding="utf-8") as listed:
+    WINDOWS = {window["name"]: window for window in json.load(listed)["windows"]}
+START_DIALOG = next(window for window in WINDOWS.values() if window["kind"] == "MainDialog")
 
-START = "محاسبات بار برودتي نسخه 2.0"
-COLD_ROOM = "محاسبات سردخانه (فريوني)"
-ICE_BANK = "محاسبات آيس بانک (فريوني)"
-SHEET = "نتيجه محاسبات"
-ICE_BANK_OPTION = "محاسبات مربوط به آيس بانک"
-CONTINUE = "ادامه"
-CALCULATE = "محاسبه"
-EXIT = "خروج"
-BACK = "بازگشت"
+
+def text_of(window, control):
+    """The text of a control of a window of the list, both by name."""
+    return next(c["text"] for c in WINDOWS[window]["controls"] if c["name"] == control)
+
+
 CELSIUS = "درجه سانتيگراد"
 WATTS = "وات"
 
@@ -105,6 +108,14 @@ ICE_BANK_SHEET = [
     "R22    ,   DT = 10C",
     "Cond. temp = 40C",
 ]
+
+# What each calculator's walk expects, by the name of its sample run's pictures: the fields it
+# types into by the names they are heard by, its lists as heard, the keys that change its first
+# list and back, and its sheet as a screen reader reads it.
+EXPECTED = {
+    "cold-room": (COLD_ROOM_FIELDS, COLD_ROOM_LISTS, ("Down", "Up"), COLD_ROOM_SHEET),
+    "ice-bank": (ICE_BANK_FIELDS, ICE_BANK_LISTS, ("Up", "Down"), ICE_BANK_SHEET),
+}
 
 failures = []
 # What the program told of changed descriptions: (source, the event's data), as they came.
@@ -216,27 +227,32 @@ def x_window(title):
     return found[0] if found else None
 
 
-def walk(calculator):
+def walk(opening):
     program = subprocess.Popen([PROGRAM])
     try:
-        walk_through(calculator, program)
+        walk_through(opening, program)
     finally:
         if program.poll() is None:
             program.kill()
 
 
-def walk_through(calculator, program):
+def walk_through(opening, program):
+    """Walks the calculator of one of the start dialog's options: {"by": ..., "window": ...}."""
+    input_window = WINDOWS[opening["window"]]
+    sheet_window = WINDOWS[input_window["sheet"]]
+    calculator = input_window["sample"]["picture"]
+    fields, list_captions, keys, sheet_lines = EXPECTED[calculator]
+    title = input_window["caption"]
     application = wait_for("program on the bus", lambda: next(
         (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == program.pid), None))
-    start = wait_for("start dialog", lambda: window(application, START))
+    start = wait_for("start dialog", lambda: window(application, START_DIALOG["caption"]))
     heard = dialog_text(start)
     check(heard == " ".join(START_LINES), f"the start dialog is read as {heard!r}")
-    if calculator == "ice bank":
-        act(wait_for("ice-bank option", lambda: find(start, pyatspi.ROLE_RADIO_BUTTON, ICE_BANK_OPTION)), "Toggle")
-    press(start, pyatspi.ROLE_PUSH_BUTTON, CONTINUE)
-    title, fields, list_captions, sheet_lines = (
-        (COLD_ROOM, COLD_ROOM_FIELDS, COLD_ROOM_LISTS, COLD_ROOM_SHEET) if calculator == "cold room"
-        else (ICE_BANK, ICE_BANK_FIELDS, ICE_BANK_LISTS, ICE_BANK_SHEET))
+    option_name = text_of(START_DIALOG["name"], opening["by"])
+    option = wait_for(f"{calculator} option", lambda: find(start, pyatspi.ROLE_RADIO_BUTTON, option_name))
+    if not option.getState().contains(pyatspi.STATE_CHECKED):
+        act(option, "Toggle")
+    press(start, pyatspi.ROLE_PUSH_BUTTON, text_of(START_DIALOG["name"], START_DIALOG["continue"]))
     inputs = wait_for(f"{calculator} window", lambda: window(application, title))
     for name, text in fields:
         field = find(inputs, pyatspi.ROLE_TEXT, name)
@@ -252,7 +268,7 @@ def walk_through(calculator, program):
     first = lists(inputs)[0]
     first.queryComponent().grabFocus()
     subprocess.run(["xdotool", "windowfocus", "--sync", x_window(title)], check=True)
-    for key in ("Down", "Up") if calculator == "cold room" else ("Up", "Down"):
+    for key in keys:
         before = first.name
         del told[:]
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
@@ -264,16 +280,16 @@ def walk_through(calculator, program):
         check(said, f"{calculator}: {key} chose {item!r}, which a screen reader was not told as text")
         lists_say_their_items(inputs, f"{calculator} window after {key}", list_captions)
 
-    press(inputs, pyatspi.ROLE_PUSH_BUTTON, CALCULATE)
-    sheet = wait_for("result sheet", lambda: window(application, SHEET))
+    press(inputs, pyatspi.ROLE_PUSH_BUTTON, text_of(input_window["name"], input_window["calculate"]))
+    sheet = wait_for("result sheet", lambda: window(application, sheet_window["caption"]))
     heard = [n.name for n in descendants(sheet) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
     print(f"{calculator} sheet {sheet.name!r}:")
     for name in heard:
         print("  " + name)
     check(heard == sheet_lines, f"{calculator} sheet: a screen reader gets {heard!r}, not {sheet_lines!r}")
-    press(sheet, pyatspi.ROLE_PUSH_BUTTON, BACK)
-    wait_for("sheet closed", lambda: window(application, SHEET) is None)
-    press(inputs, pyatspi.ROLE_PUSH_BUTTON, EXIT)
+    press(sheet, pyatspi.ROLE_PUSH_BUTTON, text_of(sheet_window["name"], sheet_window["back"]))
+    wait_for("sheet closed", lambda: window(application, sheet_window["caption"]) is None)
+    press(inputs, pyatspi.ROLE_PUSH_BUTTON, text_of(input_window["name"], input_window["exit"]))
     try:
         check(program.wait(10) == 0, f"{calculator}: Exit ended the program with code {program.returncode}")
     except subprocess.TimeoutExpired:
@@ -282,6 +298,7 @@ def walk_through(calculator, program):
 
 pyatspi.Registry.registerEventListener(lambda event: told.append((event.source, event.any_data)),
                                        "object:property-change:accessible-description")
-walk("cold room")
-walk("ice bank")
+# The calculators in the order the start dialog offers them from its foot: the cold room first.
+for opening in reversed(START_DIALOG["opens"]):
+    walk(opening)
 sys.exit(1 if failures else 0)

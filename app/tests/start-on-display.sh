@@ -8,18 +8,36 @@
 # would leave it, its title bar at the work area's top where it is taller. It walks once
 # without a window manager and several times under openbox, each calculator in turn, since a
 # window manager frames a window only after it is shown; then, at a scale of 2 on a
-# 1920 x 1080 screen with a panel across its top, once through each calculator.
-# Usage: start-on-display.sh PATH_TO_Project1 [WALKS_UNDER_A_WINDOW_MANAGER]
+# 1920 x 1080 screen with a panel across its top, once through each calculator. The windows,
+# their captions, the places of their controls and the texts typed come from the program's
+# window list (program-windows.json in the build folder).
+# Usage: start-on-display.sh PATH_TO_Project1 PATH_TO_program-windows.json [WALKS_UNDER_A_WINDOW_MANAGER]
 set -euo pipefail
 # xdotool matches the Persian captions only in a UTF-8 locale; C.UTF-8 is on every Debian.
 export LC_ALL=C.UTF-8
 program=$1
-walks=${2:-6}
-start_caption='محاسبات بار برودتي نسخه 2.0'
-coldroom_caption='محاسبات سردخانه (فريوني)'
-icebank_caption='محاسبات آيس بانک (فريوني)'
-sheet_caption='نتيجه محاسبات'
+windows_json=$2
+walks=${3:-6}
 scale=1
+
+# What the window list says: the Python expression's value, one line per item of a list, over
+# `windows` (each window by its name) and `start` (the start dialog); centre(window, control)
+# is the centre of a control's box, "x y" in the window's own pixels.
+listed() {
+  python3 - "$windows_json" "$1" <<'EOF'
+import json, sys
+program = json.load(open(sys.argv[1], encoding="utf-8"))
+windows = {window["name"]: window for window in program["windows"]}
+start = next(window for window in program["windows"] if window["kind"] == "MainDialog")
+def centre(window, control):
+    left, top, width, height = next(c["box"] for c in windows[window]["controls"] if c["name"] == control)
+    return f"{left + width // 2} {top + height // 2}"
+value = eval(sys.argv[2])
+print("\n".join(value) if isinstance(value, list) else value)
+EOF
+}
+start_caption=$(listed 'start["caption"]')
+calculators=$(listed 'len(start["opens"])')
 
 work=$(mktemp -d)
 cleanup() {
@@ -126,39 +144,43 @@ expect_placed() {
   echo "$name placed: frame at $(( x - left )),$(( y - top )), ${width}x${height} inside"
 }
 
-# One walk through one calculator: "coldroom" or "icebank". Pointer positions are given in
-# the windows' own pixels.
+# One walk through the calculator of the start dialog's option at POSITION of its options.
+# Pointer positions are given in the windows' own pixels.
 walk() {
-  local calculator=$1 start input sheet caption calculate exit_button
+  local option input_name calculator start input sheet caption sheet_caption calculate exit_button option_at fields
+  # Everything the walk needs from the list at once: a line each.
+  {
+    read -r option; read -r input_name; read -r calculator; read -r caption; read -r sheet_caption
+    read -r calculate; read -r exit_button; read -r option_at
+    mapfile -t fields  # each "x y text"
+  } < <(listed "[[o['by'], o['window'], w['calculator'], w['caption'], windows[w['sheet']]['caption'],
+                  centre(o['window'], w['calculate']), centre(o['window'], w['exit']), centre(start['name'], o['by'])]
+                 + [centre(o['window'], f['control']) + ' ' + f['text'] for f in w['sample']['fields']]
+                 for o in [start['opens'][$1]] for w in [windows[o['window']]]][0]")
+  calculator="$input_name ($calculator)"
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$work/program.log" 2>&1 &
   app_pid=$!
   start=$(wait_for_window "$start_caption")
   expect_placed "start dialog" "$start"
+  click() { xdotool mousemove --window "$1" $(( $2 * scale )) $(( $3 * scale )) click 1; }
   xdotool windowfocus --sync "$start"
-  # Tab reaches the selected option; the arrow chooses the other one.
-  if [[ $calculator == icebank ]]; then xdotool key --clearmodifiers Tab Up; fi
+  # The option chosen, then Enter, which presses Continue.
+  # shellcheck disable=SC2086
+  click "$start" $option_at
   xdotool key --clearmodifiers Return
-  if [[ $calculator == icebank ]]; then caption=$icebank_caption; else caption=$coldroom_caption; fi
   input=$(wait_for_window "$caption")
   expect_placed "$calculator window" "$input"
   if xdotool search --onlyvisible --name "^$start_caption\$" >/dev/null 2>&1; then
     echo "the start dialog is still visible"; return 1
   fi
-  click() { xdotool mousemove --window "$input" $(( $1 * scale )) $(( $2 * scale )) click 1; }
-  # The fields by their places in the client area; Calculate, then Exit.
-  if [[ $calculator == icebank ]]; then
-    click 848 276; xdotool type 5000
-    calculate="228 356"; exit_button="100 356"
-  else
-    for field in "596 244 10" "540 244 5" "484 244 3" "216 244 1000"; do
-      read -r fx fy text <<<"$field"
-      click "$fx" "$fy"; xdotool type "$text"
-    done
-    calculate="220 452"; exit_button="92 452"
-  fi
+  # The sample run's fields by their places in the client area; Calculate, then Exit.
+  for field in "${fields[@]}"; do
+    read -r fx fy text <<<"$field"
+    click "$input" "$fx" "$fy"; xdotool type "$text"
+  done
   for showing in first second; do
     # shellcheck disable=SC2086
-    click $calculate
+    click "$input" $calculate
     sheet=$(wait_for_window "$sheet_caption")
     expect_placed "result sheet, $showing showing" "$sheet"
     # Where the user leaves it, it is placed anew at the next showing.
@@ -167,7 +189,7 @@ walk() {
     for _ in $(seq 100); do xdotool search --onlyvisible --name "^$sheet_caption\$" >/dev/null 2>&1 || break; sleep 0.05; done
   done
   # shellcheck disable=SC2086
-  click $exit_button
+  click "$input" $exit_button
   for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app_pid" 2>/dev/null; then echo "Exit did not end the program"; return 1; fi
   local code=0
@@ -177,14 +199,14 @@ walk() {
   [[ $code -eq 0 ]] || { cat "$work/program.log"; return 1; }
 }
 
+# The calculators in turn, the last option's first.
 start_display 1024 768
 echo "without a window manager:"
-walk coldroom
+walk $(( calculators - 1 ))
 start_openbox
 for run in $(seq "$walks"); do
-  if (( run % 2 )); then calculator=coldroom; else calculator=icebank; fi
   echo "under openbox, walk $run:"
-  walk "$calculator"
+  walk $(( (calculators - run % calculators) % calculators ))
 done
 
 # The start dialog, the cold-room window and its sheet are taller than the work area here;
@@ -193,7 +215,7 @@ start_display 1920 1080
 start_openbox
 start_panel 48
 scale=2
-for calculator in coldroom icebank; do
+for (( option = calculators - 1; option >= 0; option-- )); do
   echo "at scale 2 under a panel:"
-  walk "$calculator"
+  walk "$option"
 done

@@ -7,11 +7,12 @@
 int main()
 {
     // Every window is created here, once, in its fixed order, and lives as long as the page;
-    // windows reach each other through their global references. The start dialog is the only
-    // one shown at first; the four windows it hides are built once it has been painted.
+    // windows reach each other through their global references. The list's first window, the
+    // start dialog, is the only one shown at first; the windows it hides are built once it has
+    // been painted.
     static WebFace::Face face(ProgramTitle);
     static ProgramWindows windows(face, ProgramWindows::Building::RestAfterFirstPaint);
-    Form1->Window().ShowWindow();
+    TheProgramWindows().front().Form()->Window().ShowWindow();
     // The page goes on running the windows' handlers as the user acts.
     return 0;
 }

@@ -6,9 +6,10 @@
 import {join} from 'node:path';
 
 import {Browser, Desktop, Phone} from './chromium.mjs';
-import {ProgramPage, serve} from './tests/program-page.mjs';
+import {ProgramPage, programWindows, serve} from './tests/program-page.mjs';
 
 const [folder, output] = process.argv.slice(2);
+const windows = programWindows(folder);
 const browser = await Browser.launch();
 const server = await serve(folder);
 const url = `${server.origin}/coolingload.html`;
@@ -23,49 +24,52 @@ async function windowShot(program, name, file)
     await import('node:fs').then(fs => fs.writeFileSync(join(output, file), Buffer.from(data, 'base64')));
 }
 
-async function enter(program, fields)
+// A calculator opened from the start dialog, with its sample run typed into its input window.
+async function openWithSample(device, calculator)
 {
-    for (const [field, text] of fields) {
-        await program.click(field);
+    const program = await ProgramPage.open(browser, url, device);
+    await program.click(calculator.option);
+    await program.click(windows.continue);
+    for (const {control, text} of calculator.sample.fields) {
+        await program.click(calculator.inInput(control));
         await program.type(text);
     }
+    return program;
 }
 
-const coldRoom = [['Form2.Edit2', '10'], ['Form2.Edit3', '5'], ['Form2.Edit4', '3'], ['Form2.Edit1', '1000']];
-
 let program = await ProgramPage.open(browser, url, Desktop);
-await windowShot(program, 'Form1', 'start-dialog.png');
-await program.click('Form1.BitBtn1');
-await enter(program, coldRoom);
-await windowShot(program, 'Form2', 'cold-room.png');
-await program.click('Form2.Button1');
-await windowShot(program, 'Form3', 'cold-room-results.png');
-// The report as a printout shows it, on its A4 page.
-await program.page.evaluate('window.print = () => {}');
-await program.press('Ctrl+P');
-await program.page.send('Emulation.setEmulatedMedia', {media: 'print'});
-await program.page.send('Emulation.setDeviceMetricsOverride', {width: 794, height: 1123, deviceScaleFactor: 1, mobile: false});
-await program.page.screenshot(join(output, 'cold-room-report.png'));
+await windowShot(program, windows.start, 'start-dialog.png');
 await program.close();
+for (const calculator of windows.calculators) {
+    const {picture, report} = calculator.sample;
+    program = await openWithSample(Desktop, calculator);
+    await windowShot(program, calculator.input, `${picture}.png`);
+    await program.click(calculator.calculate);
+    await windowShot(program, calculator.sheet, `${picture}-results.png`);
+    if (report) {
+        // The report as a printout shows it, on its A4 page.
+        await program.page.evaluate('window.print = () => {}');
+        await program.press('Ctrl+P');
+        await program.page.send('Emulation.setEmulatedMedia', {media: 'print'});
+        await program.page.send('Emulation.setDeviceMetricsOverride',
+                                {width: 794, height: 1123, deviceScaleFactor: 1, mobile: false});
+        await program.page.screenshot(join(output, `${picture}-report.png`));
+    }
+    await program.close();
+}
 
-program = await ProgramPage.open(browser, url, Desktop);
-await program.click('Form1.RadioButton1');
-await program.click('Form1.BitBtn1');
-await enter(program, [['Form4.Edit1', '4000']]);
-await windowShot(program, 'Form4', 'ice-bank.png');
-await program.click('Form4.Button1');
-await windowShot(program, 'Form5', 'ice-bank-results.png');
-await program.close();
-
-// At 96 pixels per inch, as the desktop pictures are.
-program = await ProgramPage.open(browser, url, {...Phone, deviceScaleFactor: 1});
+// The calculator whose report is printed, on a phone too, at 96 pixels per inch as the desktop
+// pictures are.
+const phone = {...Phone, deviceScaleFactor: 1};
+program = await ProgramPage.open(browser, url, phone);
 await program.page.screenshot(join(output, 'phone-start-dialog.png'));
-await program.click('Form1.BitBtn1');
-await enter(program, coldRoom);
+await program.close();
+const printed = windows.calculators.find(calculator => calculator.sample.report);
+program = await openWithSample(phone, printed);
 await program.page.evaluate('scrollTo(0, 0)');
-await program.page.screenshot(join(output, 'phone-cold-room.png'), {wholePage: true});
-await program.click('Form2.Button1');
-await program.page.screenshot(join(output, 'phone-cold-room-results.png'));
+await program.page.screenshot(join(output, `phone-${printed.sample.picture}.png`), {wholePage: true});
+await program.click(printed.calculate);
+await program.page.screenshot(join(output, `phone-${printed.sample.picture}-results.png`));
 await program.close();
 
 await browser.close();

@@ -7,8 +7,10 @@
 
 #include "ControlNamed.h"
 #include "Loop.h"
+#include "PictureSamples.h"
 #include "Printing.h"
 #include "ProgramWindows.h"
+#include "Text.h"
 #include "Window.h"
 
 #include <windows.h>
@@ -98,19 +100,19 @@ void SaveReport(const Shell::ResultSheet& sheet, const wchar_t* name)
     });
 }
 
-// Presses a Calculate button; the sheet it opens is taken and closed from a timer.
-const wchar_t* sheetName = nullptr;
+// Presses an input window's Calculate; the sheet it opens is taken and closed from a timer.
+std::wstring sheetName;
 Shell::Form* sheet = nullptr;
-void SaveSheet(Shell::Form& input, Shell::Form& result, const wchar_t* name)
+void SaveSheet(const ProgramWindow& input, const std::wstring& name)
 {
     sheetName = name;
-    sheet = &result;
+    sheet = input.Sheet()->Form();
     SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR timer, DWORD) {
         KillTimer(nullptr, timer);
-        Save(Win32Face::Face::WindowOf(*sheet).Handle(), sheetName);
+        Save(Win32Face::Face::WindowOf(*sheet).Handle(), sheetName.c_str());
         sheet->Window().CloseModal();
     });
-    input.Clicked(ShellTesting::ControlNamed(input, "Button1"));
+    input.Form()->Clicked(*input.Calculate());
 }
 
 }  // namespace
@@ -125,23 +127,23 @@ int wmain(int argc, wchar_t* argv[])
     Win32Face::Face face(ProgramTitle);
     ProgramWindows windows(face);
 
-    Form1->Window().ShowWindow();
-    Save(Win32Face::Face::WindowOf(*Form1).Handle(), L"start-dialog");
-    Form1->Window().HideWindow();
+    Shell::Form& start = *TheStartDialog().Form();
+    start.Window().ShowWindow();
+    Save(Win32Face::Face::WindowOf(start).Handle(), L"start-dialog");
+    start.Window().HideWindow();
 
-    // A 10 x 5 x 3 m chilled-meat room taking 1000 kg a day.
-    for (const auto& [edit, text] : {std::pair{"Edit2", "10"}, {"Edit3", "5"}, {"Edit4", "3"}, {"Edit1", "1000"}})
-        Form2->Window().SetText(ShellTesting::ControlNamed(*Form2, edit), text);
-    Form2->Window().ShowWindow();
-    Save(Win32Face::Face::WindowOf(*Form2).Handle(), L"cold-room");
-    SaveSheet(*Form2, *Form3, L"cold-room-results");
-    SaveReport(*Form3, L"cold-room-report");
-    Form2->Window().HideWindow();
-
-    // A 10000-litre tank with the other inputs at their defaults.
-    Form4->Window().SetText(ShellTesting::ControlNamed(*Form4, "Edit1"), "10000");
-    Form4->Window().ShowWindow();
-    Save(Win32Face::Face::WindowOf(*Form4).Handle(), L"ice-bank");
-    SaveSheet(*Form4, *Form5, L"ice-bank-results");
+    for (const ProgramWindow* input : ProgramWindowsOfKind(Shell::WindowKind::InputWindow)) {
+        const PictureSample sample = SampleOf(*input);
+        Shell::Form& form = *input->Form();
+        for (const auto& [field, text] : sample.fields)
+            form.Window().SetText(ShellTesting::ControlNamed(form, field), text);
+        const std::wstring picture = Win32Face::Wide(sample.picture);
+        form.Window().ShowWindow();
+        Save(Win32Face::Face::WindowOf(form).Handle(), picture.c_str());
+        SaveSheet(*input, picture + L"-results");
+        if (sample.report)
+            SaveReport(static_cast<const Shell::ResultSheet&>(*input->Sheet()->Form()), (picture + L"-report").c_str());
+        form.Window().HideWindow();
+    }
     return saved ? 0 : 1;
 }

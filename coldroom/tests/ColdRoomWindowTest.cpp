@@ -21,6 +21,9 @@ std::string Line(std::int64_t number, const std::string& unit) { return std::to_
 
 class ColdRoomWindow : public FakeProgram {
 protected:
+    ShellTesting::FakeView& form2 = View("Form2");
+    ShellTesting::FakeView& form3 = View("Form3");
+
     void SetUp() override { form2.ShowWindow(); }
 
     void TypeRoom(const std::string& length, const std::string& width, const std::string& height,

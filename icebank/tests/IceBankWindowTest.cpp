@@ -12,6 +12,9 @@ const std::string VolumeTooSmall = "           حجم حوض بايد بيشتر
 
 class IceBankWindow : public FakeProgram {
 protected:
+    ShellTesting::FakeView& form4 = View("Form4");
+    ShellTesting::FakeView& form5 = View("Form5");
+
     void SetUp() override { form4.ShowWindow(); }
 
     void Enter(const std::string& volume, int tubeSize, const std::string& hours, const std::string& inlet)

@@ -10,9 +10,11 @@ import {pathToFileURL} from 'node:url';
 import {gzipSync} from 'node:zlib';
 
 import {Browser, Desktop} from '../chromium.mjs';
-import {ProgramPage, serve} from './program-page.mjs';
+import {ProgramPage, programWindows, serve} from './program-page.mjs';
 
 const folder = process.env.PAGE_FOLDER;
+const windows = programWindows(folder);
+const cold = windows.calculator('cold room');
 const file = join(folder, 'coolingload.html');
 let browser;
 before(async () => { browser = await Browser.launch(); });
@@ -21,13 +23,13 @@ after(async () => { await browser.close(); });
 // The room of the conformance suite: 10 x 5 x 3 m of chilled meat, 1000 kg a day: 4691 W.
 async function calculate(program)
 {
-    await program.click('Form1.BitBtn1');
+    await program.click(windows.continue);
     for (const [field, text] of [['Edit2', '10'], ['Edit3', '5'], ['Edit4', '3'], ['Edit1', '1000']]) {
-        await program.click(`Form2.${field}`);
+        await program.click(cold.inInput(field));
         await program.type(text);
     }
-    await program.click('Form2.Button1');
-    return program.text('Form3.Label24');
+    await program.click(cold.calculate);
+    return program.text(cold.onSheet('Label24'));
 }
 
 test('The page is one file of at most 300 KB, 150 KB gzipped', () => {
@@ -36,23 +38,34 @@ test('The page is one file of at most 300 KB, 150 KB gzipped', () => {
     assert.ok(gzipSync(page, {level: 9}).length <= 150_000, `${gzipSync(page, {level: 9}).length} bytes gzipped`);
 });
 
+// The page's faces are cut down to the letters of the texts that the program holds, with the
+// printable ASCII characters that a figure or a paste brings: each of these is drawn in them,
+// regular and bold, rather than in a face of the system or as a box.
+test('Every letter the program shows is in the page\'s own faces', async () => {
+    const program = await ProgramPage.open(browser, pathToFileURL(file).href, Desktop);
+    const ascii = String.fromCharCode(...Array.from({length: 0x7F - 0x20}, (_, i) => 0x20 + i));
+    const texts = [windows.title, ...windows.texts, ...windows.windows.flatMap(window => window.texts), ascii];
+    assert.deepEqual(await program.drawnInOtherFaces(texts, ['19px Nazli', 'bold 19px Nazli']), []);
+    await program.close();
+});
+
 test('Opened from a disk, the page asks for nothing', async () => {
     const url = pathToFileURL(file).href;
     const program = await ProgramPage.open(browser, url, Desktop);
     assert.equal(await calculate(program), '4691  وات');
     assert.match(await program.page.evaluate('document.querySelector(\'meta[http-equiv="Content-Security-Policy"]\').content'),
                  /^default-src 'none';/);
-    // Only the page's own file is read, and the faces and pictures it holds as data.
     // Closing its last window leaves a page that says the program has ended, whose button
     // starts it again.
     await program.press('Enter');
-    await program.closeBox('Form2');
+    await program.closeBox(cold.input);
     assert.ok(await program.ended());
     const loaded = program.page.nextEvent('Page.loadEventFired');
     await program.page.click('[data-name="Ended.Again"]');
     await loaded;
     await program.started();
-    assert.equal(await program.active(), 'Form1');
+    assert.equal(await program.active(), windows.start);
+    // Only the page's own file is read, and the faces and pictures it holds as data.
     assert.deepEqual(program.page.requests.filter(request => request !== url && !request.startsWith('data:')), []);
     assert.deepEqual(program.page.errors, []);
     await program.close();

@@ -6,7 +6,10 @@ import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
 import {Browser, Phone} from '../chromium.mjs';
-import {ProgramPage, serve} from './program-page.mjs';
+import {ProgramPage, programWindows, serve} from './program-page.mjs';
+
+const windows = programWindows();
+const cold = windows.calculator('cold room'), ice = windows.calculator('ice bank');
 
 let browser, server;
 before(async () => {
@@ -53,57 +56,58 @@ function assertReachable(seen, window)
 test('The cold room on a phone, every control and command by touch', async () => {
     const program = await start();
     // The start dialog fits the screen and keeps its pixels.
-    assert.equal(await program.page.evaluate('document.querySelector(\'[data-name="Form1"]\').classList.contains("column")'), false);
-    await program.click('Form1.RadioButton1');
-    await program.click('Form1.RadioButton2');
-    await program.click('Form1.BitBtn1');
-    assert.equal(await program.active(), 'Form2');
-    assertReachable(await reach(program, 'Form2'), 'Form2');
+    assert.equal(await program.page.evaluate(`document.querySelector('[data-name="${windows.start}"]').classList.contains("column")`),
+                 false);
+    await program.click(ice.option);
+    await program.click(cold.option);
+    await program.click(windows.continue);
+    assert.equal(await program.active(), cold.input);
+    assertReachable(await reach(program, cold.input), cold.input);
 
     // Every list opens and takes a row by touch; the process rearranges the window.
-    await program.click('Form2.ComboBox1');
+    await program.click(cold.inInput('ComboBox1'));
     await program.clickRow(4);
-    assert.equal(await program.text('Form2.ComboBox4'), '25');
-    await program.click('Form2.ComboBox1');
+    assert.equal(await program.text(cold.inInput('ComboBox4')), '25');
+    await program.click(cold.inInput('ComboBox1'));
     await program.clickRow(0);
     for (const [list, row, text] of [['ComboBox6', 1, '95'], ['ComboBox2', 1, 'پلي يورتان 15 سانتي'], ['ComboBox3', 1, 'ماهي'],
                                      ['ComboBox4', 2, '5'], ['ComboBox5', 5, '25'], ['ComboBox7', 17, '20']]) {
-        await program.click(`Form2.${list}`);
+        await program.click(cold.inInput(list));
         await program.clickRow(row);
-        assert.equal(await program.text(`Form2.${list}`), text, list);
+        assert.equal(await program.text(cold.inInput(list)), text, list);
     }
     // The keyboard's digits, a Persian one among them.
     for (const [field, typed] of [['Edit2', '10'], ['Edit3', '5'], ['Edit4', '\u06F3']]) {
-        await program.click(`Form2.${field}`);
+        await program.click(cold.inInput(field));
         await program.type(typed);
     }
-    assert.equal(await program.text('Form2.Edit4'), '3');
-    await program.click('Form2.Button2');
+    assert.equal(await program.text(cold.inInput('Edit4')), '3');
+    await program.click(cold.inInput('Button2'));
     assert.equal((await program.box()).caption, 'Information');
     await program.click('Box.OK');
-    assert.equal(await program.text('Form2.Edit1'), '50000');
-    await program.click('Form2.Button1');
-    assert.equal(await program.active(), 'Form3');
-    assertReachable(await reach(program, 'Form3'), 'Form3');
+    assert.equal(await program.text(cold.inInput('Edit1')), '50000');
+    await program.click(cold.calculate);
+    assert.equal(await program.active(), cold.sheet);
+    assertReachable(await reach(program, cold.sheet), cold.sheet);
 
     // The sheet's commands stand on it: copy and share hand on the sheet with its inputs.
-    await program.click('Form3.Copy');
+    await program.click(cold.onSheet('Copy'));
     const copied = await program.clipboard();
     assert.ok(copied.includes('طول ابعاد سردخانه (متر): 10\n'), copied);
-    await program.click('Form3.Share');
+    await program.click(cold.onSheet('Share'));
     assert.equal(await program.page.evaluate('window.shared.text'), copied);
     // Print lays the report out and hands it to the print dialog: every row as the sheet shows it.
-    await program.click('Form3.Print');
+    await program.click(cold.onSheet('Print'));
     assert.match(await program.page.evaluate('window.printed'), /^نتيجه محاسبات - /);
     const printed = await program.page.evaluate('[...document.querySelectorAll(".report .run")].map(run => run.textContent)');
     for (const label of ['Label24', 'Label29'])
-        assert.ok(printed.includes(await program.text(`Form3.${label}`)), label);
-    await program.click('Form3.BitBtn1');
-    assert.equal(await program.active(), 'Form2');
-    await program.click('Form2.Button1');
-    await program.closeBox('Form3');
-    assert.equal(await program.active(), 'Form2');
-    await program.click('Form2.Button3');
+        assert.ok(printed.includes(await program.text(cold.onSheet(label))), label);
+    await program.click(cold.back);
+    assert.equal(await program.active(), cold.input);
+    await program.click(cold.calculate);
+    await program.closeBox(cold.sheet);
+    assert.equal(await program.active(), cold.input);
+    await program.click(cold.exit);
     assert.equal(await program.ended(), true);
     assert.deepEqual(program.page.errors, []);
     await program.close();
@@ -111,21 +115,21 @@ test('The cold room on a phone, every control and command by touch', async () =>
 
 test('The ice bank on a phone, by touch', async () => {
     const program = await start();
-    await program.click('Form1.RadioButton1');
-    await program.click('Form1.BitBtn1');
-    assertReachable(await reach(program, 'Form4'), 'Form4');
-    await program.click('Form4.Edit1');
+    await program.click(ice.option);
+    await program.click(windows.continue);
+    assertReachable(await reach(program, ice.input), ice.input);
+    await program.click(ice.inInput('Edit1'));
     await program.type('4000');
     for (const [list, row] of [['ComboBox1', 2], ['ComboBox2', 13], ['ComboBox3', 10]]) {
-        await program.click(`Form4.${list}`);
+        await program.click(ice.inInput(list));
         await program.clickRow(row);
     }
-    await program.click('Form4.Button1');
-    assertReachable(await reach(program, 'Form5'), 'Form5');
+    await program.click(ice.calculate);
+    assertReachable(await reach(program, ice.sheet), ice.sheet);
     // 4000 x 1.163 x 29 / 18 and a fifth more: 8993 W.
-    assert.equal(await program.text('Form5.Label6'), '8993  وات');
-    await program.closeBox('Form5');
-    await program.click('Form4.CloseBox');
+    assert.equal(await program.text(ice.onSheet('Label6')), '8993  وات');
+    await program.closeBox(ice.sheet);
+    await program.click(ice.inInput('CloseBox'));
     assert.equal(await program.ended(), true);
     await program.close();
 });

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's page in a browser (engines.mjs), driven as a person drives it: controls found by the
-// names their elements carry ("Form2.Edit1"), keys, clicks and taps through the browser's own
-// input, and what the page shows read back from its elements.
+// The program's page in a browser (engines.mjs), driven as a person drives it: windows found in
+// the program's list of them, controls by the names their elements carry ("Window.Control"),
+// keys, clicks and taps through the browser's own input, and what the page shows read back from
+// its elements.
 import {readFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {extname, join} from 'node:path';
@@ -32,6 +33,38 @@ export async function serve(folder)
 }
 
 const selector = name => `[data-name="${name}"]`;
+
+// The calculators by the word that their option in the start dialog names them with.
+const CalculatorWords = {'cold room': 'سردخانه', 'ice bank': 'آيس بانک'};
+
+/// The program's windows as the program lists them (program-windows.json, which its build
+/// writes beside the page), so that a test finds a window by what it is: the start dialog with
+/// its Continue, and each calculator's option, input window, Calculate, Exit, sheet and Back,
+/// with the sample run its pictures show.
+/// Controls go by their window's name and their own ("Window.Control"), as the page names them.
+export function programWindows(folder = process.env.PAGE_FOLDER)
+{
+    const list = JSON.parse(readFileSync(join(folder, 'program-windows.json'), 'utf8'));
+    const named = name => list.windows.find(window => window.name === name);
+    const start = list.windows.find(window => window.kind === 'MainDialog');
+    const calculators = start.opens.map(({by, window}) => {
+        const input = named(window), sheet = named(input.sheet);
+        return {name: input.calculator, option: `${start.name}.${by}`, input: input.name, sheet: sheet.name,
+                calculate: `${input.name}.${input.calculate}`, exit: `${input.name}.${input.exit}`,
+                back: `${sheet.name}.${sheet.back}`, sample: input.sample,
+                inInput: control => `${input.name}.${control}`, onSheet: control => `${sheet.name}.${control}`};
+    });
+    return {
+        ...list, start: start.name, continue: `${start.name}.${start.continue}`, calculators,
+        /// A calculator by what it calculates: "cold room" or "ice bank".
+        calculator(what)
+        {
+            const found = calculators.filter(calculator => calculator.name.includes(CalculatorWords[what]));
+            if (found.length !== 1) throw new Error(`the program has no one calculator of ${what}`);
+            return found[0];
+        },
+    };
+}
 
 export class ProgramPage {
     /// The program started afresh in a new tab of `browser` the size of `device`.
@@ -221,6 +254,39 @@ export class ProgramPage {
     ended()
     {
         return this.page.evaluate('document.body.dataset.ended === "yes" && document.activeElement?.dataset.name === "Ended.Again"');
+    }
+
+    /// The texts that the page draws in any of `fonts` with a face other than its own (those it
+    /// holds as data), each with its font and the faces that draw it: none where its own faces
+    /// hold every letter.
+    async drawnInOtherFaces(texts, fonts)
+    {
+        await this.page.send('DOM.enable');
+        await this.page.send('CSS.enable');
+        await this.page.evaluate(`(async () => {
+            const probe = document.createElement('div');
+            probe.id = 'face-probe';
+            for (const font of ${JSON.stringify(fonts)}) {
+                for (const text of ${JSON.stringify(texts)}) {
+                    const line = document.createElement('div');
+                    line.style.font = font;
+                    line.textContent = text;
+                    probe.append(line);
+                }
+            }
+            document.body.append(probe);
+            await document.fonts.ready; })()`);
+        const {root} = await this.page.send('DOM.getDocument', {depth: 0});
+        const {nodeIds} = await this.page.send('DOM.querySelectorAll', {nodeId: root.nodeId, selector: '#face-probe > div'});
+        const others = [];
+        for (const [i, nodeId] of nodeIds.entries()) {
+            const {fonts: faces} = await this.page.send('CSS.getPlatformFontsForNode', {nodeId});
+            const foreign = faces.filter(face => !face.isCustomFont).map(face => face.familyName);
+            if (foreign.length)
+                others.push({text: texts[i % texts.length], font: fonts[Math.floor(i / texts.length)], faces: foreign});
+        }
+        await this.page.evaluate('document.getElementById("face-probe").remove()');
+        return others;
     }
 
     /// What a screen reader gets of a control, from the browser's accessibility tree: its name,

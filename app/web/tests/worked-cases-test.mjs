@@ -6,9 +6,12 @@ import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
 import {Desktop, engine, launch} from '../engines.mjs';
-import {ProgramPage, serve} from './program-page.mjs';
+import {ProgramPage, programWindows, serve} from './program-page.mjs';
 import {CapacityError, ColdRoomCases, CopyFailed, DimensionsError, IceBankCases, Processes, SheetRows, SuggestionCases,
         SuggestionNotice, TubeSizes, VolumeTooSmall} from './worked-cases.mjs';
+
+const windows = programWindows();
+const cold = windows.calculator('cold room'), ice = windows.calculator('ice bank');
 
 let browser, server;
 before(async () => {
@@ -23,8 +26,8 @@ after(async () => {
 async function start(calculator)
 {
     const program = await ProgramPage.open(browser, `${server.origin}/coolingload.html`, Desktop);
-    if (calculator === 'ice bank') await program.click('Form1.RadioButton1');
-    await program.click('Form1.BitBtn1');
+    if (calculator === 'ice bank') await program.click(ice.option);
+    await program.click(windows.continue);
     return program;
 }
 
@@ -46,22 +49,22 @@ async function typeInto(program, field, text)
 
 async function enterRoom(program, c)
 {
-    for (const [list, item] of Object.entries(c.before ?? {})) await choose(program, `Form2.${list}`, item);
+    for (const [list, item] of Object.entries(c.before ?? {})) await choose(program, cold.inInput(list), item);
     if (c.process !== 'chilled') {
-        await program.click('Form2.ComboBox1');
+        await program.click(cold.inInput('ComboBox1'));
         await program.clickRow(Processes[c.process]);
     }
-    for (const [i, field] of ['Form2.Edit2', 'Form2.Edit3', 'Form2.Edit4'].entries()) await typeInto(program, field, c.sides[i]);
-    for (const [list, item] of Object.entries(c.lists ?? {})) await choose(program, `Form2.${list}`, item);
-    if (c.capacity) await typeInto(program, 'Form2.Edit1', c.capacity);
+    for (const [i, field] of ['Edit2', 'Edit3', 'Edit4'].map(cold.inInput).entries()) await typeInto(program, field, c.sides[i]);
+    for (const [list, item] of Object.entries(c.lists ?? {})) await choose(program, cold.inInput(list), item);
+    if (c.capacity) await typeInto(program, cold.inInput('Edit1'), c.capacity);
     if (c.paste) {
-        await program.click('Form2.Edit1');
+        await program.click(cold.inInput('Edit1'));
         await program.paste(c.paste);
     }
     if (c.suggest) {
-        await program.click('Form2.Button2');
+        await program.click(cold.inInput('Button2'));
         await program.press('Enter');
-        assert.equal(await program.text('Form2.Edit1'), c.suggest);
+        assert.equal(await program.text(cold.inInput('Edit1')), c.suggest);
     }
 }
 
@@ -69,15 +72,15 @@ for (const c of ColdRoomCases) {
     test(`cold room: ${c.what}`, async () => {
         const program = await start('cold room');
         await enterRoom(program, c);
-        await program.click('Form2.Button1');
-        assert.equal(await program.active(), 'Form3');
+        await program.click(cold.calculate);
+        assert.equal(await program.active(), cold.sheet);
         if (c.sheet) {
             const shown = [];
-            for (const label of SheetRows) shown.push(await program.text(`Form3.${label}`));
+            for (const label of SheetRows) shown.push(await program.text(cold.onSheet(label)));
             assert.deepEqual(shown, c.sheet);
         }
         for (const [label, text] of Object.entries(c.labels ?? {}))
-            assert.equal(await program.text(`Form3.${label}`), text, label);
+            assert.equal(await program.text(cold.onSheet(label)), text, label);
         assert.deepEqual(await program.page.pageErrors(), []);
         await program.close();
     });
@@ -88,55 +91,55 @@ for (const c of ColdRoomCases) {
 test('cold room: the suggested capacity comes after its notice', async () => {
     const program = await start('cold room');
     for (const c of SuggestionCases) {
-        await program.click('Form2.ComboBox1');
+        await program.click(cold.inInput('ComboBox1'));
         await program.clickRow(Processes[c.process]);
-        for (const [i, field] of ['Form2.Edit2', 'Form2.Edit3', 'Form2.Edit4'].entries()) {
+        for (const [i, field] of ['Edit2', 'Edit3', 'Edit4'].map(cold.inInput).entries()) {
             await program.click(field);
             await program.type('\b\b' + c.sides[i]);
         }
-        await typeInto(program, 'Form2.Edit1', '\b'.repeat(10) + '7');
-        await program.click('Form2.Button2');
+        await typeInto(program, cold.inInput('Edit1'), '\b'.repeat(10) + '7');
+        await program.click(cold.inInput('Button2'));
         assert.deepEqual(await program.box(), {caption: 'Information', text: SuggestionNotice});
-        assert.equal(await program.text('Form2.Edit1'), '7');
+        assert.equal(await program.text(cold.inInput('Edit1')), '7');
         await program.click('Box.OK');
         assert.equal(await program.box(), null);
-        assert.equal(await program.text('Form2.Edit1'), c.capacity, c.sides.join(' x '));
+        assert.equal(await program.text(cold.inInput('Edit1')), c.capacity, c.sides.join(' x '));
     }
     await program.close();
 });
 
 test('cold room: an empty side, then an empty capacity, is refused', async () => {
     const program = await start('cold room');
-    await typeInto(program, 'Form2.Edit2', '10');
-    await program.click('Form2.Button1');
+    await typeInto(program, cold.inInput('Edit2'), '10');
+    await program.click(cold.calculate);
     assert.deepEqual(await program.box(), {caption: 'Error', text: DimensionsError});
     await program.press('Enter');
-    for (const [field, text] of [['Form2.Edit3', '5'], ['Form2.Edit4', '3']]) {
+    for (const [field, text] of [[cold.inInput('Edit3'), '5'], [cold.inInput('Edit4'), '3']]) {
         await typeInto(program, field, '\b' + text);
     }
-    await program.click('Form2.Button1');
+    await program.click(cold.calculate);
     assert.deepEqual(await program.box(), {caption: 'Error', text: CapacityError});
     await program.press('Escape');
-    assert.equal(await program.active(), 'Form2');
-    assert.equal(await program.text('Form2.Edit1'), '0');
+    assert.equal(await program.active(), cold.input);
+    assert.equal(await program.text(cold.inInput('Edit1')), '0');
     await program.close();
 });
 
 for (const c of IceBankCases) {
     test(`ice bank: ${c.volume} l from ${c.inlet} C in ${c.hours} h, ${TubeSizes[c.tube]}`, async () => {
         const program = await start('ice bank');
-        await typeInto(program, 'Form4.Edit1', c.volume);
-        await program.click('Form4.ComboBox1');
+        await typeInto(program, ice.inInput('Edit1'), c.volume);
+        await program.click(ice.inInput('ComboBox1'));
         await program.clickRow(c.tube);
-        await choose(program, 'Form4.ComboBox2', c.hours);
-        await choose(program, 'Form4.ComboBox3', c.inlet);
-        await program.click('Form4.Button1');
-        assert.equal(await program.active(), 'Form5');
+        await choose(program, ice.inInput('ComboBox2'), c.hours);
+        await choose(program, ice.inInput('ComboBox3'), c.inlet);
+        await program.click(ice.calculate);
+        assert.equal(await program.active(), ice.sheet);
         const expected = {Label6: `${c.capacity}  وات`, Label28: `${c.count}  عدد`, Label29: `${c.hp}  اسب`,
                           Label30: `Bitzer ${c.model}`, Label22: `${c.surface}  متر مربع`, Label2: `${c.tube_m}  متر`,
                           Label4: '1 درجه سانتيگراد', Label31: 'R22    ,   DT = 10C', Label32: 'Cond. temp = 40C'};
         for (const [label, text] of Object.entries(expected))
-            assert.equal(await program.text(`Form5.${label}`), text, label);
+            assert.equal(await program.text(ice.onSheet(label)), text, label);
         assert.deepEqual(await program.page.pageErrors(), []);
         await program.close();
     });
@@ -144,14 +147,14 @@ for (const c of IceBankCases) {
 
 test('ice bank: tanks below a thousand litres are refused', async () => {
     const program = await start('ice bank');
-    await program.click('Form4.Button1');
+    await program.click(ice.calculate);
     assert.deepEqual(await program.box(), {caption: 'Error', text: VolumeTooSmall});
     await program.press('Enter');
-    await typeInto(program, 'Form4.Edit1', '\b999');
-    await program.click('Form4.Button1');
+    await typeInto(program, ice.inInput('Edit1'), '\b999');
+    await program.click(ice.calculate);
     assert.deepEqual(await program.box(), {caption: 'Error', text: VolumeTooSmall});
     await program.press('Enter');
-    assert.equal(await program.text('Form5.Label6'), '');
+    assert.equal(await program.text(ice.onSheet('Label6')), '');
     await program.close();
 });
 
@@ -161,28 +164,28 @@ test('ice bank: tanks below a thousand litres are refused', async () => {
 test('cold room: what a screen reader hears, and the sheet\'s menu', async () => {
     const program = await start('cold room');
     const hears = engine === 'chromium';
-    for (const [name, heard] of [['Form2.Edit2', 'طول ابعاد سردخانه (متر)'], ['Form2.ComboBox6', 'درصد بارگيري %'],
-                                 ['Form2.ComboBox7', 'مدت زمان کارکرد کمپرسور (ساعت)']])
+    for (const [name, heard] of [[cold.inInput('Edit2'), 'طول ابعاد سردخانه (متر)'], [cold.inInput('ComboBox6'), 'درصد بارگيري %'],
+                                 [cold.inInput('ComboBox7'), 'مدت زمان کارکرد کمپرسور (ساعت)']])
         if (hears) assert.equal((await program.heard(name)).name, heard, name);
     await enterRoom(program, ColdRoomCases[0]);
-    await program.click('Form2.Button1');
+    await program.click(cold.calculate);
     if (hears) {
-        assert.equal((await program.heard('Form3.Label24')).text, 'مجموع کل بارها: 4691  وات');
-        assert.equal((await program.heard('Form3.Label23')).text, '');
+        assert.equal((await program.heard(cold.onSheet('Label24'))).text, 'مجموع کل بارها: 4691  وات');
+        assert.equal((await program.heard(cold.onSheet('Label23'))).text, '');
     }
-    await program.page.rightClick('[data-name="Form3.Label12"]');
+    await program.page.rightClick(`[data-name="${cold.onSheet('Label12')}"]`);
     await program.settle();
-    assert.deepEqual(await program.page.evaluate(`[...document.querySelectorAll('[data-name="Form3.Menu"] .item')]
+    assert.deepEqual(await program.page.evaluate(`[...document.querySelectorAll('[data-name="${cold.onSheet('Menu')}"] .item')]
         .map(item => item.textContent)`), ['کپيCtrl+C', 'چاپCtrl+P']);
     // Where the browser refuses the Clipboard API, the copy goes through the copy command.
     await program.page.evaluate('navigator.clipboard.writeText = () => Promise.reject(new Error("refused"))');
-    await program.page.click('[data-name="Form3.Menu"] [data-action="copy-sheet"]');
+    await program.page.click(`[data-name="${cold.onSheet('Menu')}"] [data-action="copy-sheet"]`);
     assert.ok((await program.clipboard()).includes('مجموع کل بارها: 4691  وات\n'));
     // Where neither takes it, the user is told.
     await program.page.evaluate('document.execCommand = () => false');
     await program.press('Ctrl+C');
     assert.deepEqual(await program.box(), {caption: 'Error', text: CopyFailed});
     await program.press('Enter');
-    assert.equal(await program.active(), 'Form3');
+    assert.equal(await program.active(), cold.sheet);
     await program.close();
 });

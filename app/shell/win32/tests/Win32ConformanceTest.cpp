@@ -31,9 +31,8 @@ constexpr int FirstLineId = 100;  // of the message box's lines
 
 const Shell::Form* FormNamed(std::string_view name)
 {
-    const Shell::Form* forms[] = {Form1, Form2, Form3, Form4, Form5};
-    for (const Shell::Form* form : forms)
-        if (form && form->Description().name == name) return form;
+    for (const ProgramWindow& window : TheProgramWindows())
+        if (window.Name() == name) return window.Form();
     return nullptr;
 }
 
@@ -162,8 +161,8 @@ public:
     {
         running_ = false;
         if (const HWND box = OpenMessageBox()) SendMessageW(box, WM_CLOSE, 0, 0);
-        for (const char* sheet : {"Form3", "Form5"})
-            if (const Shell::Form* form = FormNamed(sheet); form && IsWindowVisible(TopOf(*form)))
+        for (const ProgramWindow* sheet : ProgramWindowsOfKind(Shell::WindowKind::ResultSheet))
+            if (const Shell::Form* form = sheet->Form(); form && IsWindowVisible(TopOf(*form)))
                 SendMessageW(TopOf(*form), WM_CLOSE, 0, 0);
         PostMessageW(steps_, WM_NULL, 0, 0);
     }
@@ -176,7 +175,7 @@ public:
         face_ = std::make_unique<Face>(ProgramTitle);
         program_ = std::make_unique<ProgramWindows>(*face_);
         ended_ = false;
-        Form1->Window().ShowWindow();
+        TheStartDialog().Form()->Window().ShowWindow();
     }
 
     void Press(Shell::Keystroke stroke) override
@@ -299,9 +298,9 @@ public:
         if (!focus) return "";
         if (const HWND box = OpenMessageBox(); box && IsChild(box, focus))
             return GetDlgCtrlID(focus) == IDOK ? "Box.OK" : "Box.?";
-        for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5"}) {
-            const Shell::Form& form = *FormNamed(name);
-            for (const Shell::Control& control : form.Description().controls)
+        for (const ProgramWindow& window : TheProgramWindows()) {
+            const std::string_view name = window.Name();
+            for (const Shell::Control& control : window.description.controls)
                 if (ControlOf(name, control.name) == focus) return std::string(name) + "." + std::string(control.name);
         }
         return "?";
@@ -311,8 +310,8 @@ public:
     {
         const HWND active = GetActiveWindow();
         if (active && active == OpenMessageBox()) return "Box";
-        for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5"})
-            if (active == TopOf(*FormNamed(name)) && IsWindowVisible(active)) return name;
+        for (const ProgramWindow& window : TheProgramWindows())
+            if (active == TopOf(*window.Form()) && IsWindowVisible(active)) return std::string(window.Name());
         return "";
     }
 

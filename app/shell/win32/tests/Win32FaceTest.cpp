@@ -40,7 +40,11 @@ class Win32FaceTest : public testing::Test {
 protected:
     Face face{ProgramTitle};
     ProgramWindows windows{face};
-    const Shell::Form* forms[5] = {Form1, Form2, Form3, Form4, Form5};
+    const std::vector<const Shell::Form*> forms = [] {
+        std::vector<const Shell::Form*> built;
+        for (const ProgramWindow& window : TheProgramWindows()) built.push_back(window.Form());
+        return built;
+    }();
 };
 
 TEST_F(Win32FaceTest, EveryWindowHasItsClientSizeFrameAndTitleButtons)

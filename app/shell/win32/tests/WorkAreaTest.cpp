@@ -28,7 +28,7 @@ class WorkAreaTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(GetDpiForWindow(Face::WindowOf(*Form1).Handle()), 144u) << "not at 150 %";
+        ASSERT_EQ(GetDpiForWindow(Face::WindowOf(*TheStartDialog().Form()).Handle()), 144u) << "not at 150 %";
         ASSERT_LT(work.height, screen.height) << "no task bar";
     }
     Face face{ProgramTitle};
