@@ -10,9 +10,8 @@ import {join} from 'node:path';
 
 const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
 
-/// A desktop screen and a phone's, as the pages are tried on.
-export const Desktop = {width: 1280, height: 800, deviceScaleFactor: 1, mobile: false, touch: false};
-export const Phone = {width: 412, height: 915, deviceScaleFactor: 2.625, mobile: true, touch: true};
+import {Desktop, PageBase} from './engines.mjs';
+export {Desktop, Phone} from './engines.mjs';
 
 export class Browser {
     static async launch()
@@ -32,6 +31,7 @@ export class Browser {
         child.stderr.on('data', chunk => { log += chunk; });
         const browser = new Browser(child, profile, () => log);
         await browser.send('Target.setDiscoverTargets', {discover: true});
+        browser.version = `Chromium ${(await browser.send('Browser.getVersion')).product.split('/')[1]}`;
         return browser;
     }
 
@@ -109,9 +109,10 @@ export class Browser {
     }
 }
 
-export class Page {
+export class Page extends PageBase {
     constructor(browser, sessionId, targetId)
     {
+        super();
         this.browser = browser;
         this.sessionId = sessionId;
         this.targetId = targetId;
@@ -151,9 +152,14 @@ export class Page {
 
     nextEvent(method) { return new Promise(resolve => this.events.set(method, resolve)); }
 
-    /// Opens `url` and returns once its load event has fired.
+    /// Opens `url` and returns once its load event has fired; a page served by this machine
+    /// may use the clipboard.
     async open(url)
     {
+        const {origin} = new URL(url);
+        if (origin.startsWith('http'))
+            await this.browser.send('Browser.grantPermissions',
+                                    {origin, permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite']});
         const loaded = this.nextEvent('Page.loadEventFired');
         const {errorText} = await this.send('Page.navigate', {url});
         if (errorText) throw new Error(`${url}: ${errorText}`);
@@ -169,27 +175,6 @@ export class Page {
         return result.value;
     }
 
-    /// Waits until the expression is true, and fails after `milliseconds`.
-    async waitFor(expression, milliseconds = 5000)
-    {
-        const end = Date.now() + milliseconds;
-        while (!(await this.evaluate(expression))) {
-            if (Date.now() > end) throw new Error(`still false after ${milliseconds} ms: ${expression}`);
-            await new Promise(resolve => setTimeout(resolve, 20));
-        }
-    }
-
-    /// The centre of the element that `selector` finds, in CSS pixels of the viewport, once the
-    /// page is scrolled to show it, as a person scrolls to what they reach for.
-    async centreOf(selector)
-    {
-        const box = await this.evaluate(`(() => { const e = document.querySelector(${JSON.stringify(selector)});
-            if (!e) return null; e.scrollIntoView({block: 'nearest', inline: 'nearest'});
-            const r = e.getBoundingClientRect(); return {x: r.x + r.width / 2, y: r.y + r.height / 2}; })()`);
-        if (!box) throw new Error(`no element ${selector}`);
-        return box;
-    }
-
     /// A left click in the middle of the element, as the mouse makes it, or at `at` (pixels
     /// from the viewport's top-left corner).
     async click(selector, at = undefined)
@@ -198,6 +183,13 @@ export class Page {
         await this.send('Input.dispatchMouseEvent', {type: 'mouseMoved', x, y});
         await this.send('Input.dispatchMouseEvent', {type: 'mousePressed', x, y, button: 'left', clickCount: 1});
         await this.send('Input.dispatchMouseEvent', {type: 'mouseReleased', x, y, button: 'left', clickCount: 1});
+    }
+
+    async rightClick(selector)
+    {
+        const {x, y} = await this.centreOf(selector);
+        await this.send('Input.dispatchMouseEvent', {type: 'mousePressed', x, y, button: 'right', clickCount: 1});
+        await this.send('Input.dispatchMouseEvent', {type: 'mouseReleased', x, y, button: 'right', clickCount: 1});
     }
 
     /// A finger's tap in the middle of the element, or at `at`.
@@ -258,6 +250,20 @@ export class Page {
                                                    unmodifiedText: text, commands});
         await this.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
     }
+
+    /// Puts a text on the clipboard and pastes it into the focused field, as its menu's Paste
+    /// does.
+    async paste(text)
+    {
+        await this.evaluate(`navigator.clipboard.writeText(${JSON.stringify(text)})`);
+        await this.press('Paste', {commands: ['paste']});
+    }
+
+    clipboard() { return this.evaluate('navigator.clipboard.readText()'); }
+
+    async pageErrors() { return this.errors; }
+
+    setLocale(locale) { return this.send('Emulation.setLocaleOverride', {locale}); }
 
     /// Saves what the page shows as a PNG; the whole page, beyond the screen too, where asked.
     async screenshot(path, {wholePage = false} = {})

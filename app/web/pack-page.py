@@ -135,13 +135,14 @@ policy = ["default-src 'none'", f"script-src {hashes} 'wasm-unsafe-eval'", f"sty
           'font-src data:', 'img-src data:', "base-uri 'none'", "form-action 'none'"]
 if options.served:
     policy += ["manifest-src 'self'", "worker-src 'self'"]
-    policy[policy.index('img-src data:')] = "img-src data: 'self'"  # the manifest's icon
+    policy[policy.index('img-src data:')] = "img-src data: 'self'"  # the manifest's icons
 head = [f'<meta http-equiv="Content-Security-Policy" content="{"; ".join(policy)}">',
         '<meta http-equiv="x-dns-prefetch-control" content="off">']
 if options.icon:
     head.append(f'<link rel="icon" href="{html.escape(data_url("image/svg+xml", options.icon.read_bytes()))}">')
 if options.served:
     head.append('<link rel="manifest" href="manifest.webmanifest">')
+    head.append('<link rel="apple-touch-icon" href="apple-touch-icon.png">')
 head.append(f'<style>{style}</style>')
 
 page = options.template.read_text(encoding='utf-8')

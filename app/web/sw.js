@@ -3,7 +3,8 @@
 // so that the program opens again with no network. A new page comes with a new version, whose
 // files replace the old ones.
 const kept = 'coolingload-@VERSION@';
-const files = ['./', 'index.html', 'manifest.webmanifest', 'icon.svg'];
+const files = ['./', 'index.html', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png',
+               'icon-maskable-512.png', 'apple-touch-icon.png'];
 
 self.addEventListener('install', event => {
     event.waitUntil(caches.open(kept).then(cache => cache.addAll(files)).then(() => self.skipWaiting()));

@@ -103,7 +103,8 @@ EM_JS(void, JsShowBox,
       });
 EM_ASYNC_JS(void, JsUntilBoxClosed, (), { await WebFace.boxClosing(); });
 EM_JS(char*, JsDecimalSeparator, (), { return allocateUTF8(WebFace.decimalSeparator()); });
-EM_JS(void, JsQuit, (), { WebFace.quit(); });
+EM_JS(void, JsQuit, (const char* ended, const char* again),
+      { WebFace.quit(UTF8ToString(ended), UTF8ToString(again)); });
 EM_JS(void, JsAfterFirstPaint, (int window, int token), { WebFace.afterFirstPaint(window, token); });
 
 // ---- The windows of the page ---------------------------------------------------------------
@@ -176,11 +177,14 @@ std::string CssColour(Shell::Rgb rgb, double opacity = 1)
 }
 
 // The face a text is drawn in: the program's own where the machine has it, else the one that
-// stands in for it. The Persian faces' stand-in is built into the page.
+// stands in for it, named, since browsers differ in the stand-ins they ask the system for
+// (Firefox and WebKitGTK take Comic Neue for Comic Sans MS, Chromium does not). The Persian
+// faces' stand-in is built into the page.
 std::string CssFont(const Shell::Type& type, int pixelHeight)
 {
     const char* standIn = "sans-serif";
     if (type.face == Shell::Typeface::Mitra || type.face == Shell::Typeface::Morvarid) standIn = "Nazli, sans-serif";
+    if (type.face == Shell::Typeface::ComicSans) standIn = "\"Comic Neue\", sans-serif";
     std::string font;
     if (type.style == Shell::FontStyle::Bold) font += "bold ";
     if (type.style == Shell::FontStyle::Italic) font += "italic ";
@@ -397,7 +401,7 @@ void Window::ShowMessage(const Shell::Message& message)
 
 std::string Window::DecimalSeparator() const { return Taken(JsDecimalSeparator()); }
 
-void Window::Quit() { JsQuit(); }
+void Window::Quit() { JsQuit(Shell::Texts::ProgramEnded.data(), Shell::Texts::RunAgain.data()); }
 
 bool Window::IsTabStop(std::size_t position) const
 {

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window rules' scenarios played on the browser face: the program's page in headless
-// Chromium, the user played through the browser's own key, pointer and touch input, and what
-// the page shows read back from its elements. The scenarios are the suite's own rows, written
+// The window rules' scenarios played on the browser face: the program's page in the engine
+// that ENGINE names (engines.mjs), the user played through the browser's own key and pointer
+// input, and what the page shows read back from its elements. The scenarios are the suite's own rows, written
 // out by the suite's program (ScenarioRows.cpp).
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import {after, before, test} from 'node:test';
 
-import {Browser, Desktop} from '../chromium.mjs';
+import {Desktop, launch} from '../engines.mjs';
 import {ProgramPage, serve} from './program-page.mjs';
 
 const scenarios = JSON.parse(execFileSync(process.execPath, [process.env.SCENARIO_ROWS], {encoding: 'utf8'}));
 let browser, server;
 
 before(async () => {
-    browser = await Browser.launch();
+    browser = await launch();
     server = await serve(process.env.PAGE_FOLDER);
 });
 after(async () => {
@@ -46,7 +46,7 @@ async function play(scenario)
         case 'OpenList': await program.click(row.target); break;
         case 'ClickRow': await program.clickRow(Number(row.text)); break;
         case 'CloseBox': await program.closeBox(window); break;
-        case 'DecimalComma': await program.page.send('Emulation.setLocaleOverride', {locale: 'de-DE'}); break;
+        case 'DecimalComma': await program.decimalComma(); break;
         case 'Text': {
             const seen = await program.text(row.target);
             expect(seen === row.text, `shows "${seen}"`);
@@ -94,7 +94,7 @@ async function play(scenario)
         default: fail(`no such row: ${row.what}`);
         }
     }
-    assert.deepEqual(program.page.errors, [], `${scenario.name}: the page reported errors`);
+    assert.deepEqual(await program.page.pageErrors(), [], `${scenario.name}: the page reported errors`);
     await program.close();
     return failures;
 }

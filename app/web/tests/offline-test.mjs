@@ -55,6 +55,16 @@ test('Opened from a disk, the page asks for nothing', async () => {
     assert.equal(await calculate(program), '4691  وات');
     assert.match(await program.page.evaluate('document.querySelector(\'meta[http-equiv="Content-Security-Policy"]\').content'),
                  /^default-src 'none';/);
+    // Closing its last window leaves a page that says the program has ended, whose button
+    // starts it again.
+    await program.press('Enter');
+    await program.closeBox(cold.input);
+    assert.ok(await program.ended());
+    const loaded = program.page.nextEvent('Page.loadEventFired');
+    await program.page.click('[data-name="Ended.Again"]');
+    await loaded;
+    await program.started();
+    assert.equal(await program.active(), windows.start);
     // Only the page's own file is read, and the faces and pictures it holds as data.
     assert.deepEqual(program.page.requests.filter(request => request !== url && !request.startsWith('data:')), []);
     assert.deepEqual(program.page.errors, []);
@@ -66,10 +76,13 @@ test('Served, the program installs and opens again without its server', async ()
     const page = await browser.newPage(Desktop);
     await page.open(`${server.origin}/`);
     await page.waitFor('document.body.dataset.ready === "yes"');
+    const {errors, data} = await page.send('Page.getAppManifest');
+    assert.deepEqual(errors, []);
     assert.deepEqual((await page.send('Page.getInstallabilityErrors')).installabilityErrors, []);
-    const manifest = JSON.parse((await page.send('Page.getAppManifest')).data);
+    const manifest = JSON.parse(data);
     assert.equal(manifest.lang, 'fa');
     assert.match(manifest.name, /^[\u0600-\u06FF]/);
+    assert.ok([...manifest.short_name].length <= 12, manifest.short_name);
     await page.waitFor('navigator.serviceWorker.controller !== null');
     await server.stop();
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's page in headless Chromium, driven as a person drives it: windows found in the
-// program's list of them, controls by the names their elements carry ("Window.Control"), keys,
-// clicks and taps through the browser's own input, and what the page shows read back from its
-// elements.
+// The program's page in a browser (engines.mjs), driven as a person drives it: windows found in
+// the program's list of them, controls by the names their elements carry ("Window.Control"),
+// keys, clicks and taps through the browser's own input, and what the page shows read back from
+// its elements.
 import {readFileSync} from 'node:fs';
 import {createServer} from 'node:http';
 import {extname, join} from 'node:path';
@@ -23,6 +23,7 @@ export async function serve(folder)
         }
     });
     await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    server.unref();  // a test that fails before it stops the server still ends
     server.origin = `http://127.0.0.1:${server.address().port}`;
     server.stop = () => {
         server.closeAllConnections();
@@ -70,14 +71,9 @@ export class ProgramPage {
     static async open(browser, url, device)
     {
         const page = await browser.newPage(device);
-        const origin = new URL(url).origin;
-        if (origin.startsWith('http'))
-            await browser.send('Browser.grantPermissions',
-                               {origin, permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite']});
         await page.open(url);
-        await page.waitFor('document.body.dataset.ready === "yes"');
         const program = new ProgramPage(page, device);
-        await program.settle();
+        await program.started();
         return program;
     }
 
@@ -88,6 +84,12 @@ export class ProgramPage {
     }
 
     close() { return this.page.close(); }
+
+    async started()
+    {
+        await this.page.waitFor('document.body.dataset.ready === "yes"');
+        await this.settle();
+    }
 
     /// Waits until the page has handled what it was given: its handlers ran, or wait for a box.
     settle() { return this.page.evaluate('new Promise(done => requestAnimationFrame(() => setTimeout(done)))'); }
@@ -149,13 +151,18 @@ export class ProgramPage {
         await this.settle();
     }
 
-    /// Puts a text on the clipboard and pastes it into the focused field, as its menu's Paste
-    /// does.
+    /// Pastes a text into the focused field.
     async paste(text)
     {
-        await this.page.evaluate(`navigator.clipboard.writeText(${JSON.stringify(text)})`);
-        await this.page.press('Paste', {commands: ['paste']});
+        await this.page.paste(text);
         await this.settle();
+    }
+
+    /// The user's settings turn to a language that writes a decimal comma; where the browser
+    /// takes them only as it starts, the program starts anew.
+    async decimalComma()
+    {
+        if (await this.page.setLocale('de-DE') === 'reopened') await this.started();
     }
 
     async closeBox(window) { await this.click(`${window}.CloseBox`); }
@@ -200,7 +207,7 @@ export class ProgramPage {
                     text: [...box.querySelectorAll('.line')].map(line => line.textContent).join('\\r')}; })()`);
     }
 
-    clipboard() { return this.page.evaluate('navigator.clipboard.readText()'); }
+    clipboard() { return this.page.clipboard(); }
 
     /// Where the ink of a control's text stands in its box: "left", "centre" or "right".
     inkOf(name)
@@ -242,7 +249,12 @@ export class ProgramPage {
             return ink.left >= box.left - 1 && ink.right <= box.right + 1; })()`);
     }
 
-    ended() { return this.page.evaluate('document.body.dataset.ended === "yes"'); }
+    /// Whether the program has ended, and the page says so with its button that starts the
+    /// program again at hand.
+    ended()
+    {
+        return this.page.evaluate('document.body.dataset.ended === "yes" && document.activeElement?.dataset.name === "Ended.Again"');
+    }
 
     /// The texts that the page draws in any of `fonts` with a face other than its own (those it
     /// holds as data), each with its font and the faces that draw it: none where its own faces

@@ -7,13 +7,25 @@ function decimalSeparator()
     return new Intl.NumberFormat().formatToParts(1.5).find(part => part.type === 'decimal')?.value ?? '.';
 }
 
-function quit()
+// The program has ended: its windows go, and the page says so under the program's title, with
+// a button that starts the program again, as its icon on a desktop would.
+function quit(endedText, againText)
 {
     ended = true;
     for (const box of boxes.splice(0)) box.element.remove();
     for (const window of windows) if (window) { closeList(window); window.element.hidden = true; window.shown = false; }
     backdrop.hidden = true;
     document.body.dataset.ended = 'yes';
+    const page = make('section', 'ended', document.body);
+    page.dataset.name = 'Ended';
+    make('h1', 'caption', page).textContent = document.title;
+    make('p', 'line', page).textContent = endedText;
+    const again = make('button', 'button', page);
+    again.type = 'button';
+    again.dataset.name = 'Ended.Again';
+    make('span', 'text', again).textContent = againText;
+    again.addEventListener('click', () => location.reload());
+    again.focus();
 }
 
 // Once the page has shown its first text, the window's, as the browser reports it; where it
