@@ -346,6 +346,63 @@ constexpr Row LongNumber[] = {
     {Text, "Form2.Edit1", "323433000"},
 };
 
+// What a screen reader is told: every input by its caption and unit, a list's new item whether
+// it is open or closed, a sheet's rows in its order when it opens.
+constexpr Row Heard[] = {
+    {Start},
+    // The start dialog's text whole, the lines of one sentence as one.
+    {Announced,
+     {},
+     "با پيشنهادات و انتقادات خود ما را در ارتقاء روند اين برنامه ياري فرماييد\r"
+     "محاسبه بار برودتي سردخانه و آيس بانک براي تاسيسات تبريد فريوني (R22) نسخه 2.0"},
+    {Press, {}, "Enter"},
+    {InputsNamed, "Form2"},
+    {Named, "Form2.Edit2", "طول ابعاد سردخانه (متر)"},
+    {HeardValue, "Form2.ComboBox1", Chilled},
+    {Press, {}, "Down"},
+    {Announced, {}, Frozen},
+    {HeardValue, "Form2.ComboBox1", Frozen},
+    {OpenList, "Form2.ComboBox1"},
+    {Press, {}, "Up"},
+    {Announced, {}, Chilled},
+    {Press, {}, "Escape"},
+    {HeardValue, "Form2.ComboBox1", Frozen},
+    {Press, {}, "Up"},
+    {Announced, {}, Chilled},
+    {Click, "Form2.Edit2"},
+    {Type, {}, "10"},
+    {Click, "Form2.Edit3"},
+    {Type, {}, "5"},
+    {Click, "Form2.Edit4"},
+    {Type, {}, "3"},
+    {Click, "Form2.Edit1"},
+    {Type, {}, "1000"},
+    {Click, "Form2.Button1"},
+    {Announced,
+     {},
+     "حجم سالن: 150  مترمکعب\r"
+     "ظرفيت سالن: 1000  کيلوگرم\r"
+     "مجموع کل بارها: 4691  وات\r"
+     "R22    ,   DT = 10C"},
+    {Press, {}, "Enter"},
+    // The produce list, shown in the meat list's place, is named as well.
+    {OpenList, "Form2.ComboBox1"},
+    {ClickRow, {}, "4"},
+    {InputsNamed, "Form2"},
+    {Click, "Form2.Button3"},
+    {Start},
+    {Click, "Form1.RadioButton1"},
+    {Press, {}, "Enter"},
+    {InputsNamed, "Form4"},
+    {Click, "Form4.Edit1"},
+    {Type, {}, "4000"},
+    {Click, "Form4.Button1"},
+    {Announced,
+     {},
+     "ظرفيت برودتي مورد نياز: 8993  وات\r"
+     "مدل کمپرسور: Bitzer 4FC-5.2"},
+};
+
 constexpr Row Ends[] = {
     {Start},
     {CloseBox, "Form1"},
@@ -365,6 +422,7 @@ constexpr Scenario All[] = {
     {"Ends", Ends},
     {"TallSheet", TallSheet},
     {"ListsOnScreen", ListsOnScreen},
+    {"Heard", Heard},
 };
 
 }  // namespace

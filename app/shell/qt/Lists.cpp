@@ -42,6 +42,8 @@ protected:
     }
 };
 
+}  // namespace
+
 // Tells a screen reader on the accessibility bus that a list's description is now `text`, with
 // the text itself, as the bus's event of a changed description carries it. Qt's own event of
 // the change names the list where the text belongs, and a screen reader that says the event's
@@ -60,8 +62,6 @@ void SayDescription(QWidget* list, const QString& text)
     bus.send(changed);
 }
 
-}  // namespace
-
 FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox(parent)
 {
     setObjectName(Qs(control.name));
@@ -75,13 +75,6 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     setMaxVisibleItems(Shell::OpenListRows);
     setItemDelegate(new ListItemDelegate(this));
     view()->setLayoutDirection(Qt::RightToLeft);
-    // A screen reader says a list's description when the list takes the focus and when it
-    // changes, where it would not say the current item: the description is that item, whoever
-    // chose it.
-    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& item) {
-        setAccessibleDescription(item);
-        SayDescription(this, item);
-    });
     for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
     setCurrentIndex(control.selected);
     setHidden(control.hidden);

@@ -3,6 +3,7 @@
 // the window answers itself, as the shell's rules say what each does.
 #include "Window.h"
 
+#include "Accessibility.h"
 #include "Clipboard.h"
 #include "Look.h"
 #include "Loop.h"
@@ -43,6 +44,10 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_GETOBJECT:
+        // A screen reader asks: the names and descriptions are handed over before it reads them.
+        ScreenReaderAsks();
+        break;
     case WM_MEASUREITEM:
         if (OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
         break;
@@ -112,6 +117,7 @@ void Window::OnList(Built& list, int code)
     switch (code) {
     case CBN_SELCHANGE:
         // A key on the closed list chooses; moving through the open list does not.
+        ListMoved(list);
         Chosen(list, false);
         break;
     case CBN_SELENDOK:
@@ -122,6 +128,7 @@ void Window::OnList(Built& list, int code)
     case CBN_SELENDCANCEL:
         // The list closes keeping the item it had.
         SendMessageW(list.handle, CB_SETCURSEL, WPARAM(list.known), 0);
+        ListMoved(list);
         break;
     default: break;
     }

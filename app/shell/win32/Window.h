@@ -76,9 +76,12 @@ private:
         bool hidden = false;
         int known = -1;           // a list's position the user or the program last chose
         HICON picture = nullptr;  // a button's or an option's caption, drawn
+        std::string heard = {};   // a list's item a screen reader was last told of
     };
 
     // Building.cpp
+    /// The description's positions in the order the controls are made, which is their z-order.
+    std::vector<std::size_t> CreationOrder() const;
     void Build();
     void Layout();
     void PlaceLabel(const Built& label);
@@ -114,6 +117,10 @@ private:
     bool OnEditChar(const Built& edit, WPARAM& character);
     void OnPaste(const Built& edit);
     void Chosen(Built& list, bool closing);
+    /// Tells a screen reader of a list's new item, whoever chose it.
+    void ListMoved(Built& list);
+    /// Tells a screen reader what the window says as it shows, and that it is a dialog.
+    void Opened();
     void SheetCommand(Shell::KeyAction action);
 
     Built& At(Shell::ControlId control);
