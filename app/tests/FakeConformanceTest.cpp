@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <string>
 
 using ShellTesting::FakeFace;
 using ShellTesting::FakeView;
@@ -50,7 +52,13 @@ public:
     {
         Follow();
         if (face_->openBox) {
-            if (Shell::ClosesMessageBox(stroke)) face_->openBox.reset();
+            if (Shell::ClosesMessageBox(stroke)) {
+                face_->openBox.reset();
+                // The focus comes back from the program to the control that held it.
+                const std::string window = Active();
+                if (const auto focused = window.empty() ? std::nullopt : Focus(window))
+                    FocusOn(window, *focused, false);
+            }
             return;
         }
         const std::string window = Active();
@@ -77,6 +85,7 @@ public:
             openList_.reset();
             break;
         case Shell::KeyAction::CopySheet: clipboard_ = static_cast<const Shell::ResultSheet&>(form).SheetText(); break;
+        case Shell::KeyAction::SelectAll: view.SelectWhole(NameAt(form, *focused), true); break;
         case Shell::KeyAction::Toolkit: Toolkit(stroke, form, focused); break;
         }
         Follow();
@@ -89,8 +98,21 @@ public:
         if (window.empty() || window == "Box") return;
         const Shell::Form& form = FormNamed(window);
         const std::optional<std::size_t> focused = Focus(window);
-        if (!focused || form.Description().controls[*focused].kind != Shell::Kind::Edit) return;
-        FakeFace::ViewOf(form).Type(NameAt(form, *focused), text);
+        if (!focused) return;
+        FakeView& view = FakeFace::ViewOf(form);
+        const std::string name = NameAt(form, *focused);
+        if (form.Description().controls[*focused].kind == Shell::Kind::List) {
+            // The rows type ASCII on lists.
+            for (const char character : text) {
+                if (!Shell::SeeksItem(character)) continue;
+                Shell::TypeAhead& seeking = seeking_[window + "." + name];
+                seeking = Shell::TypedAhead(seeking, character, now_);
+                const std::optional<int> item = Shell::ItemStartingWith(view.ItemsOf(name), seeking.typed);
+                if (item) MoveList(view, name, *item);
+            }
+            return;
+        }
+        if (form.Description().controls[*focused].kind == Shell::Kind::Edit) view.Type(name, text);
     }
 
     void Paste(std::string_view text) override
@@ -102,9 +124,10 @@ public:
         if (!focused || form.Description().controls[*focused].kind != Shell::Kind::Edit) return;
         FakeView& view = FakeFace::ViewOf(form);
         const std::string name = NameAt(form, *focused);
-        // At the caret, which stands at the end of the text.
+        // In place of the text selected, or at the caret, which stands at the end of the text.
         const std::string current = view.Text(name);
-        view.Paste(name, Shell::PastedText(current, Characters(current), 0, text));
+        const std::size_t selected = Characters(view.Selected(name));
+        view.Paste(name, Shell::PastedText(current, Characters(current) - selected, selected, text));
     }
 
     void Click(std::string_view window, std::string_view control) override
@@ -116,7 +139,7 @@ public:
         FakeView& view = FakeFace::ViewOf(form);
         const Shell::Kind kind = form.Description().controls[index].kind;
         if (!view.Enabled(control) || view.Hidden(control)) return;
-        if (Shell::TakesFocus(kind)) focus_[std::string(window)] = index;
+        if (Shell::TakesFocus(kind)) FocusOn(std::string(window), index, true);
         if (kind == Shell::Kind::Option) view.Select(control);
         if (kind == Shell::Kind::List)
             openList_ = ListOpen{view.Selection(control), view.Selection(control), std::string(window), index};
@@ -142,11 +165,19 @@ public:
 
     void SetDecimalSeparator(std::string_view separator) override { face_->decimalSeparator = separator; }
 
+    // The lists' clock runs on without a wait.
+    void Pause() override { now_ += Shell::TypeAheadPause + 1; }
+
     // ---- What the face shows
 
     std::string Text(std::string_view window, std::string_view control) override
     {
         return FakeFace::ViewOf(FormNamed(window)).Text(control);
+    }
+
+    std::string Selected(std::string_view window, std::string_view control) override
+    {
+        return FakeFace::ViewOf(FormNamed(window)).Selected(control);
     }
 
     std::string Focused() override
@@ -283,6 +314,30 @@ private:
         return found == focus_.end() ? std::nullopt : std::optional(found->second);
     }
 
+    // The focus comes to a control: a field that takes it shows its text as the rules say.
+    void FocusOn(const std::string& window, std::size_t index, bool byPointer)
+    {
+        const bool held = Focus(window) == index;
+        focus_[window] = index;
+        const Shell::Form& form = FormNamed(window);
+        if (form.Description().controls[index].kind != Shell::Kind::Edit) return;
+        const bool whole = !byPointer || Shell::WhatPressDoes(held) == Shell::FieldPress::SelectWhole;
+        FakeFace::ViewOf(form).SelectWhole(NameAt(form, index), whole);
+    }
+
+    // A list moves to a row: its highlight where it stands open, its item where it is closed.
+    void MoveList(FakeView& view, std::string_view list, int row)
+    {
+        if (!openList_) {
+            view.Pick(list, row);
+            return;
+        }
+        // A screen reader hears the row the highlight moves onto, as a toolkit's open list
+        // tells it.
+        if (openList_->row != row) face_->heard.push_back(view.ItemsOf(list)[std::size_t(row)]);
+        openList_->row = row;
+    }
+
     // A window newly shown takes its focus as the rules say.
     void Follow()
     {
@@ -293,7 +348,7 @@ private:
             if (shown && !shown_[name]) {
                 const bool first = !everShown_[name];
                 everShown_[name] = true;
-                if (const auto focus = Shell::FocusWhenShown(form.Description(), first)) focus_[name] = *focus;
+                if (const auto focus = Shell::FocusWhenShown(form.Description(), first)) FocusOn(name, *focus, false);
             }
             shown_[name] = shown;
         }
@@ -325,7 +380,7 @@ private:
         if (stroke.key == Shell::Key::Tab && !stroke.control && !stroke.alt) {
             const auto next =
                 step(focused.value_or(0), stroke.shift ? -1 : 1, [&](std::size_t at) { return IsStop(form, at); });
-            if (next) focus_[window] = *next;
+            if (next) FocusOn(window, *next, false);
             return;
         }
         if (!focused || !stroke.Plain()) return;
@@ -339,17 +394,10 @@ private:
                 focus_[window] = *next;
                 view.Select(controls[*next].name);
             }
-        } else if (control.kind == Shell::Kind::List && (back || forth)) {
+        } else if (control.kind == Shell::Kind::List) {
             const int count = int(view.ItemsOf(control.name).size());
-            if (openList_) {
-                // The list moves with the highlight, as a toolkit's list does.
-                openList_->row = std::clamp(openList_->row + (back ? -1 : 1), 0, count - 1);
-                view.Pick(control.name, openList_->row, true);
-            } else {
-                const int now = view.Selection(control.name);
-                const int next = std::clamp(now + (back ? -1 : 1), 0, count - 1);
-                view.Pick(control.name, next);
-            }
+            const int from = openList_ ? openList_->row : view.Selection(control.name);
+            if (const auto row = Shell::ListRowAfterKey(stroke, from, count)) MoveList(view, control.name, *row);
         } else if (stroke.key == Shell::Key::Space) {
             if (control.kind == Shell::Kind::Button || control.kind == Shell::Kind::OkButton) view.Press(control.name);
             if (control.kind == Shell::Kind::Option) view.Select(control.name);
@@ -364,6 +412,8 @@ private:
     std::map<std::string, bool> shown_, everShown_;
     std::optional<ListOpen> openList_;
     std::string clipboard_;
+    std::int64_t now_ = 0;                             // the lists' clock, milliseconds
+    std::map<std::string, Shell::TypeAhead> seeking_;  // what each list's typing seeks
 };
 
 class FakeConformance : public ::testing::TestWithParam<Conformance::Scenario> {};

@@ -74,9 +74,10 @@ private:
         int id = 0;
         std::string text;  // a label's, an option's or a button's text, as the program set it
         bool hidden = false;
-        int known = -1;           // a list's position the user or the program last chose
-        HICON picture = nullptr;  // a button's or an option's caption, drawn
-        std::string heard = {};   // a list's item a screen reader was last told of
+        int known = -1;                 // a list's position the user or the program last chose
+        Shell::TypeAhead seeking = {};  // what typing on a list seeks
+        HICON picture = nullptr;        // a button's or an option's caption, drawn
+        std::string heard = {};         // a list's item a screen reader was last told of
     };
 
     // Building.cpp
@@ -117,6 +118,7 @@ private:
     bool OnEditChar(const Built& edit, WPARAM& character);
     void OnPaste(const Built& edit);
     void Chosen(Built& list, bool closing);
+    bool ListKey(Built& list, const MSG& message);
     /// Tells a screen reader of a list's new item, whoever chose it.
     void ListMoved(Built& list);
     /// Tells a screen reader what the window says as it shows, and that it is a dialog.
