@@ -37,20 +37,24 @@ IAccPropServices* Services()
 
 bool loaded = false;  // the annotations are being handed over as they come
 
+// A window is read as its window object when it opens, a control as its client.
+LONG ObjectOf(HWND handle) { return (GetWindowLongPtrW(handle, GWL_STYLE) & WS_CHILD) ? OBJID_CLIENT : OBJID_WINDOW; }
+
 void Hand(HWND handle, const Annotation& annotation)
 {
     IAccPropServices* services = Services();
     if (!services) return;
+    const LONG object = ObjectOf(handle);
     if (!annotation.name.empty())
-        services->SetHwndPropStr(handle, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, annotation.name.c_str());
+        services->SetHwndPropStr(handle, DWORD(object), CHILDID_SELF, PROPID_ACC_NAME, annotation.name.c_str());
     if (!annotation.description.empty())
-        services->SetHwndPropStr(handle, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+        services->SetHwndPropStr(handle, DWORD(object), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                  annotation.description.c_str());
     if (annotation.role != 0) {
         VARIANT role{};
         role.vt = VT_I4;
         role.lVal = annotation.role;
-        services->SetHwndProp(handle, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role);
+        services->SetHwndProp(handle, DWORD(object), CHILDID_SELF, PROPID_ACC_ROLE, role);
     }
 }
 
@@ -83,7 +87,7 @@ void Announce(HWND source, DWORD event, const std::string& text)
     Heard().announced.push_back(text);
     BOOL running = FALSE;
     if (!loaded && SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running) ScreenReaderAsks();
-    NotifyWinEvent(event, source, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(event, source, ObjectOf(source), CHILDID_SELF);
 }
 
 }  // namespace Win32Face
