@@ -9,6 +9,7 @@
 #include "Description.h"
 #include "FieldText.h"
 #include "Form.h"
+#include "Heard.h"
 #include "InputWindow.h"
 #include "Report.h"
 #include "ReportPage.h"

@@ -251,6 +251,23 @@ public:
         return OpenListSeen{place.box, field, items, Shell::ListRowHeight, place.rows};
     }
 
+    // ---- What a screen reader is told: as the shell decides it, the fake face having no
+    // accessibility layer of its own.
+
+    const Shell::WindowDescription& DescriptionOf(std::string_view window) override
+    {
+        return FormNamed(window).Description();
+    }
+    HeardSeen HeardOf(std::string_view window, std::string_view control) override
+    {
+        const Shell::Form& form = FormNamed(window);
+        const Shell::Heard heard =
+            Shell::HeardOf(form.Description(), form.Window(),
+                           Shell::ControlId::At(form.Description().controls, IndexOf(form, control)));
+        return {heard.name, heard.value, !FakeFace::ViewOf(form).Hidden(control)};
+    }
+    std::vector<std::string> Announcements() override { return face_->heard; }
+
 private:
     struct ListOpen {
         int had;  // the item chosen when the list opened
@@ -311,8 +328,8 @@ private:
     // A list moves to a row: its highlight where it stands open, its item where it is closed.
     void MoveList(FakeView& view, std::string_view list, int row)
     {
-        // An open list moves with its highlight, as a toolkit's list does; the rule decides
-        // whether that is a change.
+        // An open list moves with its highlight, as a toolkit's list does, and a screen reader
+        // hears the row it moves onto; the rule decides whether that is a change.
         if (openList_) openList_->row = row;
         view.Pick(list, row, openList_.has_value());
     }

@@ -14,6 +14,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -34,6 +35,8 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
+#include <map>
 #include <memory>
 
 using Conformance::Edge;
@@ -127,6 +130,9 @@ class WindowManager : public QObject {
 public:
     WindowManager() { qApp->installEventFilter(this); }
 
+    /// Told of every window that shows.
+    std::function<void(QWidget*)> shown;
+
     /// Gives the keyboard to the top-most window where no window shown has it.
     void Refocus()
     {
@@ -144,6 +150,7 @@ protected:
         if (window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip) {
             stacking_.removeAll(window);
             if (event->type() == QEvent::Show) stacking_.append(window);
+            if (event->type() == QEvent::Show && shown) shown(window);
         }
         return false;
     }
@@ -158,6 +165,8 @@ class QtDriver : public Conformance::Driver {
 public:
     QtDriver() : locale_(QLocale())
     {
+        // A window that shows is read as a screen reader reads a dialog that opens.
+        windowManager_.shown = [this](QWidget* window) { ReadShown(window); };
         // The event loop is idle when it is about to wait for the window system.
         QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &context_,
                          [this] { Schedule(); });
@@ -202,6 +211,8 @@ public:
     {
         program_.reset();
         program_ = std::make_unique<QtProgram>();
+        announced_.clear();
+        described_.clear();
         ended_ = false;
         TheStartDialog().Form()->Window().ShowWindow();
     }
@@ -410,7 +421,75 @@ public:
         return OpenListSeen{RectOf(view->window()->frameGeometry()), OnScreen(list), list->count(), rowHeight, rows};
     }
 
+    // ---- What a screen reader is told, read through QAccessible as a bridge reads it
+
+    const Shell::WindowDescription& DescriptionOf(std::string_view window) override
+    {
+        return FormNamed(window).Description();
+    }
+
+    HeardSeen HeardOf(std::string_view window, std::string_view control) override
+    {
+        QWidget* widget = Control(window, control);
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
+        // A screen reader says the label that labels a control in place of its name.
+        const auto labels = heard->relations(QAccessible::Label);
+        const QString name =
+            labels.isEmpty() ? heard->text(QAccessible::Name) : labels.front().first->text(QAccessible::Name);
+        return {Utf8(name), Utf8(heard->text(QAccessible::Value)), !widget->isHidden()};
+    }
+
+    std::vector<std::string> Announcements() override
+    {
+        ReadDescriptions();
+        return announced_;
+    }
+
 private:
+    // What the face tells the accessibility layer, read through QAccessible. (Qt hands its
+    // accessibility events to a handler only while a platform's bridge is active, which the
+    // offscreen platform has none of; what the bridge carries, the screen-reader walk reads.)
+
+    // A list's description is said whenever it changes: each list's, once a step is done; in
+    // an open list, the row that takes the focus.
+    void ReadDescriptions()
+    {
+        if (QComboBox* list = ListOpen()) {
+            QAccessibleInterface* row = QAccessible::queryAccessibleInterface(list->view())->focusChild();
+            const QString said = row ? row->text(QAccessible::Name) : QString();
+            if (!said.isEmpty() && said != openRow_) announced_.push_back(Utf8(said));
+            openRow_ = said;
+        } else {
+            openRow_.clear();
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible()) continue;
+            for (QComboBox* list : window->findChildren<QComboBox*>()) {
+                const QString said = QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description);
+                const auto known = described_.find(list);
+                if (known != described_.end() && known->second != said) announced_.push_back(Utf8(said));
+                described_[list] = said;
+            }
+        }
+    }
+
+    // A window that shows is read as a screen reader reads a dialog that opens: its labels'
+    // names, in their order, those that say nothing left out.
+    void ReadShown(QWidget* window)
+    {
+        if (window->objectName() == "MessageBox") return;
+        std::string read;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            const QString name = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            if (!name.isEmpty() && !label->isHidden()) read += (read.empty() ? "" : "\n") + Utf8(name);
+        }
+        if (!read.empty()) announced_.push_back(read);
+    }
+
+    std::vector<std::string> announced_;
+    std::map<const QComboBox*, QString> described_;
+    QString openRow_;  // the row of the list standing open that has the focus
+
     static Shell::Rect RectOf(const QRect& box) { return {box.x(), box.y(), box.width(), box.height()}; }
     static Shell::Rect OnScreen(const QWidget* widget)
     {
@@ -433,7 +512,9 @@ private:
                 QCoreApplication::processEvents();
                 const std::function<void()> step = std::move(steps_.front());
                 steps_.pop_front();
+                ReadDescriptions();
                 step();
+                ReadDescriptions();
             },
             Qt::QueuedConnection);
     }

@@ -51,6 +51,13 @@ enum class Do : std::uint8_t {
     InWorkArea,    // the target window's frame stands inside the work area from top to bottom
     ListOnScreen,  // the list standing open stands inside the work area, as many rows showing
                    // as where the rules open it (Shell::PlaceOpenList)
+    // ---- What a screen reader is told (Shell::HeardOf and the announcements of Heard.h)
+    Named,        // the target control is named text, as the face gave it to its accessibility layer
+    HeardValue,   // the target control's value, as given to the accessibility layer, is text
+    InputsNamed,  // every input of the target window that shows is named by its caption and
+                  // unit as their labels show them, a blank between
+    Announced,    // an announcement made since the last one this row or an earlier one matched
+                  // holds the lines of text (split by a carriage return) in their order
 };
 
 struct Row {
@@ -143,6 +150,20 @@ public:
         int items = 0, rowHeight = 0, rows = 0;
     };
     virtual std::optional<OpenListSeen> OpenListOnScreen() = 0;
+
+    // ---- What a screen reader is told
+
+    /// The window's description, for the rows that walk its inputs.
+    virtual const Shell::WindowDescription& DescriptionOf(std::string_view window) = 0;
+    /// The control's name and value as the face gave them to its platform's accessibility layer.
+    struct HeardSeen {
+        std::string name, value;
+        bool shown = true;  // false: hidden, where no screen reader meets it
+    };
+    virtual HeardSeen HeardOf(std::string_view window, std::string_view control) = 0;
+    /// Every announcement the face made since the program started, oldest first, lines split
+    /// by a line feed.
+    virtual std::vector<std::string> Announcements() = 0;
 };
 
 /// The keystroke a name stands for: "Enter", "Escape", "Space", "Tab", "Shift+Tab", "Up",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Conformance.h"
 
+#include "FieldText.h"
 #include "Form.h"
 
 #include <utility>
@@ -54,6 +55,15 @@ std::string Print(const Shell::Rect& box)
            std::to_string(box.height);
 }
 
+// Whether `said` holds the lines `wanted` in their order, other lines between them or not.
+bool InOrder(const std::vector<std::string>& wanted, const std::vector<std::string>& said)
+{
+    std::size_t at = 0;
+    for (const std::string& line : said)
+        if (at < wanted.size() && line == wanted[at]) ++at;
+    return at == wanted.size();
+}
+
 class Player {
 public:
     Player(Driver& driver, const Scenario& scenario) : driver_(driver), scenario_(scenario) {}
@@ -93,7 +103,10 @@ private:
     {
         const auto [window, control] = Split(row.target);
         switch (row.what) {
-        case Do::Start: driver_.Start(); break;
+        case Do::Start:
+            driver_.Start();
+            heardFrom_ = 0;
+            break;
         case Do::Press: driver_.Press(KeyNamed(row.text)); break;
         case Do::Type: driver_.Type(row.text); break;
         case Do::Paste: driver_.Paste(row.text); break;
@@ -181,6 +194,39 @@ private:
                        std::to_string(place.rows) + " inside the work area " + Print(work));
             break;
         }
+        case Do::Named:
+        case Do::HeardValue: {
+            const Driver::HeardSeen seen = driver_.HeardOf(window, control);
+            const std::string& said = row.what == Do::Named ? seen.name : seen.value;
+            Expect(number, row, said == row.text, "heard \"" + said + "\"");
+            break;
+        }
+        case Do::InputsNamed: {
+            for (const Shell::CaptionedInput& input : driver_.DescriptionOf(window).inputs) {
+                const std::string_view name = input.control->name;
+                const Driver::HeardSeen heard = driver_.HeardOf(window, name);
+                if (!heard.shown) continue;
+                std::string caption(Shell::Trimmed(driver_.Text(window, input.caption->name)));
+                if (input.unit) caption += " " + std::string(Shell::Trimmed(driver_.Text(window, (*input.unit)->name)));
+                Expect(number, row, heard.name == caption,
+                       std::string(name) + " is heard \"" + heard.name + "\", not \"" + caption + "\"");
+            }
+            break;
+        }
+        case Do::Announced: {
+            const std::vector<std::string> made = driver_.Announcements();
+            const std::vector<std::string> wanted = Shell::MessageLines(row.text);
+            std::size_t found = heardFrom_;
+            while (found < made.size() && !InOrder(wanted, Shell::MessageLines(made[found]))) ++found;
+            if (found < made.size()) {
+                heardFrom_ = found + 1;
+                break;
+            }
+            std::string said;
+            for (std::size_t i = heardFrom_; i < made.size(); ++i) said += " \"" + made[i] + "\"";
+            Fail(number, row, said.empty() ? "nothing was announced" : "announced" + said);
+            break;
+        }
         case Do::InWorkArea: {
             const Shell::Rect frame = driver_.FrameOf(window), work = driver_.WorkArea();
             Expect(number, row, frame.top >= work.top && frame.top + frame.height <= work.top + work.height,
@@ -193,6 +239,7 @@ private:
     Driver& driver_;
     const Scenario& scenario_;
     std::size_t next_ = 0;
+    std::size_t heardFrom_ = 0;  // the first announcement no Announced row matched yet
     std::vector<std::string> failures_;
 };
 

@@ -15,9 +15,9 @@ namespace QtFace {
 
 namespace {
 
-// What a screen reader gets of a label: its text, as Qt gives a label's, but labels heard as
-// one text from the label that reads them. Qt's own interface of a label takes its text for
-// a name the label was not given, so it cannot leave a label unread.
+// What a screen reader gets of a label: what the window reads it as (TextLabel::ReadAs). Qt's
+// own interface of a label takes its text for a name the label was not given, so it cannot
+// leave a label unread.
 class LabelReading : public QAccessibleWidget {
 public:
     explicit LabelReading(TextLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -34,11 +34,7 @@ public:
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
         const auto* label = static_cast<const TextLabel*>(widget());
         if (!label->accessibleName().isEmpty()) return label->accessibleName();
-        if (label->HeardElsewhere()) return {};
-        if (label->HeardLines().isEmpty()) return label->text();
-        QStringList texts;
-        for (const QLabel* line : label->HeardLines()) texts << line->text();
-        return texts.join(label->HeardSeparator());
+        return label->Reading();
     }
 
     // A caption that names a control says so, as Qt's own label does.
@@ -76,21 +72,6 @@ TextLabel::TextLabel(QWidget* parent) : QLabel(parent)
         return true;
     }();
     (void)installed;
-}
-
-void HearAsOne(const QList<TextLabel*>& labels, TextLabel* reader, const QString& separator)
-{
-    reader->heardLines_.clear();
-    for (TextLabel* label : labels) {
-        label->heardElsewhere_ = label != reader;
-        reader->heardLines_.append(label);
-    }
-    reader->separator_ = separator;
-    // A screen reader that already knows the labels hears their new names.
-    for (QLabel* label : labels) {
-        QAccessibleEvent changed(label, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
 }
 
 void TextLabel::paintEvent(QPaintEvent*)

@@ -46,6 +46,8 @@ protected:
     }
 };
 
+}  // namespace
+
 // Tells a screen reader on the accessibility bus that a list's description is now `text`, with
 // the text itself, as the bus's event of a changed description carries it. Qt's own event of
 // the change names the list where the text belongs, and a screen reader that says the event's
@@ -64,8 +66,6 @@ void SayDescription(QWidget* list, const QString& text)
     bus.send(changed);
 }
 
-}  // namespace
-
 FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox(parent)
 {
     setObjectName(Qs(control.name));
@@ -80,13 +80,6 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     setItemDelegate(new ListItemDelegate(this));
     view()->setLayoutDirection(Qt::RightToLeft);
     view()->installEventFilter(this);
-    // A screen reader says a list's description when the list takes the focus and when it
-    // changes, where it would not say the current item: the description is that item, whoever
-    // chose it.
-    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& item) {
-        setAccessibleDescription(item);
-        SayDescription(this, item);
-    });
     for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
     setCurrentIndex(control.selected);
     setHidden(control.hidden);

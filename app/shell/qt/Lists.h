@@ -14,8 +14,7 @@ namespace QtFace {
 /// A pick-only drop-down list. Its items read right to left and stand at the right edge,
 /// closed and open, in rows as high and as many as the shell's list rules say, with a scroll
 /// bar where it holds more. A wheel notch over the list changes it only while it has the
-/// focus, so that no choice changes in passing. Its current item is its accessible
-/// description too. PageUp and PageDown move by the open list's rows, and typing seeks the
+/// focus, so that no choice changes in passing. PageUp and PageDown move by the open list's rows, and typing seeks the
 /// first item that starts with what was typed, as the rules say, closed and open; Qt's own
 /// pages are a row shorter, and its search goes on from the current item.
 class FixedList : public QComboBox {
@@ -36,5 +35,9 @@ private:
 
     Shell::TypeAhead seeking_;
 };
+
+/// Tells a screen reader on the accessibility bus that a list's description is now `text`,
+/// with the text itself.
+void SayDescription(QWidget* list, const QString& text);
 
 }  // namespace QtFace

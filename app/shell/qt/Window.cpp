@@ -186,15 +186,7 @@ void Window::Build()
     }
     if (options) connect(options, &QButtonGroup::buttonToggled, this, &Window::SetTabStops);
     SetTabStops();
-    CaptionInputs();
-    const auto label = [this](Shell::ControlId control) { return static_cast<TextLabel*>(At(control).widget); };
-    for (const Shell::SheetRow& row : description_.rows)
-        HearAsOne({label(row.caption), label(row.value)}, label(row.value), Qs(Shell::ResultSheet::RowSeparator));
-    for (const Shell::Passage& passage : description_.passages) {
-        QList<TextLabel*> lines;
-        for (const Shell::ControlId line : passage) lines << label(line);
-        HearAsOne(lines, lines.front());
-    }
+    HearLabels();
 }
 
 void Window::ConnectEvents(const Built& built, Shell::ControlId control)
@@ -207,6 +199,16 @@ void Window::ConnectEvents(const Built& built, Shell::ControlId control)
         break;
     case Shell::Kind::List: {
         auto* list = static_cast<QComboBox*>(built.widget);
+        // A screen reader says a list's description when the list takes the focus and when it
+        // changes, where it would not say the current item: the description is what the shell
+        // announces of the list, whoever chose its item.
+        const auto describe = [this, list, control] {
+            const QString heard = Qs(Shell::ListChangeHeard(*this, control));
+            list->setAccessibleDescription(heard);
+            return heard;
+        };
+        describe();
+        connect(list, &QComboBox::currentTextChanged, this, [list, describe] { SayDescription(list, describe()); });
         connect(list, &QComboBox::currentIndexChanged, this,
                 [this, list, control, had = list->currentIndex()](int now) mutable {
                     const bool open = list->view()->isVisible();
@@ -220,23 +222,33 @@ void Window::ConnectEvents(const Built& built, Shell::ControlId control)
     }
 }
 
-void Window::CaptionInputs()
+void Window::HearLabels()
 {
+    // An edit box is named by the shell's name for it. A list is named by its value, and its
+    // caption, as the list's buddy, gives it the labelled-by relation and reads the list's name
+    // from the shell; a screen reader says a labelling caption in place of the name, so an edit
+    // box has none, or its unit would go unsaid. Of the lists that stand in one place, one
+    // shown at a time, the caption labels the one shown when the window is built.
     for (const Shell::CaptionedInput& input : description_.inputs) {
         QWidget* control = At(input.control).widget;
-        if (control->isHidden()) continue;
-        // An edit box is named by its caption with the unit. A list is named by its value, and
-        // its caption, as the list's buddy, gives it the labelled-by relation; a screen reader
-        // says a labelling caption in place of the name, so an edit box has none, or its unit
-        // would go unsaid. A screen reader says one labelling label, so the caption reads the
-        // unit too.
+        const QString name = Qs(Shell::HeardOf(description_, *this, input.control).name);
         if (qobject_cast<QLineEdit*>(control)) {
-            control->setAccessibleName(Qs(Shell::InputCaption(*this, input)));
+            control->setAccessibleName(name);
             continue;
         }
+        if (control->isHidden()) continue;
         auto* caption = static_cast<TextLabel*>(At(input.caption).widget);
         caption->setBuddy(control);
-        if (input.unit) HearAsOne({caption, static_cast<TextLabel*>(At(*input.unit).widget)}, caption);
+        caption->ReadAs([this, list = input.control] { return Qs(Shell::HeardOf(description_, *this, list).name); });
+    }
+    // Every other label reads as the shell hears it: a sheet's row once, from its value; a
+    // passage whole, from its first line; a caption or unit of an input nothing of its own.
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        auto* label = dynamic_cast<TextLabel*>(controls_[i].widget);
+        if (!label || label->buddy()) continue;
+        label->ReadAs([this, id = Shell::ControlId::At(description_.controls, i)] {
+            return Qs(Shell::HeardOf(description_, *this, id).name);
+        });
     }
 }
 
@@ -338,7 +350,7 @@ void Window::SetEnabled(Shell::ControlId control, bool enabled)
 void Window::SetHidden(Shell::ControlId control, bool hidden)
 {
     At(control).widget->setHidden(hidden);
-    CaptionInputs();
+    HearLabels();
     SetTabStops();
 }
 

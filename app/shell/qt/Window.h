@@ -70,8 +70,8 @@ private:
     const Built& At(Shell::ControlId control) const;
     void Build();
     void ConnectEvents(const Built& built, Shell::ControlId control);
-    /// A caption names the input beside it that is not hidden, for a screen reader.
-    void CaptionInputs();
+    /// Gives every input and label what the shell says a screen reader is told of it.
+    void HearLabels();
     /// Tab stops where the shell says, the others reached by the pointer and the arrows.
     void SetTabStops();
     /// Sizes the window as the shell fits it on the work area: whole, or, where it is taller,

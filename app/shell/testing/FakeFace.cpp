@@ -146,7 +146,9 @@ void FakeView::Pick(std::string_view list, int position, bool listOpen)
     const Shell::ControlId id = Id(list);
     State& state = At(id);
     if (!state.enabled || state.hidden) ADD_FAILURE() << list << " cannot be picked from";
+    const bool moved = state.selection != position;
     state.selection = position;
+    if (moved) Announce(Shell::ListChangeHeard(*this, id));
     if (!Shell::IsUserChange(state.known, position, listOpen, false)) return;
     state.known = position;
     form_->Changed(id);
@@ -238,7 +240,9 @@ void FakeView::SetSelection(Shell::ControlId control, int position)
         if (position) Select(control->name);
         return;
     }
+    const int had = state.selection;
     state.selection = state.known = position >= 0 && position < int(state.items.size()) ? position : -1;
+    if (state.selection != had) Announce(Shell::ListChangeHeard(*this, control));
 }
 
 void FakeView::SetEnabled(Shell::ControlId control, bool enabled) { At(control).enabled = enabled; }
@@ -249,12 +253,14 @@ void FakeView::ShowWindow()
 {
     form_->Shown();
     shown_ = true;
+    Announce(Shell::ShowingHeard(window_, *this));
 }
 
 void FakeView::ShowModal()
 {
     form_->Shown();
     shown_ = true;
+    Announce(Shell::ShowingHeard(window_, *this));
     face_.modals.emplace_back(window_.name);
     if (face_.modalLoop) {
         face_.modalLoop([this] { return shown_; });
@@ -279,10 +285,17 @@ Shell::Size FakeView::OuterSize() const
 void FakeView::ShowMessage(const Shell::Message& message)
 {
     face_.messages.push_back(message);
+    Announce(Shell::BoxHeard(message));
     if (!face_.modalLoop) return;
     face_.openBox = message;
     face_.modalLoop([this] { return face_.openBox.has_value(); });
     face_.openBox.reset();
+}
+
+void FakeView::Announce(const std::string& text)
+{
+    // A window not showing is not heard: its lists set up before it shows say nothing.
+    if (shown_ && !text.empty()) face_.heard.push_back(text);
 }
 
 std::string FakeView::DecimalSeparator() const { return face_.decimalSeparator; }

@@ -115,6 +115,8 @@ private:
     Shell::ControlId Id(std::string_view control) const;
     State& At(Shell::ControlId control);
     const State& At(Shell::ControlId control) const;
+    /// Records what a screen reader is told without asking.
+    void Announce(const std::string& text);
 
     FakeFace& face_;
     const Shell::WindowDescription& window_;
@@ -143,6 +145,7 @@ public:
     std::string decimalSeparator = ".";
     std::vector<Shell::Message> messages;  // every box shown, in order
     std::vector<std::string> modals;       // the name of every window shown modally, in order
+    std::vector<std::string> heard;        // every announcement to a screen reader, in order
     bool quit = false;
     /// Runs while a window is shown modally, as the user would act on it; the window closes
     /// when this returns, as if the user pressed Enter.

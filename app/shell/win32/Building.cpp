@@ -2,6 +2,7 @@
 // A window's controls made from its description and placed at the screen's resolution.
 #include "Window.h"
 
+#include "Accessibility.h"
 #include "Look.h"
 #include "Styles.h"
 #include "Text.h"
@@ -21,23 +22,55 @@ RECT ScaledBox(const Shell::Rect& box, unsigned dpi)
 
 }  // namespace
 
+std::vector<std::size_t> Window::CreationOrder() const
+{
+    // A screen reader names an edit box or a list, where nothing else names it, by the static
+    // text just before it in the z-order: each input's unit, where it has one and it is not yet
+    // made, then its caption, stand just before it. The rest keep the description's order.
+    const auto controls = description_.controls;
+    const auto at = [&controls](Shell::ControlId control) { return std::size_t(&*control - controls.data()); };
+    std::vector<bool> placed(controls.size(), false), beforeInput(controls.size(), false);
+    for (const Shell::CaptionedInput& input : description_.inputs) {
+        beforeInput[at(input.caption)] = true;
+        if (input.unit) beforeInput[at(*input.unit)] = true;
+    }
+    std::vector<std::size_t> order;
+    const auto place = [&](std::size_t position) {
+        if (placed[position]) return;
+        placed[position] = true;
+        order.push_back(position);
+    };
+    for (std::size_t position = 0; position < controls.size(); ++position) {
+        for (const Shell::CaptionedInput& input : description_.inputs) {
+            if (at(input.control) != position) continue;
+            if (input.unit) place(at(*input.unit));
+            place(at(input.caption));
+        }
+        if (!beforeInput[position]) place(position);
+    }
+    return order;
+}
+
 void Window::Build()
 {
     const HINSTANCE program = GetModuleHandleW(nullptr);
-    bool afterOption = false;
-    controls_.reserve(description_.controls.size());
-    for (const Shell::Control& control : description_.controls) {
+    controls_.resize(description_.controls.size());
+    std::size_t previous = controls_.size();  // the control made before, for the option group
+    for (const std::size_t position : CreationOrder()) {
+        const Shell::Control& control = description_.controls[position];
         ControlStyle made = StyleOf(control);
         // The options form one group; every other control is a group of its own.
         const bool option = control.kind == Shell::Kind::Option;
+        const bool afterOption =
+            previous < controls_.size() && controls_[previous].control->kind == Shell::Kind::Option;
         if (!(option && afterOption)) made.style |= WS_GROUP;
-        afterOption = option;
+        previous = position;
 
-        const int id = FirstControlId + int(controls_.size());
+        const int id = FirstControlId + int(position);
         const std::wstring text = control.kind == Shell::Kind::Label ? ShownWide(control.text) : Wide(control.text);
         const HWND handle = CreateWindowExW(made.exStyle, made.type, text.c_str(), made.style, 0, 0, 1, 1, window_,
                                             reinterpret_cast<HMENU>(INT_PTR(id)), program, nullptr);
-        controls_.push_back({&control, handle, id, std::string(control.text), control.hidden});
+        controls_[position] = {&control, handle, id, std::string(control.text), control.hidden};
         switch (control.kind) {
         case Shell::Kind::Edit:
             SendMessageW(handle, EM_LIMITTEXT, WPARAM(control.maxLength), 0);
@@ -48,7 +81,7 @@ void Window::Build()
                 SendMessageW(handle, CB_ADDSTRING, 0, LPARAM(Wide(item).c_str()));
             SendMessageW(handle, CB_SETCURSEL, WPARAM(control.selected), 0);
             SendMessageW(handle, CB_SETMINVISIBLE, Shell::OpenListRows, 0);
-            controls_.back().known = control.selected;
+            controls_[position].known = control.selected;
             break;
         case Shell::Kind::Option:
             SendMessageW(handle, BM_SETCHECK, control.selected == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -59,6 +92,11 @@ void Window::Build()
         default: break;
         }
     }
+    // Every input is named as the shell hears it, its caption with its unit.
+    for (const Shell::CaptionedInput& input : description_.inputs)
+        Annotate(Control(input.control), {.name = Wide(Shell::HeardOf(description_, *this, input.control).name)});
+    for (Built& built : controls_)
+        if (built.control->kind == Shell::Kind::List) built.heard = Text(IdOf(built));
     UpdateTabStops();
 }
 

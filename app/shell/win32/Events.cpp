@@ -3,6 +3,7 @@
 // the window answers itself, as the shell's rules say what each does.
 #include "Window.h"
 
+#include "Accessibility.h"
 #include "Clipboard.h"
 #include "Look.h"
 #include "Loop.h"
@@ -46,6 +47,10 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_GETOBJECT:
+        // A screen reader asks: the names and descriptions are handed over before it reads them.
+        ScreenReaderAsks();
+        break;
     case WM_MEASUREITEM:
         if (OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
         break;
@@ -115,6 +120,7 @@ void Window::OnList(Built& list, int code)
     switch (code) {
     case CBN_SELCHANGE:
         // A key on the closed list chooses; moving through the open list does not.
+        ListMoved(list);
         Chosen(list, false);
         break;
     case CBN_SELENDOK:
@@ -125,6 +131,7 @@ void Window::OnList(Built& list, int code)
     case CBN_SELENDCANCEL:
         // The list closes keeping the item it had.
         SendMessageW(list.handle, CB_SETCURSEL, WPARAM(list.known), 0);
+        ListMoved(list);
         break;
     default: break;
     }
@@ -303,6 +310,7 @@ bool Window::ListKey(Built& list, const MSG& message)
     // Open, the highlight moves; closed, the item, which is the user's choice.
     if (row) {
         SendMessageW(list.handle, CB_SETCURSEL, WPARAM(*row), 0);
+        ListMoved(list);
         if (!SendMessageW(list.handle, CB_GETDROPPEDSTATE, 0, 0)) Chosen(list, false);
     }
     return true;

@@ -3,6 +3,7 @@
 // face that makes the windows.
 #include "Window.h"
 
+#include "Accessibility.h"
 #include "Look.h"
 #include "Loop.h"
 #include "MessageWindow.h"
@@ -10,6 +11,7 @@
 #include "Text.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 
@@ -29,6 +31,8 @@ Window::~Window()
 {
     std::erase(face_.windows_, this);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    Forget(window_);
+    for (const Built& built : controls_) Forget(built.handle);
     DestroyWindow(window_);
     for (const Built& built : controls_)
         if (built.picture) DestroyIcon(built.picture);
@@ -120,6 +124,7 @@ void Window::SetItems(Shell::ControlId control, std::span<const std::string> ite
     for (const std::string& item : items) SendMessageW(built.handle, CB_ADDSTRING, 0, LPARAM(Wide(item).c_str()));
     SendMessageW(built.handle, CB_SETCURSEL, WPARAM(-1), 0);
     built.known = -1;
+    ListMoved(built);
 }
 
 void Window::SetSelection(Shell::ControlId control, int position)
@@ -128,6 +133,7 @@ void Window::SetSelection(Shell::ControlId control, int position)
     if (built.control->kind == Shell::Kind::List) {
         SendMessageW(built.handle, CB_SETCURSEL, WPARAM(position), 0);
         built.known = int(SendMessageW(built.handle, CB_GETCURSEL, 0, 0));
+        ListMoved(built);
     }
     if (built.control->kind == Shell::Kind::Option) {
         // One option of the group is selected at a time.
@@ -171,9 +177,33 @@ void Window::ShowWindow()
     if (focus_ && GetActiveWindow() == window_) SetFocus(focus_);
     inView_ = nullptr;
     FocusInView();
+    Opened();
 }
 
 void Window::HideWindow() { ::ShowWindow(window_, SW_HIDE); }
+
+void Window::ListMoved(Built& list)
+{
+    // A list's item changes unseen by a screen reader where the program changes it, and as a
+    // standard list tells of it where the user does.
+    std::string item = Text(IdOf(list));
+    if (item == list.heard || !IsWindowVisible(window_)) {
+        list.heard = std::move(item);
+        return;
+    }
+    list.heard = item;
+    Announce(list.handle, EVENT_OBJECT_VALUECHANGE, Shell::ListChangeHeard(*this, IdOf(list)));
+}
+
+void Window::Opened()
+{
+    // A sheet or the start dialog is a dialog whose description is what it says as it opens:
+    // a sheet's rows, the start dialog's text.
+    const std::string said = Shell::ShowingHeard(description_, *this);
+    if (said.empty()) return;
+    Annotate(window_, {{}, Wide(said), ROLE_SYSTEM_DIALOG});
+    Announce(window_, EVENT_SYSTEM_DIALOGSTART, said);
+}
 
 void Window::ShowModal()
 {

@@ -77,9 +77,12 @@ private:
         int known = -1;                 // a list's position the user or the program last chose
         Shell::TypeAhead seeking = {};  // what typing on a list seeks
         HICON picture = nullptr;        // a button's or an option's caption, drawn
+        std::string heard = {};         // a list's item a screen reader was last told of
     };
 
     // Building.cpp
+    /// The description's positions in the order the controls are made, which is their z-order.
+    std::vector<std::size_t> CreationOrder() const;
     void Build();
     void Layout();
     void PlaceLabel(const Built& label);
@@ -116,6 +119,10 @@ private:
     void OnPaste(const Built& edit);
     void Chosen(Built& list, bool closing);
     bool ListKey(Built& list, const MSG& message);
+    /// Tells a screen reader of a list's new item, whoever chose it.
+    void ListMoved(Built& list);
+    /// Tells a screen reader what the window says as it shows, and that it is a dialog.
+    void Opened();
     void SheetCommand(Shell::KeyAction action);
 
     Built& At(Shell::ControlId control);

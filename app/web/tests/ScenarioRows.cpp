@@ -43,6 +43,10 @@ std::string_view NameOf(Conformance::Do what)
     case OnScreen: return "OnScreen";
     case InWorkArea: return "InWorkArea";
     case ListOnScreen: return "ListOnScreen";
+    case Named: return "Named";
+    case HeardValue: return "HeardValue";
+    case InputsNamed: return "InputsNamed";
+    case Announced: return "Announced";
     }
     return "?";
 }

@@ -108,6 +108,10 @@ const notYetOnThePage = {
     OnScreen: 'a window taller than the screen scrolls',
     InWorkArea: 'a window taller than the screen scrolls',
     ListOnScreen: 'an open list stands inside the page',
+    Named: 'what a screen reader is told: a control\'s name',
+    HeardValue: 'what a screen reader is told: a control\'s value',
+    InputsNamed: 'what a screen reader is told: every input named by its caption and unit',
+    Announced: 'what a screen reader is told: a list\'s new item, a sheet\'s rows as it opens',
 };
 
 for (const scenario of scenarios) {

@@ -5,6 +5,7 @@
 // windows show read back from them, ink from their pixels, the decimal separator from the
 // user's regional settings as Windows reports it.
 
+#include "Accessibility.h"
 #include "Clipboard.h"
 #include "Conformance.h"
 #include "ControlNamed.h"
@@ -175,6 +176,7 @@ public:
         program_.reset();
         face_ = std::make_unique<Face>(ProgramTitle);
         program_ = std::make_unique<ProgramWindows>(*face_);
+        Win32Face::Heard().announced.clear();
         ended_ = false;
         TheStartDialog().Form()->Window().ShowWindow();
     }
@@ -424,6 +426,33 @@ public:
         const int items = int(SendMessageW(combo, CB_GETCOUNT, 0, 0));
         return OpenListSeen{RectOf(box), RectOf(field), items, rowHeight, rowHeight > 0 ? rows.bottom / rowHeight : 0};
     }
+
+    // ---- What a screen reader is told: what the face handed its annotation calls and
+    // announced. Wine's oleacc answers no annotation, and UI Automation is not there: only
+    // Windows, with Narrator or NVDA, shows that the names, the sheet's description and the
+    // events reach a screen reader, and that the default names agree (each caption just before
+    // its input in the z-order).
+
+    const Shell::WindowDescription& DescriptionOf(std::string_view window) override
+    {
+        return FormNamed(window)->Description();
+    }
+    HeardSeen HeardOf(std::string_view window, std::string_view control) override
+    {
+        const HWND handle = ControlOf(window, control);
+        const auto annotated = Win32Face::Heard().annotations.find(handle);
+        // Where the face gave no name, a control is named by its own text.
+        wchar_t type[32] = {};
+        GetClassNameW(handle, type, 32);
+        const bool edit = std::wstring_view(type) == L"Edit" || std::wstring_view(type) == L"ComboBox";
+        std::string name = annotated != Win32Face::Heard().annotations.end() && !annotated->second.name.empty()
+                               ? Win32Face::Utf8(annotated->second.name)
+                           : edit ? std::string()
+                                  : Text(window, control);
+        return {name, edit ? Text(window, control) : std::string(),
+                (GetWindowLongPtrW(handle, GWL_STYLE) & WS_VISIBLE) != 0};
+    }
+    std::vector<std::string> Announcements() override { return Win32Face::Heard().announced; }
 
 private:
     static Shell::Rect RectOf(const RECT& box)
