@@ -87,6 +87,7 @@ struct Rect {
     int width = 0;  // 0 with height 0: the label takes the size of its text, from this corner
     int height = 0;
     constexpr bool SizedToText() const { return width == 0 && height == 0; }
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 /// A list's items: the texts, or the whole numbers from `from` to `to` in steps of `step`.

@@ -98,6 +98,36 @@ Point PlacedTopLeft(Size screen, Rect workArea, Size outer)
     return at;
 }
 
+ClientFit FitOnWorkArea(Size client, Size frame, Rect workArea, int scrollBarWidth)
+{
+    if (client.height + frame.height <= workArea.height) return {false, client};
+    // The frame keeps its place: its title bar at the work area's top, its bottom edge at the
+    // work area's bottom. A work area too low for the frame itself still shows a row.
+    const int shown = std::max(1, workArea.height - frame.height);
+    return {true, {client.width + scrollBarWidth, shown}};
+}
+
+OpenListPlace PlaceOpenList(Rect field, int items, int rowHeight, Rect visible, int border)
+{
+    const int wanted = std::clamp(items, 1, OpenListRows);
+    const int top = visible.top, bottom = visible.top + visible.height;
+    const int fieldBottom = field.top + field.height;
+    const auto rowsIn = [&](int room) { return std::clamp((room - border) / rowHeight, 0, wanted); };
+    const int below = rowsIn(bottom - fieldBottom), above = rowsIn(field.top - top);
+    bool up = false;
+    int rows = wanted;
+    if (below < wanted) {
+        up = above == wanted || above > below;
+        rows = std::max(1, up ? above : below);
+    }
+    const int height = rows * rowHeight + border;
+    // A list that cannot show a row beside its field still stands inside what is visible.
+    const int at = up ? std::max(top, field.top - height) : std::min(fieldBottom, bottom - height);
+    const int right = visible.left + visible.width - field.width;
+    const int left = right < visible.left ? field.left : std::clamp(field.left, visible.left, right);
+    return {{left, at, field.width, height}, rows, up};
+}
+
 std::span<const SheetCommand> SheetCommands()
 {
     static constexpr SheetCommand commands[] = {

@@ -162,6 +162,41 @@ constexpr Point CentredTopLeft(Size screen, Size outer)
 /// than the work area, its title bar at the work area's top. A window that fits stays centred.
 Point PlacedTopLeft(Size screen, Rect workArea, Size outer);
 
+// ---- Whole on the screen ----------------------------------------------------------------
+
+/// How a window stands on a work area: whole, as its description gives it, or, where it is
+/// taller than the work area, as tall as the work area (its size stays fixed) with its client
+/// area scrolling under a vertical scroll bar beside it, so that every control can be reached.
+struct ClientFit {
+    bool scrolls = false;
+    Size client;  // the client area the window shows: its whole one, or the part that fits
+    friend bool operator==(const ClientFit&, const ClientFit&) = default;
+};
+
+/// The fit of a window whose whole client area is `client` and whose frame and title bar take
+/// `frame` more (the outer size less the client area): unchanged where its outer size is no
+/// taller than the work area; else its outer height becomes the work area's, and its client
+/// area is that less the frame, widened by the scroll bar (`scrollBarWidth`) so that nothing
+/// stands under the bar. Sizes are the screen's pixels.
+ClientFit FitOnWorkArea(Size client, Size frame, Rect workArea, int scrollBarWidth);
+
+/// Where a list opens: its box on the screen, how many rows it shows and whether it stands
+/// above its field.
+struct OpenListPlace {
+    Rect box;
+    int rows = 0;
+    bool above = false;
+    friend bool operator==(const OpenListPlace&, const OpenListPlace&) = default;
+};
+
+/// Where a list of `items` rows `rowHeight` high opens for a field standing at `field`, inside
+/// `visible` (the work area, or the part of the page that is on the screen), with `border`
+/// pixels of frame above and below its rows together: below the field where its rows fit
+/// (at most OpenListRows), else above where they fit, else on the side that shows the most
+/// rows (below where both show as many), never fewer than one; always inside `visible`, as
+/// wide as the field and under it, moved aside only as far as keeps it inside.
+OpenListPlace PlaceOpenList(Rect field, int items, int rowHeight, Rect visible, int border = 0);
+
 // ---- Result sheets ----------------------------------------------------------------------
 
 /// A result sheet's commands, on their keys and in its context menu, in this order.

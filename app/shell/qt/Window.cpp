@@ -23,7 +23,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
+#include <QStyle>
 
 namespace QtFace {
 
@@ -354,8 +357,11 @@ Shell::Size Window::OuterSize() const { return OuterSizeOf(widget_.get()); }
 
 void Window::MoveTo(Shell::Point outerTopLeft)
 {
-    // Once the window system tells the real frame, the window places itself anew.
-    MoveOuterTo(widget_.get(), outerTopLeft, [this] { form_->Shown(); });
+    // Once the window system tells the real frame, the window fits and places itself anew.
+    MoveOuterTo(widget_.get(), outerTopLeft, [this] {
+        FitOnWorkArea();
+        form_->Shown();
+    });
 }
 
 void Window::ShowMessage(const Shell::Message& message) { MessageBox()(message); }
@@ -366,9 +372,63 @@ void Window::Quit() { QCoreApplication::exit(0); }
 
 void Window::Showing()
 {
-    if (const auto focus = Shell::FocusWhenShown(description_, !shownBefore_)) controls_[*focus].widget->setFocus();
+    FitOnWorkArea();
+    if (const auto focus = Shell::FocusWhenShown(description_, !shownBefore_)) {
+        QWidget* widget = controls_[*focus].widget;
+        widget->setFocus();
+        if (scroller_) scroller_->ensureWidgetVisible(widget);
+    }
     shownBefore_ = true;
     form_->Shown();
+}
+
+void Window::FitOnWorkArea()
+{
+    QWidget* window = widget_.get();
+    const Shell::Size outer = OuterSizeOf(window);
+    const Shell::Size frame{outer.width - window->width(), outer.height - window->height()};
+    const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    const Shell::ClientFit fit = Shell::FitOnWorkArea(description_.client, frame, QtFace::WorkArea(), bar);
+    if (fit.scrolls && !scroller_) MakeScrolling();
+    if (scroller_) {
+        scroller_->setVerticalScrollBarPolicy(fit.scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        scroller_->setGeometry(0, 0, fit.client.width, fit.client.height);
+    }
+    window->setFixedSize(fit.client.width, fit.client.height);
+}
+
+void Window::MakeScrolling()
+{
+    QWidget* window = widget_.get();
+    scroller_ = new QScrollArea(window);
+    scroller_->setObjectName(QStringLiteral("ClientArea"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    auto* canvas = new QWidget;
+    canvas->setFixedSize(description_.client.width, description_.client.height);
+    canvas->setBackgroundRole(QPalette::Button);
+    canvas->setAutoFillBackground(true);
+    // Each control keeps its place in the client area, whether the program hid it, and its
+    // place in the tab order.
+    QWidget* previous = nullptr;
+    for (const Built& built : controls_) {
+        const bool hidden = built.widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && built.widget->isHidden();
+        const QRect box = built.widget->geometry();
+        built.widget->setParent(canvas);
+        built.widget->setGeometry(box);
+        built.widget->setVisible(!hidden);
+        if (Shell::TakesFocus(built.control->kind)) {
+            if (previous) QWidget::setTabOrder(previous, built.widget);
+            previous = built.widget;
+        }
+    }
+    scroller_->setWidget(canvas);
+    scroller_->show();
+    // The control taking the focus, by Tab, the pointer or the program, is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, scroller_, [this](QWidget*, QWidget* now) {
+        if (now && scroller_->widget()->isAncestorOf(now)) scroller_->ensureWidgetVisible(now);
+    });
 }
 
 void Window::CloseBox() { form_->CloseBoxPressed(); }

@@ -14,6 +14,7 @@
 
 class QContextMenuEvent;
 class QKeyEvent;
+class QScrollArea;
 class QWidget;
 
 namespace QtFace {
@@ -73,10 +74,16 @@ private:
     void CaptionInputs();
     /// Tab stops where the shell says, the others reached by the pointer and the arrows.
     void SetTabStops();
+    /// Sizes the window as the shell fits it on the work area: whole, or, where it is taller,
+    /// as tall as the work area with its client area scrolling.
+    void FitOnWorkArea();
+    /// Moves the controls into a client area that scrolls, once the window first needs one.
+    void MakeScrolling();
 
     const Shell::WindowDescription& description_;
     std::unique_ptr<QWidget> widget_;
-    std::vector<Built> controls_;  // in the description's order
+    std::vector<Built> controls_;      // in the description's order
+    QScrollArea* scroller_ = nullptr;  // the scrolling client area, once the window needed one
     Shell::Form* form_ = nullptr;
     bool writing_ = false;      // the program, not the user, is changing a list
     bool shownBefore_ = false;  // the window was shown before

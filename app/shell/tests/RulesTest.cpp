@@ -147,6 +147,61 @@ TEST(PlacedTopLeft, CentredOnTheScreenThenInsideTheWorkArea)
         EXPECT_EQ(PlacedTopLeft(c.screen, c.work, c.window), c.topLeft) << c.window.width << " x " << c.window.height;
 }
 
+TEST(FitOnWorkArea, ATallWindowScrollsInTheWorkAreasHeightAndOneThatFitsIsUnchanged)
+{
+    struct Case {
+        Size client, frame;
+        Rect work;
+        ClientFit fit;
+    };
+    const Case cases[] = {
+        // The cold-room sheet at 150 % (762 x 1026) on 1920 x 1080 less a 60 px task bar: its
+        // frame 1020 high, the client 1020 - 47, a 17 px scroll bar beside it.
+        {{762, 1026}, {16, 47}, {0, 0, 1920, 1020}, {true, {779, 973}}},
+        // At 125 % (635 x 855) on 1366 x 768 less 50 px, and at scale 2 under a 48 px panel.
+        {{635, 855}, {14, 39}, {0, 0, 1366, 718}, {true, {652, 679}}},
+        {{508, 684}, {2, 24}, {0, 24, 960, 516}, {true, {525, 492}}},
+        // Fitting to the pixel, and well: unchanged, no scroll bar.
+        {{762, 973}, {16, 47}, {0, 0, 1920, 1020}, {false, {762, 973}}},
+        {{1174, 633}, {14, 39}, {0, 0, 1366, 718}, {false, {1174, 633}}},
+        // A work area lower than the frame still shows a row of pixels.
+        {{508, 684}, {2, 24}, {0, 0, 640, 20}, {true, {525, 1}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitOnWorkArea(c.client, c.frame, c.work, 17), c.fit) << c.client.height << " in " << c.work.height;
+}
+
+TEST(PlaceOpenList, BelowWhereItFitsElseAboveElseWhereMostRowsShowAlwaysInside)
+{
+    struct Case {
+        Rect field;
+        int items;
+        Rect visible;
+        OpenListPlace place;
+    };
+    const Rect screen{0, 0, 1024, 768};
+    const Case cases[] = {
+        {{100, 100, 200, 30}, 19, screen, {{100, 130, 200, 320}, 10, false}},  // ten rows below
+        {{100, 100, 200, 30}, 3, screen, {{100, 130, 200, 96}, 3, false}},     // a short list
+        // 138 px below: four rows; ten fit above.
+        {{100, 600, 200, 30}, 19, screen, {{100, 280, 200, 320}, 10, true}},
+        // A phone's page 500 px high: 8 rows below beat 6 above; 9 above beat 5 below.
+        {{0, 200, 412, 40}, 19, {0, 0, 412, 500}, {{0, 240, 412, 256}, 8, false}},
+        {{0, 300, 412, 40}, 19, {0, 0, 412, 500}, {{0, 12, 412, 288}, 9, true}},
+        // As many either side: below. The page scrolled by 1000 px.
+        {{0, 1200, 412, 40}, 19, {0, 1000, 412, 440}, {{0, 1240, 412, 192}, 6, false}},
+        // No row fits beside the field: one row, inside what is visible.
+        {{0, 0, 100, 30}, 5, {0, 0, 100, 40}, {{0, 8, 100, 32}, 1, false}},
+        // A field reaching past the screen's right edge: its list is moved inside.
+        {{950, 100, 200, 30}, 3, screen, {{824, 130, 200, 96}, 3, false}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceOpenList(c.field, c.items, ListRowHeight, c.visible), c.place)
+            << c.field.top << " in " << c.visible.height;
+    // The list's frame counts: 10 rows and 2 px do not fit in 321 px below.
+    EXPECT_EQ(PlaceOpenList({0, 0, 100, 30}, 19, 32, {0, 0, 100, 351}, 2).rows, 9);
+}
+
 TEST(FlakeStrokes, SixArmsASixthOfATurnApart)
 {
     const auto strokes = FlakeStrokes(20);
