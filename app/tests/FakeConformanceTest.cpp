@@ -179,6 +179,30 @@ public:
     bool DrawnWhole(std::string_view, std::string_view) override { return true; }
     bool Ended() override { return face_->quit; }
 
+    // ---- Whole on the screen: the fake screen, where every window fits and none scrolls.
+
+    void Wheel(std::string_view, int) override {}
+    Shell::Rect FrameOf(std::string_view window) override
+    {
+        const FakeView& view = FakeFace::ViewOf(FormNamed(window));
+        return {view.Position().x, view.Position().y, view.OuterSize().width, view.OuterSize().height};
+    }
+    Shell::Rect ShownOf(std::string_view window) override
+    {
+        // The frame's sides are as wide as its bottom; the title bar takes the rest.
+        const Shell::Rect frame = FrameOf(window);
+        const int side = FakeFace::Frame.width / 2;
+        const Shell::Size client = FormNamed(window).Description().client;
+        return {frame.left + side, frame.top + FakeFace::Frame.height - side, client.width, client.height};
+    }
+    Shell::Rect BoxOf(std::string_view window, std::string_view control) override
+    {
+        const Shell::Rect shown = ShownOf(window);
+        const Shell::Rect box = FormNamed(window).Description().controls[IndexOf(FormNamed(window), control)].box;
+        return {shown.left + box.left, shown.top + box.top, box.width, box.height};
+    }
+    Shell::Rect WorkArea() override { return FakeFace::ViewOf(*Form1).WorkArea(); }
+
 private:
     struct ListOpen {
         int row;  // the row the highlight stands on

@@ -13,6 +13,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -23,8 +24,10 @@
 #include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -353,7 +356,44 @@ public:
 
     bool Ended() override { return ended_; }
 
+    // ---- Whole on the screen
+
+    void Wheel(std::string_view window, int notches) override
+    {
+        // Over the window's middle, to whatever stands there; what does not take the wheel
+        // hands it on to what holds it, as Qt hands on the window system's wheel.
+        QWidget* top = Window(window);
+        const QPoint middle = top->rect().center();
+        for (int i = 0; i < std::abs(notches); ++i)
+            for (QWidget* under = top->childAt(middle) ? top->childAt(middle) : top; under;
+                 under = under->isWindow() ? nullptr : under->parentWidget()) {
+                const QPointF at = under->mapFrom(top, middle);
+                QWheelEvent turn(at, under->mapToGlobal(at), QPoint(), QPoint(0, notches > 0 ? -120 : 120),
+                                 Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(under, &turn);
+                if (turn.isAccepted()) break;
+            }
+    }
+    Shell::Rect FrameOf(std::string_view window) override { return RectOf(Window(window)->frameGeometry()); }
+    Shell::Rect ShownOf(std::string_view window) override
+    {
+        QWidget* top = Window(window);
+        const auto* scrolling = top->findChild<QAbstractScrollArea*>("ClientArea");
+        return OnScreen(scrolling ? scrolling->viewport() : top);
+    }
+    Shell::Rect BoxOf(std::string_view window, std::string_view control) override
+    {
+        return OnScreen(Control(window, control));
+    }
+    Shell::Rect WorkArea() override { return RectOf(QGuiApplication::primaryScreen()->availableGeometry()); }
+
 private:
+    static Shell::Rect RectOf(const QRect& box) { return {box.x(), box.y(), box.width(), box.height()}; }
+    static Shell::Rect OnScreen(const QWidget* widget)
+    {
+        return RectOf(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()));
+    }
+
     void Schedule()
     {
         if (steps_.empty() || scheduled_ || busy_ > 0) return;
@@ -458,6 +498,15 @@ int main(int argc, char** argv)
 {
     // Nothing here reads ink off a screen: a widget draws into a picture of its own.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A small laptop's screen, 1024 x 600, lower than the cold-room sheet: the rows of a window
+    // taller than the screen are played in earnest.
+    QTemporaryFile screens;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screens.open()) {
+        screens.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1024, "height": 600,)"
+                      R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screens.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -42,6 +42,10 @@ enum class Do : std::uint8_t {
     RowsAt,      // the rows of the list standing open stand at its "right" edge
     Whole,       // the target's text is drawn whole inside its box, nothing cut
     Ended,       // the program ended
+    // ---- Whole on the screen
+    Wheel,       // the user turns the wheel over the target window, text "down" or "up", to the end
+    OnScreen,    // the target control stands whole in what its window shows, inside the work area
+    InWorkArea,  // the target window's frame stands inside the work area from top to bottom
 };
 
 struct Row {
@@ -111,6 +115,18 @@ public:
     /// Whether the control's text is drawn whole inside its box; true where the face cannot tell.
     virtual bool DrawnWhole(std::string_view window, std::string_view control) = 0;
     virtual bool Ended() = 0;
+
+    // ---- Whole on the screen, boxes in the screen's pixels
+
+    /// Turns the wheel over the window, `notches` notches: positive down the window.
+    virtual void Wheel(std::string_view window, int notches) = 0;
+    /// The window's frame, title bar included.
+    virtual Shell::Rect FrameOf(std::string_view window) = 0;
+    /// The part of the window's client area that shows: all of it, or what a scroll bar leaves.
+    virtual Shell::Rect ShownOf(std::string_view window) = 0;
+    virtual Shell::Rect BoxOf(std::string_view window, std::string_view control) = 0;
+    /// The screen less its task bars and panels.
+    virtual Shell::Rect WorkArea() = 0;
 };
 
 /// The keystroke a name stands for: "Enter", "Escape", "Space", "Tab", "Shift+Tab", "Up",

@@ -39,6 +39,21 @@ std::string_view NameOf(Edge edge)
     return "?";
 }
 
+// Notches enough to turn any window's client area from one end to the other.
+constexpr int WheelToTheEnd = 40;
+
+bool Inside(const Shell::Rect& box, const Shell::Rect& area)
+{
+    return box.left >= area.left && box.top >= area.top && box.left + box.width <= area.left + area.width &&
+           box.top + box.height <= area.top + area.height;
+}
+
+std::string Print(const Shell::Rect& box)
+{
+    return std::to_string(box.left) + "," + std::to_string(box.top) + " " + std::to_string(box.width) + "x" +
+           std::to_string(box.height);
+}
+
 class Player {
 public:
     Player(Driver& driver, const Scenario& scenario) : driver_(driver), scenario_(scenario) {}
@@ -135,6 +150,22 @@ private:
         }
         case Do::Whole: Expect(number, row, driver_.DrawnWhole(window, control), "the text is cut"); break;
         case Do::Ended: Expect(number, row, driver_.Ended(), "the program still runs"); break;
+        case Do::Wheel: driver_.Wheel(window, row.text == "up" ? -WheelToTheEnd : WheelToTheEnd); break;
+        case Do::OnScreen: {
+            const Shell::Rect box = driver_.BoxOf(window, control);
+            const bool shown = Inside(box, driver_.ShownOf(window)), onScreen = Inside(box, driver_.WorkArea());
+            Expect(number, row, shown && onScreen,
+                   "it stands at " + Print(box) +
+                       (shown ? ", off the work area " + Print(driver_.WorkArea())
+                              : ", out of the window's " + Print(driver_.ShownOf(window))));
+            break;
+        }
+        case Do::InWorkArea: {
+            const Shell::Rect frame = driver_.FrameOf(window), work = driver_.WorkArea();
+            Expect(number, row, frame.top >= work.top && frame.top + frame.height <= work.top + work.height,
+                   "its frame stands at " + Print(frame) + ", the work area at " + Print(work));
+            break;
+        }
         }
     }
 

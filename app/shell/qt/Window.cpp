@@ -436,6 +436,9 @@ void Window::CloseBox() { form_->CloseBoxPressed(); }
 bool Window::Key(QKeyEvent* event)
 {
     QWidget* focus = widget_->focusWidget();
+    // A key the focused control leaves to the window brings it into view again: Tab on the
+    // only control that takes the focus too, which moves it nowhere.
+    if (scroller_ && focus && scroller_->widget()->isAncestorOf(focus)) scroller_->ensureWidgetVisible(focus);
     std::optional<Shell::Kind> focused;
     for (const Built& built : controls_)
         if (built.widget == focus) focused = built.control->kind;

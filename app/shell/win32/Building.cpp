@@ -75,10 +75,8 @@ void Window::UpdateTabStops()
 
 void Window::Layout()
 {
-    RECT outer{0, 0, Scaled(description_.client.width, dpi_), Scaled(description_.client.height, dpi_)};
-    AdjustWindowRectExForDpi(&outer, StyleOf(description_), FALSE, ExStyleOf(description_), dpi_);
-    SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The controls are placed in the whole client area, unscrolled, then the window is fitted.
+    scrolled_ = shown_ = 0;
     for (Built& built : controls_) {
         const Shell::Control& control = *built.control;
         const Shell::Rect& box = control.box;
@@ -98,6 +96,7 @@ void Window::Layout()
         }
         if (control.kind == Shell::Kind::Edit) FitEdit(built);
     }
+    FitOnWorkArea();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -119,7 +118,8 @@ void Window::PlaceLabel(const Built& label)
     const RECT given = ScaledBox(control.box, dpi_);
     scaled.box = {given.left, given.top, given.right - given.left, given.bottom - given.top};
     const Shell::Rect box = Shell::LabelBox(scaled, {int(text.cx), int(text.cy)});
-    RECT at{box.left, box.top, box.left + box.width, box.top + box.height};
+    // Where the client area is scrolled, its controls stand that much higher.
+    RECT at{box.left, box.top - scrolled_, box.left + box.width, box.top - scrolled_ + box.height};
     RECT before{};
     GetWindowRect(label.handle, &before);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&before), 2);

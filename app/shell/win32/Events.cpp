@@ -63,6 +63,8 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnContextMenu(lParam)) return 0;
         break;
     case WM_DPICHANGED: OnDpiChanged(wParam, lParam); return 0;
+    case WM_VSCROLL: OnScroll(wParam); return 0;
+    case WM_MOUSEWHEEL: OnWheel(wParam); return 0;
     case WM_PAINT:
         // Timers come once nothing is left to paint, the controls included.
         if (afterPaint_) SetTimer(window_, PaintedTimer, 0, nullptr);
@@ -229,6 +231,38 @@ void Window::OnDpiChanged(WPARAM wParam, LPARAM lParam)
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Window::OnScroll(WPARAM wParam)
+{
+    const int line = Scaled(Shell::ListRowHeight, dpi_);
+    switch (LOWORD(wParam)) {
+    case SB_LINEUP: ScrollTo(scrolled_ - line); break;
+    case SB_LINEDOWN: ScrollTo(scrolled_ + line); break;
+    case SB_PAGEUP: ScrollTo(scrolled_ - shown_); break;
+    case SB_PAGEDOWN: ScrollTo(scrolled_ + shown_); break;
+    case SB_TOP: ScrollTo(0); break;
+    case SB_BOTTOM: ScrollTo(Scaled(description_.client.height, dpi_)); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO bar{sizeof bar, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        GetScrollInfo(window_, SB_VERT, &bar);
+        ScrollTo(bar.nTrackPos);
+        break;
+    }
+    default: break;
+    }
+}
+
+void Window::OnWheel(WPARAM wParam)
+{
+    // A notch moves the lines the user's settings say, each a list row high.
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int turned = GET_WHEEL_DELTA_WPARAM(wParam);
+    const int rows = lines == WHEEL_PAGESCROLL ? 0 : int(lines);
+    const int step = rows ? rows * Scaled(Shell::ListRowHeight, dpi_) : shown_;
+    ScrollTo(scrolled_ - turned * step / WHEEL_DELTA);
+}
+
 void Window::SheetCommand(Shell::KeyAction action)
 {
     const auto* sheet = dynamic_cast<const Shell::ResultSheet*>(form_);
@@ -249,6 +283,8 @@ void Window::SheetCommand(Shell::KeyAction action)
 bool Window::Key(MSG& message)
 {
     if (message.message == WM_KEYDOWN) {
+        // A key brings the control holding the focus into view again, Tab on the only one too.
+        inView_ = nullptr;
         const HWND focus = GetFocus();
         const Built* focused = focus ? ById(GetDlgCtrlID(focus)) : nullptr;
         if (focused && focused->handle != focus) focused = nullptr;

@@ -40,6 +40,8 @@ bool Pump(int& code)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // A control that took the focus is scrolled into view, however it took it.
+    if (Window* window = Window::At(GetAncestor(GetFocus(), GA_ROOT))) window->FocusInView();
     return true;
 }
 

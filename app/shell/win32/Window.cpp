@@ -162,12 +162,15 @@ void Window::ShowWindow()
     // when the window was left.
     if (const auto focus = Shell::FocusWhenShown(description_, !opened_)) focus_ = controls_[*focus].handle;
     opened_ = true;
-    // Placed before it appears, so that it appears in its place.
+    // Fitted and placed before it appears, so that it appears in its place.
+    FitOnWorkArea();
     if (form_) form_->Shown();
     ::ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     BringWindowToTop(window_);
     if (focus_ && GetActiveWindow() == window_) SetFocus(focus_);
+    inView_ = nullptr;
+    FocusInView();
 }
 
 void Window::HideWindow() { ::ShowWindow(window_, SW_HIDE); }
@@ -210,6 +213,51 @@ Shell::Size Window::OuterSize() const
 void Window::MoveTo(Shell::Point outerTopLeft)
 {
     SetWindowPos(window_, nullptr, outerTopLeft.x, outerTopLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::FitOnWorkArea()
+{
+    const Shell::Size client{Scaled(description_.client.width, dpi_), Scaled(description_.client.height, dpi_)};
+    RECT outer{0, 0, client.width, client.height};
+    AdjustWindowRectExForDpi(&outer, StyleOf(description_), FALSE, ExStyleOf(description_), dpi_);
+    const Shell::Size frame{outer.right - outer.left - client.width, outer.bottom - outer.top - client.height};
+    const int bar = GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_);
+    const Shell::ClientFit fit = Shell::FitOnWorkArea(client, frame, PrimaryWorkArea(), bar);
+    // The scroll bar stands beside the client area, in the frame: the client keeps its width.
+    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    SetWindowLongPtrW(window_, GWL_STYLE, fit.scrolls ? style | WS_VSCROLL : style & ~LONG_PTR(WS_VSCROLL));
+    shown_ = fit.scrolls ? fit.client.height : 0;
+    SetWindowPos(window_, nullptr, 0, 0, fit.client.width + frame.width, fit.client.height + frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (fit.scrolls) {
+        const SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE, 0, client.height - 1, UINT(shown_), 0, 0};
+        SetScrollInfo(window_, SB_VERT, &bar, FALSE);
+    }
+    ScrollTo(scrolled_);
+}
+
+void Window::ScrollTo(int top)
+{
+    const int whole = Scaled(description_.client.height, dpi_);
+    top = shown_ ? std::clamp(top, 0, whole - shown_) : 0;
+    if (top == scrolled_) return;
+    ScrollWindowEx(window_, 0, scrolled_ - top, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    scrolled_ = top;
+    if (shown_) SetScrollPos(window_, SB_VERT, top, TRUE);
+}
+
+void Window::FocusInView()
+{
+    const HWND focus = GetFocus();
+    if (!shown_ || !focus || focus == inView_ || GetParent(focus) != window_) return;
+    inView_ = focus;
+    RECT at{};
+    GetWindowRect(focus, &at);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&at), 2);
+    // The least scroll that shows it whole, or its top where it is taller than what shows.
+    if (at.bottom > shown_) ScrollTo(scrolled_ + at.bottom - shown_);
+    if (at.top < 0) ScrollTo(scrolled_ + at.top);
 }
 
 void Window::ShowMessage(const Shell::Message& message) { MessageBoxSeam()(message); }

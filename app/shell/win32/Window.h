@@ -63,6 +63,10 @@ public:
     /// false for a message to dispatch as usual (Tab, the arrows, typing).
     bool Key(MSG& message);
 
+    /// Where the client area scrolls, scrolls the control that took the focus (by Tab, the
+    /// pointer or the program) into view.
+    void FocusInView();
+
 private:
     struct Built {
         const Shell::Control* control = nullptr;
@@ -84,6 +88,13 @@ private:
     void Picture(Built& button);
     void UpdateTabStops();
 
+    // Window.cpp: a window taller than the work area.
+    /// Sizes the window as the shell fits it on the work area: whole, or, where it is taller,
+    /// as tall as the work area with a vertical scroll bar and its client area scrolling.
+    void FitOnWorkArea();
+    /// Scrolls the client area to show its pixels from `top` down (clamped to what there is).
+    void ScrollTo(int top);
+
     // Events.cpp: the window's procedure and one handler a message.
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -98,6 +109,8 @@ private:
     bool OnActivate(WPARAM wParam);
     bool OnContextMenu(LPARAM lParam);
     void OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void OnScroll(WPARAM wParam);
+    void OnWheel(WPARAM wParam);
     bool OnEditChar(const Built& edit, WPARAM& character);
     void OnPaste(const Built& edit);
     void Chosen(Built& list, bool closing);
@@ -115,9 +128,12 @@ private:
     std::vector<Built> controls_;  // in the description's order
     Shell::Form* form_ = nullptr;
     unsigned dpi_ = 96;
-    HWND focus_ = nullptr;  // the control that held the focus when the window was last left
-    bool opened_ = false;   // shown at least once
-    bool modal_ = false;    // shown modally and not yet closed
+    HWND focus_ = nullptr;   // the control that held the focus when the window was last left
+    bool opened_ = false;    // shown at least once
+    bool modal_ = false;     // shown modally and not yet closed
+    int scrolled_ = 0;       // pixels of the client area scrolled above the window's top
+    int shown_ = 0;          // pixels of the client area's height shown, where it scrolls; else 0
+    HWND inView_ = nullptr;  // the control last scrolled into view
     std::function<void()> afterPaint_;
 };
 

@@ -34,6 +34,9 @@ std::string_view NameOf(Conformance::Do what)
     case RowsAt: return "RowsAt";
     case Whole: return "Whole";
     case Ended: return "Ended";
+    case Wheel: return "Wheel";
+    case OnScreen: return "OnScreen";
+    case InWorkArea: return "InWorkArea";
     }
     return "?";
 }

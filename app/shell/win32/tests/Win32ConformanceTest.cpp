@@ -8,6 +8,7 @@
 #include "Clipboard.h"
 #include "Conformance.h"
 #include "ControlNamed.h"
+#include "Look.h"
 #include "Loop.h"
 #include "MessageWindow.h"
 #include "ProgramWindows.h"
@@ -364,7 +365,45 @@ public:
 
     bool Ended() override { return ended_; }
 
+    // ---- Whole on the screen
+
+    void Wheel(std::string_view window, int notches) override
+    {
+        // To the window's focused control, which hands it on to the window, as Windows does.
+        const HWND top = TopOf(*FormNamed(window));
+        const HWND focus = GetFocus() && GetAncestor(GetFocus(), GA_ROOT) == top ? GetFocus() : top;
+        for (int i = 0; i < std::abs(notches); ++i)
+            Deliver(focus, WM_MOUSEWHEEL, MAKEWPARAM(0, notches > 0 ? -WHEEL_DELTA : WHEEL_DELTA), 0);
+    }
+    Shell::Rect FrameOf(std::string_view window) override
+    {
+        RECT frame{};
+        GetWindowRect(TopOf(*FormNamed(window)), &frame);
+        return RectOf(frame);
+    }
+    Shell::Rect ShownOf(std::string_view window) override
+    {
+        // The client area leaves out the scroll bar.
+        const HWND top = TopOf(*FormNamed(window));
+        RECT shown{};
+        GetClientRect(top, &shown);
+        MapWindowPoints(top, nullptr, reinterpret_cast<POINT*>(&shown), 2);
+        return RectOf(shown);
+    }
+    Shell::Rect BoxOf(std::string_view window, std::string_view control) override
+    {
+        RECT box{};
+        GetWindowRect(ControlOf(window, control), &box);
+        return RectOf(box);
+    }
+    Shell::Rect WorkArea() override { return Win32Face::PrimaryWorkArea(); }
+
 private:
+    static Shell::Rect RectOf(const RECT& box)
+    {
+        return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+    }
+
     void RunStep()
     {
         if (queue_.empty()) {
