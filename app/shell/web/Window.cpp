@@ -561,8 +561,21 @@ EMSCRIPTEN_KEEPALIVE int WebDefaultButton(int window)
 }
 
 EMSCRIPTEN_KEEPALIVE int WebListRowHeight() { return Shell::ListRowHeight; }
-EMSCRIPTEN_KEEPALIVE int WebOpenListRows() { return Shell::OpenListRows; }
-EMSCRIPTEN_KEEPALIVE int WebListShowsScrollBar(int items) { return Shell::ListShowsScrollBar(items); }
+
+/// Where a list of `items` rows opens for a field at the given box, inside the part of the page
+/// on the screen, as the rules place it: "left,top,width,height,rows,above" in the page's pixels.
+EMSCRIPTEN_KEEPALIVE const char* WebPlaceOpenList(int left, int top, int width, int height, int items, int rowHeight,
+                                                  int visibleLeft, int visibleTop, int visibleWidth, int visibleHeight,
+                                                  int border)
+{
+    const Shell::OpenListPlace place = Shell::PlaceOpenList(
+        {left, top, width, height}, items, rowHeight, {visibleLeft, visibleTop, visibleWidth, visibleHeight}, border);
+    static std::string placed;
+    placed = std::to_string(place.box.left) + ',' + std::to_string(place.box.top) + ',' +
+             std::to_string(place.box.width) + ',' + std::to_string(place.box.height) + ',' +
+             std::to_string(place.rows) + ',' + (place.above ? '1' : '0');
+    return placed.c_str();
+}
 
 EMSCRIPTEN_KEEPALIVE void WebClicked(int window, int control)
 {

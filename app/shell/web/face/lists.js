@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Lists: a list's rows opened below or above it, highlighted, chosen by pointer or key.
+// Lists: a list's rows opened where the rules place them, highlighted, chosen by pointer or key.
 
 function openList(window, index)
 {
@@ -8,15 +8,25 @@ function openList(window, index)
     if (window.openList) closeList(window);
     control.element.focus();
     const rowHeight = window.column ? 48 : program('WebListRowHeight');
-    const shownRows = Math.min(control.items.length, program('WebOpenListRows'));
+    // Where the rules place it: below its field where its rows fit, else above, else where most
+    // of them show, always inside the part of the page on the screen (a phone's zoom and its
+    // keyboard leave less of it).
+    const box = control.element.getBoundingClientRect();
+    const seen = globalThis.visualViewport;
+    const [pageWidth, pageHeight] = pageSize();
+    const visible = seen ? [seen.offsetLeft, seen.offsetTop, Math.min(seen.width, pageWidth), Math.min(seen.height, pageHeight)]
+                         : [0, 0, pageWidth, pageHeight];
+    const field = [Math.round(box.left), Math.round(box.top), Math.round(box.width), Math.round(box.height)];
+    const [left, top, width, height, shownRows] =
+        ask('WebPlaceOpenList', ...field, control.items.length, rowHeight, ...visible.map(Math.floor), 2)
+            .split(',').map(Number);
     const rows = make('div', 'rows');
     rows.dataset.name = `${control.name}.Rows`;
     rows.setAttribute('role', 'listbox');
     rows.dir = 'rtl';
     rows.style.font = control.font;
     rows.style.setProperty('--row', `${rowHeight}px`);
-    rows.style.height = `${shownRows * rowHeight + 2}px`;
-    rows.classList.toggle('scrolls', !!program('WebListShowsScrollBar', control.items.length));
+    rows.classList.toggle('scrolls', control.items.length > shownRows);
     control.shownItems.forEach((item, position) => {
         const row = make('div', 'row', rows);
         row.setAttribute('role', 'option');
@@ -29,13 +39,10 @@ function openList(window, index)
         });
     });
     rows.addEventListener('pointerdown', event => event.preventDefault());
-    // Below the list where the page has room, else above it.
-    const box = control.element.getBoundingClientRect();
-    const height = shownRows * rowHeight + 2;
-    const below = box.bottom + height <= pageSize()[1];
-    rows.style.left = `${box.left + globalThis.scrollX}px`;
-    rows.style.width = `${box.width}px`;
-    rows.style.top = `${(below ? box.bottom : box.top - height) + globalThis.scrollY}px`;
+    rows.style.left = `${left + globalThis.scrollX}px`;
+    rows.style.top = `${top + globalThis.scrollY}px`;
+    rows.style.width = `${width}px`;
+    rows.style.height = `${height}px`;
     rows.style.zIndex = +window.element.style.zIndex + 1;
     document.body.append(rows);
     window.openList = {index, rows, highlight: -1};
