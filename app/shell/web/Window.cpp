@@ -250,7 +250,7 @@ void Window::SizeLabels()
 {
     for (std::size_t i = 0; i < description_.controls.size(); ++i) {
         const Shell::Control& control = description_.controls[i];
-        if (control.kind == Shell::Kind::Edit || FitsItsBox(control)) FitText(i);
+        if (control.kind == Shell::Kind::Edit || control.kind == Shell::Kind::Banner || FitsItsBox(control)) FitText(i);
         if (control.kind == Shell::Kind::Label && (control.box.SizedToText() || control.growsLeft)) SizeLabel(i);
     }
 }
@@ -442,8 +442,9 @@ void Window::FitText(std::size_t position)
     const Shell::Control& control = description_.controls[position];
     const Shell::Type type = Shell::TypeOf(control.role);
     // A label in a box of its own keeps a pixel either side for the ink, as one sized to its
-    // text does.
-    const int room = control.kind == Shell::Kind::Edit ? JsTextRoom(id_, int(position)) : control.box.width - 2;
+    // text does; a field's and a banner's room is as the page lays them out.
+    const bool laidOut = control.kind == Shell::Kind::Edit || control.kind == Shell::Kind::Banner;
+    const int room = laidOut ? JsTextRoom(id_, int(position)) : control.box.width - 2;
     const int height = Shell::FittingHeight(
         type.pixelHeight, room, [this, position](int height) { return JsTextWidth(id_, int(position), height); });
     JsSetTextHeight(id_, int(position), height);

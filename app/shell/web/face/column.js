@@ -17,6 +17,10 @@ function layOut(window)
     window.column = framedSize(window)[0] > pageSize()[0];
     window.element.classList.toggle('column', window.column);
     document.body.classList.toggle('column-page', windows.some(shown => shown?.column));
+    // A banner's title fits the banner's width, as wide as the page in a column.
+    window.controls.forEach((control, index) => {
+        if (control.kind === 'banner') program('WebFit', window.number, index);
+    });
     if (window.column && window.kind === 'sheet' && !window.commands) addSheetCommands(window);
 }
 
