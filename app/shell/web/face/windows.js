@@ -35,7 +35,7 @@ function makeWindow(number, name, kind, caption, width, height, border, buttons)
         const index = indexOf(window, event.target);
         if (index >= 0) window.lastFocus = index;
     });
-    if (kind === 'sheet') element.addEventListener('contextmenu', event => sheetMenu(event, window));
+    if (kind === 'sheet') listenForMenu(window);
 }
 
 function indexOf(window, element)
