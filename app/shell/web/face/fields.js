@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number fields: what is typed, deleted or pasted goes through the window's key handler and
-// its typing limit, one character at a time.
+// Number fields: what is typed, composed, deleted or pasted goes through the window's key
+// handler and its typing limit, one character at a time.
 
 function listenToField(window, index, field)
 {
@@ -24,7 +24,32 @@ function listenToField(window, index, field)
             break;
         }
     });
-    field.addEventListener('input', () => program('WebEdited', number, index));
+    field.addEventListener('input', () => {
+        if (!composed) program('WebEdited', number, index);
+    });
+    // An input method (a phone's keyboard among them) writes its text into the field while it
+    // composes it, which the page cannot stop; once the text is committed the field gets back
+    // what it held, and the text goes through the key handler as typed keys do. A browser that
+    // lets the page take the committed text (insertFromComposition) hands it over there.
+    let composed = null;
+    field.addEventListener('compositionstart', () => {
+        composed = {value: field.value, start: field.selectionStart, end: field.selectionEnd, taken: false};
+    });
+    field.addEventListener('beforeinput', event => {
+        if (event.inputType !== 'insertFromComposition' || !composed) return;
+        event.preventDefault();
+        composed.taken = true;
+        if (event.data) type(window, index, event.data);
+    });
+    field.addEventListener('compositionend', event => {
+        const was = composed;
+        composed = null;
+        if (!was || was.taken) return;
+        field.value = was.value;
+        field.setSelectionRange(was.start, was.end);
+        if (event.data) type(window, index, event.data);
+        program('WebEdited', number, index);
+    });
     field.addEventListener('paste', event => {
         event.preventDefault();
         const pasted = event.clipboardData.getData('text/plain');
