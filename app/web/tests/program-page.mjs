@@ -102,13 +102,17 @@ export class ProgramPage {
     }
 
     /// Types a text: on a touch screen as its on-screen keyboard does, a character at a time
-    /// with no key behind it; elsewhere key by key.
+    /// composed and committed, with no key behind it; elsewhere key by key.
     async type(text)
     {
         if (this.device.touch) {
             for (const character of text) {
-                if (character === '\b') await this.page.press('Backspace');
-                else await this.page.send('Input.insertText', {text: character});
+                if (character === '\b') {
+                    await this.page.press('Backspace');
+                    continue;
+                }
+                await this.page.send('Input.imeSetComposition', {text: character, selectionStart: 1, selectionEnd: 1});
+                await this.page.send('Input.insertText', {text: character});
             }
         } else {
             await this.page.type(text);
