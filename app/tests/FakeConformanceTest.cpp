@@ -114,7 +114,7 @@ public:
         if (!view.Enabled(control) || view.Hidden(control)) return;
         if (Shell::TakesFocus(kind)) focus_[std::string(window)] = index;
         if (kind == Shell::Kind::Option) view.Select(control);
-        if (kind == Shell::Kind::List) openList_ = ListOpen{view.Selection(control)};
+        if (kind == Shell::Kind::List) openList_ = ListOpen{view.Selection(control), std::string(window), index};
         if (kind == Shell::Kind::Button || kind == Shell::Kind::OkButton) view.Press(control);
         Follow();
     }
@@ -202,10 +202,23 @@ public:
         return {shown.left + box.left, shown.top + box.top, box.width, box.height};
     }
     Shell::Rect WorkArea() override { return FakeFace::ViewOf(*Form1).WorkArea(); }
+    std::optional<OpenListSeen> OpenListOnScreen() override
+    {
+        // The fake face opens its lists where the rules say.
+        if (!openList_) return std::nullopt;
+        const Shell::Form& form = FormNamed(openList_->window);
+        const std::string name = NameAt(form, openList_->list);
+        const Shell::Rect field = BoxOf(openList_->window, name);
+        const int items = int(FakeFace::ViewOf(form).ItemsOf(name).size());
+        const Shell::OpenListPlace place = Shell::PlaceOpenList(field, items, Shell::ListRowHeight, WorkArea());
+        return OpenListSeen{place.box, field, items, Shell::ListRowHeight, place.rows};
+    }
 
 private:
     struct ListOpen {
         int row;  // the row the highlight stands on
+        std::string window;
+        std::size_t list = 0;  // its place in the window's description
     };
 
     static std::size_t Characters(std::string_view text)

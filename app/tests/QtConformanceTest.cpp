@@ -386,6 +386,15 @@ public:
         return OnScreen(Control(window, control));
     }
     Shell::Rect WorkArea() override { return RectOf(QGuiApplication::primaryScreen()->availableGeometry()); }
+    std::optional<OpenListSeen> OpenListOnScreen() override
+    {
+        QComboBox* list = ListOpen();
+        if (!list) return std::nullopt;
+        const QAbstractItemView* view = list->view();
+        const int rowHeight = view->sizeHintForRow(0);
+        const int rows = rowHeight > 0 ? view->viewport()->height() / rowHeight : 0;
+        return OpenListSeen{RectOf(view->window()->frameGeometry()), OnScreen(list), list->count(), rowHeight, rows};
+    }
 
 private:
     static Shell::Rect RectOf(const QRect& box) { return {box.x(), box.y(), box.width(), box.height()}; }

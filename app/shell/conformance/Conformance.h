@@ -43,9 +43,11 @@ enum class Do : std::uint8_t {
     Whole,       // the target's text is drawn whole inside its box, nothing cut
     Ended,       // the program ended
     // ---- Whole on the screen
-    Wheel,       // the user turns the wheel over the target window, text "down" or "up", to the end
-    OnScreen,    // the target control stands whole in what its window shows, inside the work area
-    InWorkArea,  // the target window's frame stands inside the work area from top to bottom
+    Wheel,         // the user turns the wheel over the target window, text "down" or "up", to the end
+    OnScreen,      // the target control stands whole in what its window shows, inside the work area
+    InWorkArea,    // the target window's frame stands inside the work area from top to bottom
+    ListOnScreen,  // the list standing open stands inside the work area, as many rows showing
+                   // as where the rules open it (Shell::PlaceOpenList)
 };
 
 struct Row {
@@ -127,6 +129,13 @@ public:
     virtual Shell::Rect BoxOf(std::string_view window, std::string_view control) = 0;
     /// The screen less its task bars and panels.
     virtual Shell::Rect WorkArea() = 0;
+    /// The list standing open: its box, its field's, its rows' height and how many of its rows
+    /// show.
+    struct OpenListSeen {
+        Shell::Rect box, field;
+        int items = 0, rowHeight = 0, rows = 0;
+    };
+    virtual std::optional<OpenListSeen> OpenListOnScreen() = 0;
 };
 
 /// The keystroke a name stands for: "Enter", "Escape", "Space", "Tab", "Shift+Tab", "Up",

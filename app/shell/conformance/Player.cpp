@@ -160,6 +160,21 @@ private:
                               : ", out of the window's " + Print(driver_.ShownOf(window))));
             break;
         }
+        case Do::ListOnScreen: {
+            const auto seen = driver_.OpenListOnScreen();
+            if (!seen) {
+                Fail(number, row, "no list stands open");
+                break;
+            }
+            const Shell::Rect work = driver_.WorkArea();
+            const int border = seen->box.height - seen->rows * seen->rowHeight;
+            const Shell::OpenListPlace place =
+                Shell::PlaceOpenList(seen->field, seen->items, seen->rowHeight, work, border);
+            Expect(number, row, Inside(seen->box, work) && seen->rows >= place.rows,
+                   "it stands at " + Print(seen->box) + " showing " + std::to_string(seen->rows) + " rows, not " +
+                       std::to_string(place.rows) + " inside the work area " + Print(work));
+            break;
+        }
         case Do::InWorkArea: {
             const Shell::Rect frame = driver_.FrameOf(window), work = driver_.WorkArea();
             Expect(number, row, frame.top >= work.top && frame.top + frame.height <= work.top + work.height,

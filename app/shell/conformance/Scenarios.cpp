@@ -58,6 +58,14 @@ constexpr Row TallSheet[] = {
     {Active, "Form2"},
 };
 
+// A list opens where its rows show: the running hours, near the cold-room window's foot, open
+// upwards where the screen leaves too little room below them.
+constexpr Row ListsOnScreen[] = {
+    {Start},        {Press, {}, "Enter"},  {OpenList, "Form2.ComboBox7"},
+    {ListOnScreen}, {Press, {}, "Escape"}, {OpenList, "Form2.ComboBox1"},
+    {ListOnScreen}, {Press, {}, "Escape"},
+};
+
 constexpr Row StartDialog[] = {
     {Start},
     {Active, "Form1"},
@@ -356,6 +364,7 @@ constexpr Scenario All[] = {
     {"LongNumber", LongNumber},
     {"Ends", Ends},
     {"TallSheet", TallSheet},
+    {"ListsOnScreen", ListsOnScreen},
 };
 
 }  // namespace

@@ -37,6 +37,7 @@ std::string_view NameOf(Conformance::Do what)
     case Wheel: return "Wheel";
     case OnScreen: return "OnScreen";
     case InWorkArea: return "InWorkArea";
+    case ListOnScreen: return "ListOnScreen";
     }
     return "?";
 }

@@ -397,6 +397,23 @@ public:
         return RectOf(box);
     }
     Shell::Rect WorkArea() override { return Win32Face::PrimaryWorkArea(); }
+    std::optional<OpenListSeen> OpenListOnScreen() override
+    {
+        const HWND focus = GetFocus();
+        COMBOBOXINFO list{};
+        list.cbSize = sizeof list;
+        HWND combo = focus;
+        if (!GetComboBoxInfo(combo, &list)) combo = GetParent(focus);
+        if (!combo || !GetComboBoxInfo(combo, &list) || !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0))
+            return std::nullopt;
+        RECT box{}, field{}, rows{};
+        GetWindowRect(list.hwndList, &box);
+        GetWindowRect(combo, &field);
+        GetClientRect(list.hwndList, &rows);
+        const int rowHeight = int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+        const int items = int(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        return OpenListSeen{RectOf(box), RectOf(field), items, rowHeight, rowHeight > 0 ? rows.bottom / rowHeight : 0};
+    }
 
 private:
     static Shell::Rect RectOf(const RECT& box)
