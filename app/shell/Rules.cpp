@@ -20,6 +20,8 @@ KeyAction WhatKeyDoes(Keystroke stroke, KeyPlace place)
         if (stroke.key == Key::C) return KeyAction::CopySheet;
         if (stroke.key == Key::P) return KeyAction::PrintSheet;
     }
+    if (place.focused == Kind::Edit && stroke.control && !stroke.alt && !stroke.shift && stroke.key == Key::A)
+        return KeyAction::SelectAll;
     if (!stroke.Plain()) return KeyAction::Toolkit;
     switch (stroke.key) {
     case Key::Enter:
@@ -53,6 +55,51 @@ std::optional<std::size_t> FocusWhenShown(const WindowDescription& window, bool 
 {
     if (window.kind == WindowKind::ResultSheet) return DefaultButton(window);
     if (firstShowing) return FirstFocus(window);
+    return std::nullopt;
+}
+
+std::optional<int> ListRowAfterKey(Keystroke stroke, int row, int count)
+{
+    if (!stroke.Plain() || count <= 0) return std::nullopt;
+    int to = row;
+    switch (stroke.key) {
+    case Key::Up: to = row - 1; break;
+    case Key::Down: to = row + 1; break;
+    case Key::PageUp: to = row - OpenListRows; break;
+    case Key::PageDown: to = row + OpenListRows; break;
+    case Key::Home: to = 0; break;
+    case Key::End: to = count - 1; break;
+    default: return std::nullopt;
+    }
+    return std::clamp(to, 0, count - 1);
+}
+
+TypeAhead TypedAhead(const TypeAhead& before, char32_t character, std::int64_t now)
+{
+    std::string typed = now - before.at <= TypeAheadPause ? before.typed : std::string();
+    // As UTF-8.
+    if (character < 0x80) {
+        typed += char(character);
+    } else if (character < 0x800) {
+        typed += char(0xC0 | (character >> 6));
+        typed += char(0x80 | (character & 0x3F));
+    } else if (character < 0x10000) {
+        typed += char(0xE0 | (character >> 12));
+        typed += char(0x80 | ((character >> 6) & 0x3F));
+        typed += char(0x80 | (character & 0x3F));
+    } else {
+        typed += char(0xF0 | (character >> 18));
+        typed += char(0x80 | ((character >> 12) & 0x3F));
+        typed += char(0x80 | ((character >> 6) & 0x3F));
+        typed += char(0x80 | (character & 0x3F));
+    }
+    return {typed, now};
+}
+
+std::optional<int> ItemStartingWith(std::span<const std::string> items, std::string_view typed)
+{
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (std::string_view(items[i]).starts_with(typed)) return int(i);
     return std::nullopt;
 }
 

@@ -16,13 +16,18 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace Shell {
 
 // ---- Keys -------------------------------------------------------------------------------
 
-enum class Key : std::uint8_t { Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right, C, P, V, Other };
+// clang-format off
+enum class Key : std::uint8_t {
+    Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right, C, P, V, A, Home, End, PageUp, PageDown, Other
+};
+// clang-format on
 
 /// A key as pressed, with the modifiers held.
 struct Keystroke {
@@ -43,6 +48,7 @@ enum class KeyAction : std::uint8_t {
     KeepItem,      // an open list closes and keeps the item it had
     CopySheet,     // a result sheet is copied as text
     PrintSheet,    // a result sheet's report is printed
+    SelectAll,     // the focused field's whole text is selected
 };
 
 /// Where a key is pressed: the window's kind, the kind of the control holding the focus (none
@@ -56,7 +62,7 @@ struct KeyPlace {
 /// Enter presses a dialog's default button, and the focused button of an input window; Escape
 /// closes nothing, since a sheet closes only by its button and the start dialog would leave
 /// the program running unseen; an open list takes both itself. Ctrl+C and Ctrl+P copy and print
-/// a result sheet.
+/// a result sheet; Ctrl+A selects a field's whole text, which the digit filter would drop.
 KeyAction WhatKeyDoes(Keystroke stroke, KeyPlace place);
 
 /// Whether a key closes a message box, as its OK button would: Enter and Escape.
@@ -100,6 +106,50 @@ constexpr bool ListShowsScrollBar(int items) { return items > OpenListRows; }
 constexpr bool IsUserChange(int had, int now, bool listOpen, bool byProgram)
 {
     return !byProgram && !listOpen && had != now;
+}
+
+// ---- Lists: keys and typing -----------------------------------------------------------
+// As a drop-down list of Windows takes them, open or closed: the rows a key moves the list to,
+// and the item that typing seeks. Closed, the list's item follows (a change as IsUserChange
+// says); open, its highlight does, and Enter chooses.
+
+/// The row a key moves a list of `count` items to from `row`: Up and Down one row, PageUp and
+/// PageDown the OpenListRows of the open list, Home and End the first and the last, never past
+/// the ends; none for any other key or with a modifier held.
+std::optional<int> ListRowAfterKey(Keystroke stroke, int row, int count);
+
+/// Characters typed on a list within this many milliseconds of each other are one search:
+/// "5" then "0" seeks "50"; after a longer pause a character starts a new search.
+inline constexpr int TypeAheadPause = 1000;
+
+/// What a list seeks: the characters typed so far (UTF-8), and when the last one came.
+struct TypeAhead {
+    std::string typed;
+    std::int64_t at = 0;  // milliseconds, on the face's clock
+};
+
+/// Whether a character typed on a list seeks an item: letters, digits and signs do; blanks and
+/// control characters do not.
+constexpr bool SeeksItem(char32_t character) { return character > U' ' && character != 0x7F; }
+
+/// The search after `character` was typed at `now`: the characters typed before with it, or it
+/// alone where more than TypeAheadPause passed since the last one.
+TypeAhead TypedAhead(const TypeAhead& before, char32_t character, std::int64_t now);
+
+/// The first item that starts with `typed`, none where no item does (the list stays).
+std::optional<int> ItemStartingWith(std::span<const std::string> items, std::string_view typed);
+
+// ---- Focus in number fields ---------------------------------------------------------------
+
+/// What a press of the pointer (a click or a tap) does to a number field: one that takes the
+/// focus by it shows its whole text selected, as it does whichever way the focus comes (Tab,
+/// Shift+Tab, the program when a window shows or a box closes), so that what is typed replaces
+/// the text, as an address bar does; one that already held the focus takes the caret where the
+/// pointer pressed.
+enum class FieldPress : std::uint8_t { SelectWhole, PlaceCaret };
+constexpr FieldPress WhatPressDoes(bool heldFocus)
+{
+    return heldFocus ? FieldPress::PlaceCaret : FieldPress::SelectWhole;
 }
 
 // ---- Typing -----------------------------------------------------------------------------

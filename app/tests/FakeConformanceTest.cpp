@@ -62,7 +62,8 @@ public:
         FakeView& view = FakeFace::ViewOf(form);
         switch (Shell::WhatKeyDoes(stroke, {form.Description().kind, kind, openList_.has_value()})) {
         case Shell::KeyAction::Nothing:
-        case Shell::KeyAction::PrintSheet: break;
+        case Shell::KeyAction::PrintSheet:
+        case Shell::KeyAction::SelectAll: break;
         case Shell::KeyAction::PressFocused: view.Press(NameAt(form, *focused)); break;
         case Shell::KeyAction::PressDefault: view.Press(NameAt(form, *Shell::DefaultButton(form.Description()))); break;
         case Shell::KeyAction::ChooseItem: {

@@ -28,6 +28,11 @@ inline Shell::Keystroke StrokeOf(const QKeyEvent& event)
     case Qt::Key_Right: key = Key::Right; break;
     case Qt::Key_C: key = Key::C; break;
     case Qt::Key_P: key = Key::P; break;
+    case Qt::Key_A: key = Key::A; break;
+    case Qt::Key_Home: key = Key::Home; break;
+    case Qt::Key_End: key = Key::End; break;
+    case Qt::Key_PageUp: key = Key::PageUp; break;
+    case Qt::Key_PageDown: key = Key::PageDown; break;
     default: break;
     }
     const Qt::KeyboardModifiers held = event.modifiers();

@@ -243,7 +243,13 @@ void Window::CaptionInputs()
 bool Window::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) return false;
-    const char32_t typed = TypedCharacter(static_cast<const QKeyEvent&>(*event));
+    const auto& pressed = static_cast<const QKeyEvent&>(*event);
+    // Ctrl+A selects the field's text before the digit filter could drop its character.
+    if (Shell::WhatKeyDoes(StrokeOf(pressed), {description_.kind, Shell::Kind::Edit}) == Shell::KeyAction::SelectAll) {
+        static_cast<QLineEdit*>(watched)->selectAll();
+        return true;
+    }
+    const char32_t typed = TypedCharacter(pressed);
     if (typed == 0) return false;
     char32_t key = typed;
     for (std::size_t i = 0; i < controls_.size(); ++i)
@@ -457,6 +463,7 @@ bool Window::Key(QKeyEvent* event)
         break;
     case Shell::KeyAction::CopySheet:
     case Shell::KeyAction::PrintSheet: RunSheetCommand(*this, action); break;
+    case Shell::KeyAction::SelectAll: static_cast<QLineEdit*>(focus)->selectAll(); break;
     }
     event->accept();
     return true;

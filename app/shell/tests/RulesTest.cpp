@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <tuple>
+#include <vector>
 
 using namespace Shell;
 
@@ -53,6 +55,9 @@ TEST(WhatKeyDoes, EnterAndEscapeByWindowFocusAndOpenList)
         {copy, {WindowKind::ResultSheet, Kind::OkButton}, CopySheet},
         {print, {WindowKind::ResultSheet, Kind::OkButton}, PrintSheet},
         {copy, {WindowKind::InputWindow, Kind::Edit}, Toolkit},
+        // Ctrl+A selects a field's text before the digit filter could drop its character.
+        {Keystroke{Key::A, true}, {WindowKind::InputWindow, Kind::Edit}, SelectAll},
+        {Keystroke{Key::A, true}, {WindowKind::InputWindow, Kind::List}, Toolkit},
     };
     for (const Case& c : cases)
         EXPECT_EQ(WhatKeyDoes(c.stroke, c.place), c.action)
@@ -68,6 +73,32 @@ TEST(Focus, TheSelectedOptionAloneIsATabStopAndASheetFocusesItsButtonAtEachShowi
     EXPECT_FALSE(IsTabStop(Kind::Edit, false, false, false));
     EXPECT_EQ(FocusWhenShown(Sheet, false), 1u);
     EXPECT_EQ(FocusWhenShown(Start, false), std::nullopt);
+}
+
+TEST(Lists, PagesOfTenRowsTheEndsAndTypingWithinASecond)
+{
+    // Of the 31 outside temperatures, 20 to 50, from 35 (row 15).
+    const Keystroke pageDown{Key::PageDown}, pageUp{Key::PageUp};
+    EXPECT_EQ(ListRowAfterKey(pageDown, 15, 31), 25);
+    EXPECT_EQ(ListRowAfterKey(pageDown, 25, 31), 30);  // never past the last
+    EXPECT_EQ(ListRowAfterKey(pageUp, 5, 31), 0);
+    EXPECT_EQ(ListRowAfterKey({Key::End}, 5, 31), 30);
+    EXPECT_EQ(ListRowAfterKey({Key::Home}, 5, 31), 0);
+    EXPECT_EQ(ListRowAfterKey({Key::PageDown, false, false, true}, 5, 31), std::nullopt);
+    // The loading percentages, 100 down to 5: "5" seeks 55, "50" within the second 50; a
+    // pause starts afresh. The frozen entry temperatures: "-1" seeks -17, the first.
+    const std::vector<std::string> loading = {"100", "95", "90", "85", "80", "75", "70", "65", "60", "55", "50", "45"};
+    TypeAhead typed = TypedAhead({}, U'5', 10'000);
+    EXPECT_EQ(ItemStartingWith(loading, typed.typed), 9);
+    typed = TypedAhead(typed, U'0', 10'000 + TypeAheadPause);
+    EXPECT_EQ(typed.typed, "50");
+    EXPECT_EQ(ItemStartingWith(loading, typed.typed), 10);
+    EXPECT_EQ(TypedAhead(typed, U'4', 11'001 + TypeAheadPause).typed, "4");
+    EXPECT_EQ(ItemStartingWith(loading, "7"), 5);
+    EXPECT_EQ(ItemStartingWith(loading, "59"), std::nullopt);
+    EXPECT_EQ(ItemStartingWith(std::vector<std::string>{"-17", "-16", "-10", "-9"}, "-1"), 0);
+    EXPECT_FALSE(SeeksItem(U' '));
+    EXPECT_TRUE(SeeksItem(U'-'));
 }
 
 TEST(Typing, TheLimitBoundsTypingWhileWrittenAndPastedTextsStayWhole)

@@ -9,6 +9,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace WebFace {
 
@@ -494,8 +497,9 @@ using WebFace::Window;
 using WebFace::Windows;
 
 // The keys the rules know, by the names the page's key events give them, in Shell::Key's order.
-constexpr const char* KeyNames[] = {"Enter",     "Escape",    "Space",      "Tab",  "Backspace", "ArrowUp",
-                                    "ArrowDown", "ArrowLeft", "ArrowRight", "KeyC", "KeyP",      "KeyV"};
+constexpr const char* KeyNames[] = {"Enter",     "Escape",    "Space",      "Tab",    "Backspace", "ArrowUp",
+                                    "ArrowDown", "ArrowLeft", "ArrowRight", "KeyC",   "KeyP",      "KeyV",
+                                    "KeyA",      "Home",      "End",        "PageUp", "PageDown"};
 static_assert(std::size(KeyNames) == std::size_t(Shell::Key::Other));
 
 Shell::Keystroke Stroke(int key, int control, int alt, int shift)
@@ -515,6 +519,7 @@ const char* ActionName(Shell::KeyAction action)
     case Shell::KeyAction::KeepItem: return "keep-item";
     case Shell::KeyAction::CopySheet: return "copy-sheet";
     case Shell::KeyAction::PrintSheet: return "print-sheet";
+    case Shell::KeyAction::SelectAll: return "select-all";
     }
     return "toolkit";
 }
@@ -576,6 +581,34 @@ EMSCRIPTEN_KEEPALIVE const char* WebPlaceOpenList(int left, int top, int width, 
              std::to_string(place.box.width) + ',' + std::to_string(place.box.height) + ',' +
              std::to_string(place.rows) + ',' + (place.above ? '1' : '0');
     return placed.c_str();
+}
+
+/// The row a key moves a list of `count` items to from `row`, or -1 where it moves none.
+EMSCRIPTEN_KEEPALIVE int WebListRowAfterKey(int key, int control, int alt, int shift, int row, int count)
+{
+    return Shell::ListRowAfterKey(Stroke(key, control, alt, shift), row, count).value_or(-1);
+}
+
+/// Typing on a list: which characters seek an item, how long a pause starts a new search, and
+/// the first of the items (one a line) that starts with the characters typed, or -1.
+EMSCRIPTEN_KEEPALIVE int WebSeeksItem(int character) { return Shell::SeeksItem(char32_t(character)); }
+EMSCRIPTEN_KEEPALIVE int WebTypeAheadPause() { return Shell::TypeAheadPause; }
+EMSCRIPTEN_KEEPALIVE int WebItemStartingWith(const char* lines, const char* typed)
+{
+    std::vector<std::string> items;
+    for (std::string_view rest = lines; !rest.empty();) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        items.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return Shell::ItemStartingWith(items, typed).value_or(-1);
+}
+
+/// What a press of the pointer does to a number field: "select-whole" where the field takes
+/// the focus by it, "place-caret" where it held it.
+EMSCRIPTEN_KEEPALIVE const char* WebFieldPress(int heldFocus)
+{
+    return Shell::WhatPressDoes(heldFocus != 0) == Shell::FieldPress::SelectWhole ? "select-whole" : "place-caret";
 }
 
 EMSCRIPTEN_KEEPALIVE void WebClicked(int window, int control)

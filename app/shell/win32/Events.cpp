@@ -302,6 +302,7 @@ bool Window::Key(MSG& message)
         case Shell::KeyAction::PressDefault: press(DefaultButton()); return true;
         case Shell::KeyAction::CopySheet:
         case Shell::KeyAction::PrintSheet: SheetCommand(action); return true;
+        case Shell::KeyAction::SelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); return true;
         // An open list chooses or keeps its item itself, and tells which (OnList).
         case Shell::KeyAction::ChooseItem:
         case Shell::KeyAction::KeepItem:

@@ -71,6 +71,11 @@ Shell::Keystroke StrokeOf(WPARAM virtualKey)
     case VK_RIGHT: key = Key::Right; break;
     case 'C': key = Key::C; break;
     case 'P': key = Key::P; break;
+    case 'A': key = Key::A; break;
+    case VK_HOME: key = Key::Home; break;
+    case VK_END: key = Key::End; break;
+    case VK_PRIOR: key = Key::PageUp; break;
+    case VK_NEXT: key = Key::PageDown; break;
     default: break;
     }
     return {key, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0, GetKeyState(VK_SHIFT) < 0};

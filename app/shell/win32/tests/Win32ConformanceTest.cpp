@@ -447,6 +447,11 @@ private:
         case Shell::Key::C: return 'C';
         case Shell::Key::P: return 'P';
         case Shell::Key::V: return 'V';
+        case Shell::Key::A: return 'A';
+        case Shell::Key::Home: return VK_HOME;
+        case Shell::Key::End: return VK_END;
+        case Shell::Key::PageUp: return VK_PRIOR;
+        case Shell::Key::PageDown: return VK_NEXT;
         case Shell::Key::Other: return 0;
         }
         return 0;
