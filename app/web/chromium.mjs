@@ -238,7 +238,8 @@ export class Page {
     }
 
     /// Presses and releases a named key with the modifiers held: Enter, Escape, Tab, Space,
-    /// Backspace, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, KeyC, KeyP, KeyV; `commands` are the
+    /// Backspace, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, KeyC, KeyP, KeyV, KeyA, Home, End,
+    /// PageUp, PageDown; `commands` are the
     /// editing commands the key runs where the page lets it (["paste"]).
     async press(name, {ctrl = false, alt = false, shift = false, commands = undefined} = {})
     {
@@ -246,7 +247,8 @@ export class Page {
                       Backspace: [8, '', 'Backspace'], Space: [32, ' ', ' '], ArrowUp: [38, '', 'ArrowUp'],
                       ArrowDown: [40, '', 'ArrowDown'], ArrowLeft: [37, '', 'ArrowLeft'],
                       ArrowRight: [39, '', 'ArrowRight'], KeyC: [67, 'c', 'c'], KeyP: [80, 'p', 'p'],
-                      KeyV: [86, 'v', 'v'],
+                      KeyV: [86, 'v', 'v'], KeyA: [65, 'a', 'a'], Home: [36, '', 'Home'], End: [35, '', 'End'],
+                      PageUp: [33, '', 'PageUp'], PageDown: [34, '', 'PageDown'],
                       Paste: [0, '', 'Paste']};
         const [virtualKey, typed, keyName] = keys[name];
         const modifiers = (alt ? 1 : 0) | (ctrl ? 2 : 0) | (shift ? 8 : 0);

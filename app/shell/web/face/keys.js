@@ -86,6 +86,7 @@ document.addEventListener('keydown', event => {
     case 'keep-item': closeList(window); break;
     case 'copy-sheet': copySheet(window); break;
     case 'print-sheet': printSheet(window); break;
+    case 'select-all': window.controls[focused].element.select(); break;
     }
 }, true);
 

@@ -89,12 +89,13 @@ function pick(window, index, position, listOpen)
     program('WebPicked', window.number, index, had, listOpen ? 1 : 0);
 }
 
+// Keys on a list, open or closed, as the rules move it: the arrows a row, PageUp and PageDown
+// the open list's rows, Home and End to its ends; Left and Right a row, as the page's lists did
+// before. Typing seeks the first item that starts with what was typed.
 function listKey(event, window, index)
 {
     const control = window.controls[index];
     const open = window.openList;
-    const back = event.key === 'ArrowUp' || event.key === 'ArrowLeft';
-    const forth = event.key === 'ArrowDown' || event.key === 'ArrowRight';
     const toggles = (event.altKey && (event.key === 'ArrowDown' || event.key === 'ArrowUp')) || event.key === 'F4';
     if (toggles || (!open && event.key === ' ')) {
         event.preventDefault();
@@ -103,16 +104,32 @@ function listKey(event, window, index)
         return;
     }
     if (event.ctrlKey || event.altKey) return;
+    const from = open ? open.highlight : control.selected;
     const last = control.items.length - 1;
-    let position = open ? open.highlight : control.selected;
-    if (back) position = Math.max(position - 1, 0);
-    else if (forth) position = Math.min(position + 1, last);
-    else if (event.key === 'Home' || event.key === 'PageUp') position = 0;
-    else if (event.key === 'End' || event.key === 'PageDown') position = last;
-    else return;
+    let position = program('WebListRowAfterKey', ...stroke(event), from, control.items.length);
+    if (event.key === 'ArrowLeft') position = Math.max(from - 1, 0);
+    if (event.key === 'ArrowRight') position = Math.min(from + 1, last);
+    if (position < 0) position = seek(window, control, event);
+    if (position < 0) return;
     event.preventDefault();
     if (open) highlight(window, position);
-    else pick(window, index, position, false);
+    else if (position !== control.selected) pick(window, index, position, false);
+}
+
+// What typing on a list seeks: the characters typed within the rules' pause of each other.
+let typedAhead = {typed: '', at: -Infinity};
+function seek(window, control, event)
+{
+    const character = [...event.key].length === 1 ? event.key.codePointAt(0) : 0;
+    if (!character || !program('WebSeeksItem', character)) return -1;
+    const now = event.timeStamp;
+    const typed = (now - typedAhead.at > program('WebTypeAheadPause') ? '' : typedAhead.typed) + event.key;
+    typedAhead = {typed, at: now};
+    const [items, sought] = [allocateUTF8(control.items.join('\n')), allocateUTF8(typed)];
+    const found = program('WebItemStartingWith', items, sought);
+    _free(items);
+    _free(sought);
+    return found;
 }
 
 document.addEventListener('pointerdown', event => {
