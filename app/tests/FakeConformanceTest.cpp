@@ -9,14 +9,30 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <string>
 
 using ShellTesting::FakeFace;
 using ShellTesting::FakeView;
 
 namespace {
+
+// The characters of a UTF-8 text.
+std::u32string CodePoints(std::string_view text)
+{
+    std::u32string characters;
+    for (const char byte : text) {
+        const auto unit = static_cast<unsigned char>(byte);
+        if ((unit & 0xC0) == 0x80 && !characters.empty())
+            characters.back() = (characters.back() << 6) | (unit & 0x3F);
+        else
+            characters += unit < 0x80 ? unit : unit & (unit >= 0xF0 ? 0x07 : unit >= 0xE0 ? 0x0F : 0x1F);
+    }
+    return characters;
+}
 
 class FakeDriver : public Conformance::Driver {
 public:
@@ -50,7 +66,13 @@ public:
     {
         Follow();
         if (face_->openBox) {
-            if (Shell::ClosesMessageBox(stroke)) face_->openBox.reset();
+            if (Shell::ClosesMessageBox(stroke)) {
+                face_->openBox.reset();
+                // The focus comes back from the program to the control that held it.
+                const std::string window = Active();
+                if (const auto focused = window.empty() ? std::nullopt : Focus(window))
+                    FocusOn(window, *focused, false);
+            }
             return;
         }
         const std::string window = Active();
@@ -62,8 +84,7 @@ public:
         FakeView& view = FakeFace::ViewOf(form);
         switch (Shell::WhatKeyDoes(stroke, {form.Description().kind, kind, openList_.has_value()})) {
         case Shell::KeyAction::Nothing:
-        case Shell::KeyAction::PrintSheet:
-        case Shell::KeyAction::SelectAll: break;
+        case Shell::KeyAction::PrintSheet: break;
         case Shell::KeyAction::PressFocused: view.Press(NameAt(form, *focused)); break;
         case Shell::KeyAction::PressDefault: view.Press(NameAt(form, *Shell::DefaultButton(form.Description()))); break;
         case Shell::KeyAction::ChooseItem: {
@@ -74,6 +95,7 @@ public:
         }
         case Shell::KeyAction::KeepItem: openList_.reset(); break;
         case Shell::KeyAction::CopySheet: clipboard_ = static_cast<const Shell::ResultSheet&>(form).SheetText(); break;
+        case Shell::KeyAction::SelectAll: view.SelectWhole(NameAt(form, *focused), true); break;
         case Shell::KeyAction::Toolkit: Toolkit(stroke, form, focused); break;
         }
         Follow();
@@ -86,8 +108,20 @@ public:
         if (window.empty() || window == "Box") return;
         const Shell::Form& form = FormNamed(window);
         const std::optional<std::size_t> focused = Focus(window);
-        if (!focused || form.Description().controls[*focused].kind != Shell::Kind::Edit) return;
-        FakeFace::ViewOf(form).Type(NameAt(form, *focused), text);
+        if (!focused) return;
+        FakeView& view = FakeFace::ViewOf(form);
+        const std::string name = NameAt(form, *focused);
+        if (form.Description().controls[*focused].kind == Shell::Kind::List) {
+            for (const char32_t character : CodePoints(text)) {
+                if (!Shell::SeeksItem(character)) continue;
+                Shell::TypeAhead& seeking = seeking_[window + "." + name];
+                seeking = Shell::TypedAhead(seeking, character, now_);
+                const std::optional<int> item = Shell::ItemStartingWith(view.ItemsOf(name), seeking.typed);
+                if (item) MoveList(view, name, *item);
+            }
+            return;
+        }
+        if (form.Description().controls[*focused].kind == Shell::Kind::Edit) view.Type(name, text);
     }
 
     void Paste(std::string_view text) override
@@ -99,9 +133,10 @@ public:
         if (!focused || form.Description().controls[*focused].kind != Shell::Kind::Edit) return;
         FakeView& view = FakeFace::ViewOf(form);
         const std::string name = NameAt(form, *focused);
-        // At the caret, which stands at the end of the text.
+        // In place of the text selected, or at the caret, which stands at the end of the text.
         const std::string current = view.Text(name);
-        view.Paste(name, Shell::PastedText(current, Characters(current), 0, text));
+        const std::size_t selected = Characters(view.Selected(name));
+        view.Paste(name, Shell::PastedText(current, Characters(current) - selected, selected, text));
     }
 
     void Click(std::string_view window, std::string_view control) override
@@ -113,7 +148,7 @@ public:
         FakeView& view = FakeFace::ViewOf(form);
         const Shell::Kind kind = form.Description().controls[index].kind;
         if (!view.Enabled(control) || view.Hidden(control)) return;
-        if (Shell::TakesFocus(kind)) focus_[std::string(window)] = index;
+        if (Shell::TakesFocus(kind)) FocusOn(std::string(window), index, true);
         if (kind == Shell::Kind::Option) view.Select(control);
         if (kind == Shell::Kind::List) openList_ = ListOpen{view.Selection(control), std::string(window), index};
         if (kind == Shell::Kind::Button || kind == Shell::Kind::OkButton) view.Press(control);
@@ -138,11 +173,19 @@ public:
 
     void SetDecimalSeparator(std::string_view separator) override { face_->decimalSeparator = separator; }
 
+    // The lists' clock runs on without a wait.
+    void Pause() override { now_ += Shell::TypeAheadPause + 1; }
+
     // ---- What the face shows
 
     std::string Text(std::string_view window, std::string_view control) override
     {
         return FakeFace::ViewOf(FormNamed(window)).Text(control);
+    }
+
+    std::string Selected(std::string_view window, std::string_view control) override
+    {
+        return FakeFace::ViewOf(FormNamed(window)).Selected(control);
     }
 
     std::string Focused() override
@@ -265,6 +308,26 @@ private:
         return found == focus_.end() ? std::nullopt : std::optional(found->second);
     }
 
+    // The focus comes to a control: a field that takes it shows its text as the rules say.
+    void FocusOn(const std::string& window, std::size_t index, bool byPointer)
+    {
+        const bool held = Focus(window) == index;
+        focus_[window] = index;
+        const Shell::Form& form = FormNamed(window);
+        if (form.Description().controls[index].kind != Shell::Kind::Edit) return;
+        const bool whole = !byPointer || Shell::WhatPressDoes(held) == Shell::FieldPress::SelectWhole;
+        FakeFace::ViewOf(form).SelectWhole(NameAt(form, index), whole);
+    }
+
+    // A list moves to a row: its highlight where it stands open, its item where it is closed.
+    void MoveList(FakeView& view, std::string_view list, int row)
+    {
+        if (openList_)
+            openList_->row = row;
+        else
+            view.Pick(list, row);
+    }
+
     // A window newly shown takes its focus as the rules say.
     void Follow()
     {
@@ -274,7 +337,7 @@ private:
             if (shown && !shown_[name]) {
                 const bool first = !everShown_[name];
                 everShown_[name] = true;
-                if (const auto focus = Shell::FocusWhenShown(form.Description(), first)) focus_[name] = *focus;
+                if (const auto focus = Shell::FocusWhenShown(form.Description(), first)) FocusOn(name, *focus, false);
             }
             shown_[name] = shown;
         }
@@ -306,7 +369,7 @@ private:
         if (stroke.key == Shell::Key::Tab && !stroke.control && !stroke.alt) {
             const auto next =
                 step(focused.value_or(0), stroke.shift ? -1 : 1, [&](std::size_t at) { return IsStop(form, at); });
-            if (next) focus_[window] = *next;
+            if (next) FocusOn(window, *next, false);
             return;
         }
         if (!focused || !stroke.Plain()) return;
@@ -320,15 +383,10 @@ private:
                 focus_[window] = *next;
                 view.Select(controls[*next].name);
             }
-        } else if (control.kind == Shell::Kind::List && (back || forth)) {
+        } else if (control.kind == Shell::Kind::List) {
             const int count = int(view.ItemsOf(control.name).size());
-            if (openList_) {
-                openList_->row = std::clamp(openList_->row + (back ? -1 : 1), 0, count - 1);
-            } else {
-                const int now = view.Selection(control.name);
-                const int next = std::clamp(now + (back ? -1 : 1), 0, count - 1);
-                view.Pick(control.name, next);
-            }
+            const int from = openList_ ? openList_->row : view.Selection(control.name);
+            if (const auto row = Shell::ListRowAfterKey(stroke, from, count)) MoveList(view, control.name, *row);
         } else if (stroke.key == Shell::Key::Space) {
             if (control.kind == Shell::Kind::Button || control.kind == Shell::Kind::OkButton) view.Press(control.name);
             if (control.kind == Shell::Kind::Option) view.Select(control.name);
@@ -343,6 +401,8 @@ private:
     std::map<std::string, bool> shown_, everShown_;
     std::optional<ListOpen> openList_;
     std::string clipboard_;
+    std::int64_t now_ = 0;                             // the lists' clock, milliseconds
+    std::map<std::string, Shell::TypeAhead> seeking_;  // what each list's typing seeks
 };
 
 class FakeConformance : public ::testing::TestWithParam<Conformance::Scenario> {};

@@ -101,7 +101,8 @@ void PressKey(Shell::Keystroke stroke)
         {Key::Tab, Qt::Key_Tab, '\t'},       {Key::Backspace, Qt::Key_Backspace, '\b'},
         {Key::Up, Qt::Key_Up, 0},            {Key::Down, Qt::Key_Down, 0},          {Key::Left, Qt::Key_Left, 0},
         {Key::Right, Qt::Key_Right, 0},      {Key::C, Qt::Key_C, 'c'},              {Key::P, Qt::Key_P, 'p'},
-        {Key::V, Qt::Key_V, 'v'},
+        {Key::V, Qt::Key_V, 'v'},            {Key::A, Qt::Key_A, 'a'},              {Key::Home, Qt::Key_Home, 0},
+        {Key::End, Qt::Key_End, 0},          {Key::PageUp, Qt::Key_PageUp, 0},      {Key::PageDown, Qt::Key_PageDown, 0},
     };
     // clang-format on
     const auto named =
@@ -274,12 +275,25 @@ public:
         QLocale::setDefault(separator == "," ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
     }
 
+    // The event loop runs on meanwhile; no row does.
+    void Pause() override
+    {
+        ++busy_;
+        QTimer::singleShot(Shell::TypeAheadPause + 100, &context_, [this] { --busy_; });
+    }
+
     // ---- What the face shows
 
     std::string Text(std::string_view window, std::string_view control) override
     {
         const Shell::Form& form = FormNamed(window);
         return form.Window().Text(ShellTesting::ControlNamed(form, control));
+    }
+
+    std::string Selected(std::string_view window, std::string_view control) override
+    {
+        const auto* field = qobject_cast<QLineEdit*>(Control(window, control));
+        return field ? Utf8(field->selectedText()) : "";
     }
 
     std::string Focused() override

@@ -23,7 +23,9 @@ enum class Do : std::uint8_t {
     // ---- What the user does
     Start,         // the program starts afresh: the start dialog shows
     Press,         // a key, to whatever holds the keyboard: text is its name ("Enter", "Ctrl+C")
-    Type,          // text typed key by key into the control that holds the focus
+    Type,          // text typed key by key into the control that holds the focus, quickly:
+                   // on a list, within Shell::TypeAheadPause of the typing before
+    Pause,         // the user waits longer than Shell::TypeAheadPause before the next row
     Paste,         // text put on the clipboard and pasted into the field that holds the focus
     Click,         // the pointer clicks the target control
     OpenList,      // the pointer opens the target list
@@ -33,6 +35,7 @@ enum class Do : std::uint8_t {
     // ---- What must be seen
     Text,        // the target control shows text
     Focus,       // the target control holds the focus (text empty), or "Box.OK"
+    Selected,    // the target field's selected text is text: "" where the caret stands alone
     Active,      // the target window is the one the user works in: "Form3", "Box"
     Box,         // the box standing open says text, its lines split by a carriage return
     BoxCaption,  // the box standing open is captioned text
@@ -99,10 +102,14 @@ public:
     virtual void ClickRow(int row) = 0;
     virtual void CloseBox(std::string_view window) = 0;
     virtual void SetDecimalSeparator(std::string_view separator) = 0;
+    /// Lets longer than Shell::TypeAheadPause pass, on the clock the face's lists read.
+    virtual void Pause() = 0;
 
     // ---- What the face shows
 
     virtual std::string Text(std::string_view window, std::string_view control) = 0;
+    /// The selected part of a field's text, "" where none is.
+    virtual std::string Selected(std::string_view window, std::string_view control) = 0;
     /// "Window.Control" of the control holding the focus, "Box.OK" in a box, "" for none.
     virtual std::string Focused() = 0;
     /// The window the user works in: "Form1" ... "Form5", "Box", or "" when none is shown.
@@ -139,7 +146,8 @@ public:
 };
 
 /// The keystroke a name stands for: "Enter", "Escape", "Space", "Tab", "Shift+Tab", "Up",
-/// "Down", "Left", "Right", "Backspace", "Ctrl+C", "Ctrl+P", "Alt+Down".
+/// "Down", "Left", "Right", "Home", "End", "PageUp", "PageDown", "Backspace", "Ctrl+A", "Ctrl+C",
+/// "Ctrl+P", "Alt+Down".
 Shell::Keystroke KeyNamed(std::string_view name);
 /// The character a key types, 0 for none (Backspace types 8).
 char32_t CharacterOf(std::string_view name);

@@ -102,6 +102,7 @@ private:
         case Do::ClickRow: driver_.ClickRow(std::stoi(std::string(row.text))); break;
         case Do::CloseBox: driver_.CloseBox(window); break;
         case Do::DecimalComma: driver_.SetDecimalSeparator(","); break;
+        case Do::Pause: driver_.Pause(); break;
         case Do::Text: {
             const std::string seen = driver_.Text(window, control);
             Expect(number, row, seen == row.text, "shows \"" + seen + "\"");
@@ -110,6 +111,11 @@ private:
         case Do::Focus: {
             const std::string seen = driver_.Focused();
             Expect(number, row, seen == row.target, "the focus is on \"" + seen + "\"");
+            break;
+        }
+        case Do::Selected: {
+            const std::string seen = driver_.Selected(window, control);
+            Expect(number, row, seen == row.text, "\"" + seen + "\" is selected");
             break;
         }
         case Do::Active: {
@@ -212,9 +218,23 @@ Shell::Keystroke KeyNamed(std::string_view name)
             break;
     }
     constexpr std::pair<std::string_view, Key> keys[] = {
-        {"Enter", Key::Enter}, {"Escape", Key::Escape}, {"Space", Key::Space}, {"Tab", Key::Tab},
-        {"Up", Key::Up},       {"Down", Key::Down},     {"Left", Key::Left},   {"Right", Key::Right},
-        {"C", Key::C},         {"P", Key::P},           {"V", Key::V},         {"Backspace", Key::Backspace},
+        {"Enter", Key::Enter},
+        {"Escape", Key::Escape},
+        {"Space", Key::Space},
+        {"Tab", Key::Tab},
+        {"Up", Key::Up},
+        {"Down", Key::Down},
+        {"Left", Key::Left},
+        {"Right", Key::Right},
+        {"C", Key::C},
+        {"P", Key::P},
+        {"V", Key::V},
+        {"Backspace", Key::Backspace},
+        {"A", Key::A},
+        {"Home", Key::Home},
+        {"End", Key::End},
+        {"PageUp", Key::PageUp},
+        {"PageDown", Key::PageDown},
     };
     for (const auto& [keyName, key] : keys)
         if (name == keyName) stroke.key = key;

@@ -180,7 +180,9 @@ constexpr Row Pastes[] = {
     {Box, {}, DimensionsError},
     {Press, {}, "Escape"},
     {Active, "Form2"},
-    // The typing limit follows a pasted text down as the user deletes.
+    // The typing limit follows a pasted text down as the user deletes: a second click puts the
+    // caret after the text the first one selected.
+    {Click, "Form2.Edit2"},
     {Click, "Form2.Edit2"},
     {Type, {}, "\b4"},
     {Text, "Form2.Edit2", "15"},
@@ -271,6 +273,99 @@ constexpr Row Lists[] = {
     {Text, "Form2.ComboBox7", "20"},
 };
 
+// A field that takes the focus shows its text selected, so that what is typed replaces it: a
+// "0" the run wrote is not typed after.
+constexpr Row FieldFocus[] = {
+    {Start},
+    {Press, {}, "Enter"},
+    {Click, "Form2.Edit2"},
+    {Type, {}, "12"},
+    {Press, {}, "Tab"},
+    {Selected, "Form2.Edit3", ""},
+    {Press, {}, "Shift+Tab"},
+    {Selected, "Form2.Edit2", "12"},
+    {Type, {}, "3"},
+    {Text, "Form2.Edit2", "3"},
+    // An empty capacity becomes 0 at a run.
+    {Click, "Form2.Button1"},
+    {Press, {}, "Enter"},
+    {Text, "Form2.Edit1", "0"},
+    {Click, "Form2.Edit1"},
+    {Selected, "Form2.Edit1", "0"},
+    {Type, {}, "1000"},
+    {Text, "Form2.Edit1", "1000"},
+    // A click in the field that holds the focus puts the caret there.
+    {Click, "Form2.Edit1"},
+    {Selected, "Form2.Edit1", ""},
+    // Ctrl+A selects the whole text, and a letter typed over it is dropped, the text kept.
+    {Press, {}, "Ctrl+A"},
+    {Selected, "Form2.Edit1", "1000"},
+    {Type, {}, "a"},
+    {Text, "Form2.Edit1", "1000"},
+    {Type, {}, "7"},
+    {Text, "Form2.Edit1", "7"},
+};
+
+// A list takes keys as a drop-down list of Windows does, open or closed: pages of its ten open
+// rows, the ends, and the first item that starts with what was typed within a second.
+constexpr Row ListKeys[] = {
+    {Start},
+    {Press, {}, "Enter"},
+    // The outside temperatures, 20 to 50, at 35; closed, each key chooses.
+    {OpenList, "Form2.ComboBox5"},
+    {Press, {}, "Escape"},
+    {Focus, "Form2.ComboBox5"},
+    {Press, {}, "PageDown"},
+    {Text, "Form2.ComboBox5", "45"},
+    {Press, {}, "PageUp"},
+    {Text, "Form2.ComboBox5", "35"},
+    {Press, {}, "End"},
+    {Text, "Form2.ComboBox5", "50"},
+    {Press, {}, "Home"},
+    {Text, "Form2.ComboBox5", "20"},
+    // Open, the keys move the highlight, and Enter chooses it.
+    {OpenList, "Form2.ComboBox5"},
+    {Press, {}, "PageDown"},
+    {Press, {}, "PageDown"},
+    {Press, {}, "PageUp"},
+    {Press, {}, "Enter"},
+    {Text, "Form2.ComboBox5", "30"},
+    {OpenList, "Form2.ComboBox5"},
+    {Press, {}, "End"},
+    {Press, {}, "Enter"},
+    {Text, "Form2.ComboBox5", "50"},
+    // The loading percentages, 100 down to 5: "5" seeks 55, then "0" 50; after a pause "5"
+    // seeks afresh from the first item.
+    {OpenList, "Form2.ComboBox6"},
+    {Press, {}, "Escape"},
+    {Type, {}, "5"},
+    {Text, "Form2.ComboBox6", "55"},
+    {Type, {}, "0"},
+    {Text, "Form2.ComboBox6", "50"},
+    {Pause},
+    {Type, {}, "5"},
+    {Text, "Form2.ComboBox6", "55"},
+    {Pause},
+    {Type, {}, "9"},
+    {Text, "Form2.ComboBox6", "95"},
+    {OpenList, "Form2.ComboBox6"},
+    {Pause},
+    {Type, {}, "50"},
+    {Press, {}, "Enter"},
+    {Text, "Form2.ComboBox6", "50"},
+    // A minus sign seeks too: -17 of the frozen meat's entry temperatures, -17 to -4.
+    {OpenList, "Form2.ComboBox1"},
+    {Press, {}, "Down"},
+    {Press, {}, "Enter"},
+    {OpenList, "Form2.ComboBox4"},
+    {Press, {}, "Escape"},
+    {Press, {}, "End"},
+    {Text, "Form2.ComboBox4", "-4"},
+    {Pause},
+    {Type, {}, "-1"},
+    {Text, "Form2.ComboBox4", "-17"},
+};
+
 constexpr Row Boxes[] = {
     {Start},
     {Click, "Form1.RadioButton1"},
@@ -342,6 +437,7 @@ constexpr Row LongNumber[] = {
     {Text, "Form2.Edit1", "323433000"},
     {Whole, "Form2.Edit1"},
     {Click, "Form2.Edit1"},
+    {Click, "Form2.Edit1"},
     {Type, {}, "1"},
     {Text, "Form2.Edit1", "323433000"},
 };
@@ -359,6 +455,8 @@ constexpr Scenario All[] = {
     {"Pastes", Pastes},
     {"ColdRoomRun", ColdRoomRun},
     {"Lists", Lists},
+    {"FieldFocus", FieldFocus},
+    {"ListKeys", ListKeys},
     {"Boxes", Boxes},
     {"IceBankRun", IceBankRun},
     {"LongNumber", LongNumber},

@@ -2,9 +2,9 @@
 #include "Lists.h"
 
 #include "FieldText.h"
+#include "Keys.h"
 #include "Look.h"
 #include "QtText.h"
-#include "Rules.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -16,6 +16,10 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
+
+#include <chrono>
+#include <string>
+#include <vector>
 
 namespace QtFace {
 
@@ -75,6 +79,7 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     setMaxVisibleItems(Shell::OpenListRows);
     setItemDelegate(new ListItemDelegate(this));
     view()->setLayoutDirection(Qt::RightToLeft);
+    view()->installEventFilter(this);
     // A screen reader says a list's description when the list takes the focus and when it
     // changes, where it would not say the current item: the description is that item, whoever
     // chose it.
@@ -85,6 +90,40 @@ FixedList::FixedList(QWidget* parent, const Shell::Control& control) : QComboBox
     for (const std::string& item : Shell::ItemTexts(control.items)) addItem(Qs(item));
     setCurrentIndex(control.selected);
     setHidden(control.hidden);
+}
+
+bool FixedList::Move(const QKeyEvent& event, int from, const std::function<void(int row)>& to)
+{
+    const Shell::Keystroke stroke = StrokeOf(event);
+    if (stroke.key == Shell::Key::PageUp || stroke.key == Shell::Key::PageDown) {
+        const std::optional<int> row = Shell::ListRowAfterKey(stroke, from, count());
+        if (!row) return false;
+        to(*row);
+        return true;
+    }
+    const QList<uint> typed = event.text().toUcs4();
+    if (stroke.control || stroke.alt || typed.isEmpty() || !Shell::SeeksItem(char32_t(typed.front()))) return false;
+    const auto now =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+    seeking_ = Shell::TypedAhead(seeking_, char32_t(typed.front()), now.count());
+    std::vector<std::string> items;
+    for (int i = 0; i < count(); ++i) items.push_back(Utf8(itemText(i)));
+    if (const std::optional<int> row = Shell::ItemStartingWith(items, seeking_.typed)) to(*row);
+    return true;
+}
+
+bool FixedList::eventFilter(QObject* watched, QEvent* event)
+{
+    // The open list's keys.
+    if (watched != view() || event->type() != QEvent::KeyPress) return false;
+    return Move(static_cast<const QKeyEvent&>(*event), view()->currentIndex().row(),
+                [this](int row) { view()->setCurrentIndex(model()->index(row, 0)); });
+}
+
+void FixedList::keyPressEvent(QKeyEvent* event)
+{
+    // On the closed list a key chooses: a change for the window, as Qt's own keys are.
+    if (!Move(*event, currentIndex(), [this](int row) { setCurrentIndex(row); })) QComboBox::keyPressEvent(event);
 }
 
 void FixedList::paintEvent(QPaintEvent*)

@@ -14,6 +14,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <utility>
+
 namespace QtFace {
 
 namespace {
@@ -82,6 +84,29 @@ void NumberEdit::PasteFrom(QClipboard::Mode mode)
 {
     const QString pasted = QGuiApplication::clipboard()->text(mode);
     if (!pasted.isEmpty()) Paste(pasted);
+}
+
+void NumberEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // Whichever way the focus comes to the field (Tab, the pointer, the program), the whole
+    // text shows selected. The focus coming back with its window, from the field's own menu, a
+    // box or another program, leaves the field as the user left it, as Qt does.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
+    selectAll();
+    pressGaveFocus_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void NumberEdit::mousePressEvent(QMouseEvent* event)
+{
+    // The press that brought the focus leaves the text selected; a press in a field that held
+    // it puts the caret where it points, as Qt does.
+    const bool heldFocus = !std::exchange(pressGaveFocus_, false);
+    if (event->button() == Qt::LeftButton && Shell::WhatPressDoes(heldFocus) == Shell::FieldPress::SelectWhole) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
 }
 
 void NumberEdit::keyPressEvent(QKeyEvent* event)

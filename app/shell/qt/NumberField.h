@@ -14,8 +14,8 @@ namespace QtFace {
 /// An edit box for whole numbers whose typed text is limited to the description's number of
 /// characters. Text written by the program, and text the user pastes or drops, is taken whole,
 /// even when it is longer. The box always shows its whole text: a text too wide for the box is
-/// drawn smaller. Its context menu is Persian, read right to left, and shows no shortcut, since
-/// the digit filter drops the characters that Ctrl keys type.
+/// drawn smaller. Taking the focus, it selects its whole text, as the rules say. Its context menu is Persian, read
+/// right to left, and shows no shortcut, since the digit filter drops the characters that Ctrl keys type.
 class NumberEdit : public QLineEdit {
 public:
     NumberEdit(QWidget* parent, const Shell::Control& control);
@@ -26,7 +26,9 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -37,7 +39,8 @@ private:
     void PasteFrom(QClipboard::Mode mode);
 
     int typingLimit_;
-    QFont font_;  // as given; FitText() draws smaller where the text needs it
+    bool pressGaveFocus_ = false;  // the pointer's press now coming brought the focus
+    QFont font_;                   // as given; FitText() draws smaller where the text needs it
 };
 
 }  // namespace QtFace

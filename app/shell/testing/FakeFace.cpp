@@ -107,8 +107,14 @@ void FakeView::Type(std::string_view edit, std::string_view text)
         if (key == 0) continue;
         State& box = At(id);
         std::vector<std::string> characters = Characters(box.text);
+        // A whole text selected goes, and a backspace deletes nothing more.
+        const bool replaced = std::exchange(box.wholeSelected, false);
+        if (replaced) {
+            characters.clear();
+            box.limit = Shell::LimitAfterEditing(box.maxLength, box.limit, 0);
+        }
         if (key == 8) {
-            if (!characters.empty()) characters.pop_back();
+            if (!characters.empty() && !replaced) characters.pop_back();
             box.limit = Shell::LimitAfterEditing(box.maxLength, box.limit, int(characters.size()));
         } else if (int(characters.size()) < box.limit) {
             // The character the handler let through, which may stand for the one typed.
@@ -118,9 +124,18 @@ void FakeView::Type(std::string_view edit, std::string_view text)
     }
 }
 
+void FakeView::SelectWhole(std::string_view edit, bool whole) { At(Id(edit)).wholeSelected = whole; }
+
+std::string FakeView::Selected(std::string_view edit) const
+{
+    const State& box = At(Id(edit));
+    return box.wholeSelected ? box.text : std::string();
+}
+
 void FakeView::Paste(std::string_view edit, std::string_view text)
 {
     State& box = At(Id(edit));
+    box.wholeSelected = false;
     box.text = text;
     box.limit = Shell::LimitAfterWriting(box.maxLength, int(Characters(text).size()));
 }
@@ -204,6 +219,7 @@ void FakeView::SetText(Shell::ControlId control, std::string_view text)
     State& state = At(control);
     state.text = text;
     state.limit = Shell::LimitAfterWriting(state.maxLength, int(Characters(text).size()));
+    state.wholeSelected = false;
 }
 
 void FakeView::SetItems(Shell::ControlId control, std::span<const std::string> items)

@@ -32,8 +32,13 @@ public:
     // ---- What the user does --------------------------------------------------------------
 
     /// Types `text` into an edit box character by character: each goes through the window's
-    /// key handler and the box's typing limit; a backspace deletes the last character.
+    /// key handler and the box's typing limit; a backspace deletes the last character. The
+    /// first character let through replaces a whole text selected.
     void Type(std::string_view edit, std::string_view text);
+    /// Selects the box's whole text, or leaves the caret alone at its end.
+    void SelectWhole(std::string_view edit, bool whole);
+    /// The selected part of the box's text.
+    std::string Selected(std::string_view edit) const;
     /// Pastes over the box's whole text through its own menu: no filter, and taken whole,
     /// whatever the typing limit.
     void Paste(std::string_view edit, std::string_view text);
@@ -100,6 +105,7 @@ private:
         int limit;  // the typing limit now: the written or pasted text's length where longer
         bool enabled = true;
         bool hidden;
+        bool wholeSelected = false;
     };
     /// The control of that name; a name the window does not have is recorded, and ends the
     /// test with a failure.

@@ -14,7 +14,10 @@
 
 #include <commctrl.h>
 
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace Win32Face {
 
@@ -280,14 +283,42 @@ void Window::SheetCommand(Shell::KeyAction action)
 
 // ---- Keys and typing --------------------------------------------------------------------
 
+bool Window::ListKey(Built& list, const MSG& message)
+{
+    std::optional<int> row;
+    const int count = int(SendMessageW(list.handle, CB_GETCOUNT, 0, 0));
+    if (message.message == WM_KEYDOWN) {
+        const Shell::Keystroke stroke = StrokeOf(message.wParam);
+        if (stroke.key != Shell::Key::PageUp && stroke.key != Shell::Key::PageDown) return false;
+        row = Shell::ListRowAfterKey(stroke, int(SendMessageW(list.handle, CB_GETCURSEL, 0, 0)), count);
+        if (!row) return false;
+    } else if (message.message == WM_CHAR && Shell::SeeksItem(char32_t(message.wParam))) {
+        list.seeking = Shell::TypedAhead(list.seeking, char32_t(message.wParam), message.time);
+        std::vector<std::string> items;
+        for (int i = 0; i < count; ++i) items.push_back(Utf8(ItemText(list.handle, i)));
+        row = Shell::ItemStartingWith(items, list.seeking.typed);
+    } else {
+        return false;
+    }
+    // Open, the highlight moves; closed, the item, which is the user's choice.
+    if (row) {
+        SendMessageW(list.handle, CB_SETCURSEL, WPARAM(*row), 0);
+        if (!SendMessageW(list.handle, CB_GETDROPPEDSTATE, 0, 0)) Chosen(list, false);
+    }
+    return true;
+}
+
 bool Window::Key(MSG& message)
 {
+    const HWND focus = GetFocus();
+    Built* focused = focus ? ById(GetDlgCtrlID(focus)) : nullptr;
+    if (focused && focused->handle != focus) focused = nullptr;
+    // PageUp and PageDown, and typing, on a list as the rules take them: the list's own pages
+    // are a row short, and its typing seeks one character at a time.
+    if (focused && focused->control->kind == Shell::Kind::List && ListKey(*focused, message)) return true;
     if (message.message == WM_KEYDOWN) {
         // A key brings the control holding the focus into view again, Tab on the only one too.
         inView_ = nullptr;
-        const HWND focus = GetFocus();
-        const Built* focused = focus ? ById(GetDlgCtrlID(focus)) : nullptr;
-        if (focused && focused->handle != focus) focused = nullptr;
         const std::optional<Shell::Kind> kind = focused ? std::optional(focused->control->kind) : std::nullopt;
         const bool listOpen = kind == Shell::Kind::List && SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0);
         const auto press = [this](HWND button) {
@@ -326,6 +357,21 @@ LRESULT CALLBACK Window::EditProcedure(HWND edit, UINT message, WPARAM wParam, L
         // control character, which the digit filter discards as it discards every other.
         if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
             SendMessageW(edit, WM_PASTE, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: {
+        // Whichever way the focus comes (Tab, the pointer, the program, a box closing), the
+        // whole text shows selected, so that what is typed replaces it.
+        const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+        // The press that brings the focus leaves the text selected; a press in a field that
+        // held it puts the caret where it points, as the box does.
+        if (Shell::WhatPressDoes(GetFocus() == edit) == Shell::FieldPress::SelectWhole) {
+            SetFocus(edit);
             return 0;
         }
         break;

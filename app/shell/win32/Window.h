@@ -74,8 +74,9 @@ private:
         int id = 0;
         std::string text;  // a label's, an option's or a button's text, as the program set it
         bool hidden = false;
-        int known = -1;           // a list's position the user or the program last chose
-        HICON picture = nullptr;  // a button's or an option's caption, drawn
+        int known = -1;                 // a list's position the user or the program last chose
+        Shell::TypeAhead seeking = {};  // what typing on a list seeks
+        HICON picture = nullptr;        // a button's or an option's caption, drawn
     };
 
     // Building.cpp
@@ -114,6 +115,7 @@ private:
     bool OnEditChar(const Built& edit, WPARAM& character);
     void OnPaste(const Built& edit);
     void Chosen(Built& list, bool closing);
+    bool ListKey(Built& list, const MSG& message);
     void SheetCommand(Shell::KeyAction action);
 
     Built& At(Shell::ControlId control);

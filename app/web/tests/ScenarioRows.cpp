@@ -23,6 +23,8 @@ std::string_view NameOf(Conformance::Do what)
     case ClickRow: return "ClickRow";
     case CloseBox: return "CloseBox";
     case DecimalComma: return "DecimalComma";
+    case Pause: return "Pause";
+    case Selected: return "Selected";
     case Text: return "Text";
     case Focus: return "Focus";
     case Active: return "Active";

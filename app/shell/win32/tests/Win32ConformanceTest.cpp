@@ -286,12 +286,23 @@ public:
         SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, decimal == L"," ? L"." : L",");
     }
 
+    // The next step runs once the pause is over; messages meanwhile are delivered.
+    void Pause() override { notBefore_ = GetTickCount64() + Shell::TypeAheadPause + 100; }
+
     // ---- What the face shows
 
     std::string Text(std::string_view window, std::string_view control) override
     {
         const Shell::Form& form = *FormNamed(window);
         return form.Window().Text(ShellTesting::ControlNamed(form, control));
+    }
+
+    std::string Selected(std::string_view window, std::string_view control) override
+    {
+        const HWND field = ControlOf(window, control);
+        DWORD start = 0, end = 0;
+        SendMessageW(field, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+        return Win32Face::Utf8(Win32Face::WindowText(field).substr(start, end - start));
     }
 
     std::string Focused() override
@@ -423,6 +434,7 @@ private:
 
     void RunStep()
     {
+        if (GetTickCount64() < notBefore_) return;
         if (queue_.empty()) {
             KillTimer(steps_, StepTimer);
             return;
@@ -489,6 +501,7 @@ private:
     std::deque<std::function<void()>> queue_;
     bool running_ = false;
     bool ended_ = false;
+    ULONGLONG notBefore_ = 0;                             // no step runs before this tick
     std::vector<std::pair<LCTYPE, std::wstring>> saved_;  // the user's own settings, restored at the end
 };
 
