@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number fields: what is typed, composed, deleted or pasted goes through the window's key
-// handler and its typing limit, one character at a time.
+// handler and its typing limit, one character at a time; a field that takes the focus shows its
+// whole text selected, as the rules say.
 
 function listenToField(window, index, field)
 {
@@ -49,6 +50,16 @@ function listenToField(window, index, field)
         field.setSelectionRange(was.start, was.end);
         if (event.data) type(window, index, event.data);
         program('WebEdited', number, index);
+    });
+    // The focus comes with the whole text selected, so that what is typed replaces it: by Tab,
+    // from the program, and by a click or a tap, after which the browser would place the caret
+    // where the pointer was; a press in a field that held the focus places the caret.
+    let heldFocus = true;
+    field.addEventListener('pointerdown', () => { heldFocus = document.activeElement === field; });
+    field.addEventListener('focus', () => field.select());
+    field.addEventListener('click', () => {
+        if (ask('WebFieldPress', +heldFocus) === 'select-whole') field.select();
+        heldFocus = true;
     });
     field.addEventListener('paste', event => {
         event.preventDefault();
