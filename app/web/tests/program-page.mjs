@@ -96,7 +96,7 @@ export class ProgramPage {
         const key = parts.pop();
         const held = {ctrl: parts.includes('Ctrl'), alt: parts.includes('Alt'), shift: parts.includes('Shift')};
         const keys = {Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', C: 'KeyC', P: 'KeyP',
-                      V: 'KeyV'};
+                      V: 'KeyV', A: 'KeyA'};
         await this.page.press(keys[key] ?? key, held);
         await this.settle();
     }
@@ -141,6 +141,13 @@ export class ProgramPage {
             if (!e) return null;
             const shown = e.tagName === 'INPUT' ? e.value : (e.querySelector('.text, .value') ?? e).textContent;
             return shown.replaceAll('\\u200e', ''); })()`);
+    }
+
+    /// A field's selected text, "" where the caret stands alone.
+    selected(name)
+    {
+        return this.page.evaluate(`(e => e.value.slice(e.selectionStart, e.selectionEnd))(
+            document.querySelector(${JSON.stringify(selector(name))}))`);
     }
 
     /// "Window.Control" holding the focus, "Box.OK", or "".
