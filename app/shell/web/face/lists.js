@@ -116,15 +116,14 @@ function listKey(event, window, index)
     else if (position !== control.selected) pick(window, index, position, false);
 }
 
-// What typing on a list seeks: the characters typed within the rules' pause of each other.
-let typedAhead = {typed: '', at: -Infinity};
+// What typing on a list seeks: the characters typed on it within the rules' pause of each other.
 function seek(window, control, event)
 {
     const character = [...event.key].length === 1 ? event.key.codePointAt(0) : 0;
     if (!character || !program('WebSeeksItem', character)) return -1;
-    const now = event.timeStamp;
-    const typed = (now - typedAhead.at > program('WebTypeAheadPause') ? '' : typedAhead.typed) + event.key;
-    typedAhead = {typed, at: now};
+    const now = event.timeStamp, before = control.typedAhead ?? {typed: '', at: -Infinity};
+    const typed = (now - before.at > program('WebTypeAheadPause') ? '' : before.typed) + event.key;
+    control.typedAhead = {typed, at: now};
     const [items, sought] = [allocateUTF8(control.items.join('\n')), allocateUTF8(typed)];
     const found = program('WebItemStartingWith', items, sought);
     _free(items);
