@@ -200,6 +200,12 @@ export class Page extends PageBase {
         await this.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
     }
 
+    /// A notch of the mouse wheel at a point of the viewport, down where `deltaY` is positive.
+    async wheel(x, y, deltaY)
+    {
+        await this.send('Input.dispatchMouseEvent', {type: 'mouseWheel', x, y, deltaX: 0, deltaY});
+    }
+
     /// Types the characters one key at a time into the focused element, each on the key that
     /// types it: a Persian or an Arabic-Indic digit on its digit's key, as a Persian keyboard
     /// has it; a backspace on Backspace.
@@ -230,15 +236,17 @@ export class Page extends PageBase {
     }
 
     /// Presses and releases a named key with the modifiers held: Enter, Escape, Tab, Space,
-    /// Backspace, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, KeyC, KeyP, KeyV; `commands` are the
-    /// editing commands the key runs where the page lets it (["paste"]).
+    /// Backspace, ArrowUp, ArrowDown, ArrowLeft, ArrowRight, KeyC, KeyP, KeyV, KeyA, Home, End,
+    /// PageUp, PageDown; `commands` are the editing commands the key runs where the page lets it
+    /// (["paste"]).
     async press(name, {ctrl = false, alt = false, shift = false, commands = undefined} = {})
     {
         const keys = {Enter: [13, '\r', 'Enter'], Escape: [27, '', 'Escape'], Tab: [9, '', 'Tab'],
                       Backspace: [8, '', 'Backspace'], Space: [32, ' ', ' '], ArrowUp: [38, '', 'ArrowUp'],
                       ArrowDown: [40, '', 'ArrowDown'], ArrowLeft: [37, '', 'ArrowLeft'],
                       ArrowRight: [39, '', 'ArrowRight'], KeyC: [67, 'c', 'c'], KeyP: [80, 'p', 'p'],
-                      KeyV: [86, 'v', 'v'],
+                      KeyV: [86, 'v', 'v'], KeyA: [65, 'a', 'a'], Home: [36, '', 'Home'], End: [35, '', 'End'],
+                      PageUp: [33, '', 'PageUp'], PageDown: [34, '', 'PageDown'],
                       Paste: [0, '', 'Paste']};
         const [virtualKey, typed, keyName] = keys[name];
         const modifiers = (alt ? 1 : 0) | (ctrl ? 2 : 0) | (shift ? 8 : 0);

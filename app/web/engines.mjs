@@ -3,8 +3,8 @@
 // behind one interface: Chromium (chromium.mjs), Firefox (firefox.mjs) and WebKit (webkit.mjs).
 // A browser launches, gives its `version`, makes pages (`newPage(device)`) and closes; a page
 // opens an address, evaluates an expression, waits for one to hold, clicks (a right click
-// too), types, presses keys, pastes, reads the clipboard, changes the user's locale, reports
-// its errors (`pageErrors`) and takes screenshots. Only Chromium taps and records the page's requests.
+// too), turns the mouse wheel, types, presses keys, pastes, reads the clipboard, changes the
+// user's locale, reports its errors (`pageErrors`) and takes screenshots. Only Chromium taps and records the page's requests.
 
 /// A desktop screen and a phone's, as the pages are tried on.
 export const Desktop = {width: 1280, height: 800, deviceScaleFactor: 1, mobile: false, touch: false};

@@ -8,7 +8,8 @@ import {PageBase} from './engines.mjs';
 // WebDriver's codes of the keys that type no character.
 const specialKeys = {Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Backspace: '\uE003', Space: ' ',
                      ArrowUp: '\uE013', ArrowDown: '\uE015', ArrowLeft: '\uE012', ArrowRight: '\uE014',
-                     KeyC: 'c', KeyP: 'p', KeyV: 'v', Insert: '\uE016', Control: '\uE009', Alt: '\uE00A', Shift: '\uE008'};
+                     KeyC: 'c', KeyP: 'p', KeyV: 'v', KeyA: 'a', Home: '\uE011', End: '\uE010', PageUp: '\uE00E',
+                     PageDown: '\uE00F', Insert: '\uE016', Control: '\uE009', Alt: '\uE00A', Shift: '\uE008'};
 
 const keys = values => ({type: 'key', id: 'keyboard',
                          actions: values.flatMap(value => [{type: 'keyDown', value}, {type: 'keyUp', value}])});
@@ -24,6 +25,13 @@ export class WebDriverPage extends PageBase {
     }
 
     async rightClick(selector) { await this.click(selector, undefined, 2); }
+
+    /// A notch of the mouse wheel at a point of the viewport, down where `deltaY` is positive.
+    async wheel(x, y, deltaY)
+    {
+        await this.perform([{type: 'wheel', id: 'wheel', actions: [
+            {type: 'scroll', x: Math.round(x), y: Math.round(y), deltaX: 0, deltaY, origin: 'viewport', duration: 0}]}]);
+    }
 
     /// Types the characters one key at a time; a backspace on Backspace.
     async type(text)

@@ -257,7 +257,7 @@ void Window::SizeLabels()
 {
     for (std::size_t i = 0; i < description_.controls.size(); ++i) {
         const Shell::Control& control = description_.controls[i];
-        if (control.kind == Shell::Kind::Edit || FitsItsBox(control)) FitText(i);
+        if (control.kind == Shell::Kind::Edit || control.kind == Shell::Kind::Banner || FitsItsBox(control)) FitText(i);
         if (control.kind == Shell::Kind::Label && (control.box.SizedToText() || control.growsLeft)) SizeLabel(i);
     }
 }
@@ -449,8 +449,9 @@ void Window::FitText(std::size_t position)
     const Shell::Control& control = description_.controls[position];
     const Shell::Type type = Shell::TypeOf(control.role);
     // A label in a box of its own keeps a pixel either side for the ink, as one sized to its
-    // text does.
-    const int room = control.kind == Shell::Kind::Edit ? JsTextRoom(id_, int(position)) : control.box.width - 2;
+    // text does; a field's and a banner's room is as the page lays them out.
+    const bool laidOut = control.kind == Shell::Kind::Edit || control.kind == Shell::Kind::Banner;
+    const int room = laidOut ? JsTextRoom(id_, int(position)) : control.box.width - 2;
     const int height = Shell::FittingHeight(
         type.pixelHeight, room, [this, position](int height) { return JsTextWidth(id_, int(position), height); });
     JsSetTextHeight(id_, int(position), height);
@@ -570,8 +571,21 @@ EMSCRIPTEN_KEEPALIVE int WebDefaultButton(int window)
 }
 
 EMSCRIPTEN_KEEPALIVE int WebListRowHeight() { return Shell::ListRowHeight; }
-EMSCRIPTEN_KEEPALIVE int WebOpenListRows() { return Shell::OpenListRows; }
-EMSCRIPTEN_KEEPALIVE int WebListShowsScrollBar(int items) { return Shell::ListShowsScrollBar(items); }
+
+/// Where a list of `items` rows opens for a field at the given box, inside the part of the page
+/// on the screen, as the rules place it: "left,top,width,height,rows,above" in the page's pixels.
+EMSCRIPTEN_KEEPALIVE const char* WebPlaceOpenList(int left, int top, int width, int height, int items, int rowHeight,
+                                                  int visibleLeft, int visibleTop, int visibleWidth, int visibleHeight,
+                                                  int border)
+{
+    const Shell::OpenListPlace place = Shell::PlaceOpenList(
+        {left, top, width, height}, items, rowHeight, {visibleLeft, visibleTop, visibleWidth, visibleHeight}, border);
+    static std::string placed;
+    placed = std::to_string(place.box.left) + ',' + std::to_string(place.box.top) + ',' +
+             std::to_string(place.box.width) + ',' + std::to_string(place.box.height) + ',' +
+             std::to_string(place.rows) + ',' + (place.above ? '1' : '0');
+    return placed.c_str();
+}
 
 /// The row a key moves a list of `count` items to from `row`, or -1 where it moves none.
 EMSCRIPTEN_KEEPALIVE int WebListRowAfterKey(int key, int control, int alt, int shift, int row, int count)

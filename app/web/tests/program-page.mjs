@@ -131,19 +131,23 @@ export class ProgramPage {
         const key = parts.pop();
         const held = {ctrl: parts.includes('Ctrl'), alt: parts.includes('Alt'), shift: parts.includes('Shift')};
         const keys = {Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', C: 'KeyC', P: 'KeyP',
-                      V: 'KeyV'};
+                      V: 'KeyV', A: 'KeyA'};
         await this.page.press(keys[key] ?? key, held);
         await this.settle();
     }
 
     /// Types a text: on a touch screen as its on-screen keyboard does, a character at a time
-    /// with no key behind it; elsewhere key by key.
+    /// composed and committed, with no key behind it; elsewhere key by key.
     async type(text)
     {
         if (this.device.touch) {
             for (const character of text) {
-                if (character === '\b') await this.page.press('Backspace');
-                else await this.page.send('Input.insertText', {text: character});
+                if (character === '\b') {
+                    await this.page.press('Backspace');
+                    continue;
+                }
+                await this.page.send('Input.imeSetComposition', {text: character, selectionStart: 1, selectionEnd: 1});
+                await this.page.send('Input.insertText', {text: character});
             }
         } else {
             await this.page.type(text);
@@ -177,6 +181,13 @@ export class ProgramPage {
             if (!e) return null;
             const shown = e.tagName === 'INPUT' ? e.value : (e.querySelector('.text, .value') ?? e).textContent;
             return shown.replaceAll('\\u200e', ''); })()`);
+    }
+
+    /// A field's selected text, "" where the caret stands alone.
+    selected(name)
+    {
+        return this.page.evaluate(`(e => e.value.slice(e.selectionStart, e.selectionEnd))(
+            document.querySelector(${JSON.stringify(selector(name))}))`);
     }
 
     /// "Window.Control" holding the focus, "Box.OK", or "".
@@ -287,6 +298,61 @@ export class ProgramPage {
         }
         await this.page.evaluate('document.getElementById("face-probe").remove()');
         return others;
+    }
+
+    // ---- Whole on the screen: boxes in the page's pixels, from the top-left corner of what shows
+
+    /// Turns the mouse wheel over a window, `notches` notches down (up where negative).
+    async wheel(window, notches)
+    {
+        const {x, y} = await this.page.centreOf(`${selector(window)} .client`);
+        for (let i = 0; i < Math.abs(notches); ++i)
+            await this.page.wheel(x, y, Math.sign(notches) * 120);
+        await this.settle();
+    }
+
+    /// The part of the page that shows: the browser's window, less a phone's zoom and keyboard.
+    workArea()
+    {
+        return this.page.evaluate(`(() => {
+            const v = globalThis.visualViewport;
+            return v ? {left: Math.floor(v.offsetLeft), top: Math.floor(v.offsetTop), width: Math.floor(v.width), height: Math.floor(v.height)}
+                     : {left: 0, top: 0, width: innerWidth, height: innerHeight}; })()`);
+    }
+
+    /// The box of an element the name finds: a window's frame, a control's box; for a window's
+    /// shown part (`shown`), its client area as far as the window shows it.
+    boxOf(name, {shown = false} = {})
+    {
+        return this.page.evaluate(`(() => {
+            const e = document.querySelector(${JSON.stringify(selector(name))});
+            const box = r => ({left: Math.round(r.left), top: Math.round(r.top), width: Math.round(r.width), height: Math.round(r.height)});
+            if (!${shown}) return box(e.getBoundingClientRect());
+            const c = e.querySelector('.client').getBoundingClientRect(), w = e.getBoundingClientRect();
+            const top = Math.max(c.top, w.top), bottom = Math.min(c.bottom, w.bottom);
+            return box({left: c.left, top, width: c.width, height: bottom - top}); })()`);
+    }
+
+    /// The list standing open: its box, its field's, its items, its rows' height and how many
+    /// rows show; and where the shared rule opens it on what shows of the page.
+    openListOnScreen()
+    {
+        return this.page.evaluate(`(() => {
+            const rows = document.querySelector('.rows');
+            if (!rows) return null;
+            const field = document.querySelector('[data-name="' + rows.dataset.name.replace(/\.Rows$/, '') + '"]');
+            const box = r => ({left: Math.round(r.left), top: Math.round(r.top), width: Math.round(r.width), height: Math.round(r.height)});
+            const rowHeight = rows.firstChild.offsetHeight;
+            return {box: box(rows.getBoundingClientRect()), field: box(field.getBoundingClientRect()),
+                    items: rows.children.length, rowHeight, rows: Math.floor(rows.clientHeight / rowHeight)}; })()`);
+    }
+
+    /// How many rows the shared rule shows of a list opened for `field` on `area`.
+    rowsPlaced({field, items, rowHeight, box, rows}, area)
+    {
+        const numbers = [field.left, field.top, field.width, field.height, items, rowHeight, area.left, area.top,
+                         area.width, area.height, box.height - rows * rowHeight];
+        return this.page.evaluate(`+Module.UTF8ToString(Module._WebPlaceOpenList(${numbers.join(',')})).split(',')[4]`);
     }
 
     /// What a screen reader gets of a control, from the browser's accessibility tree: its name,

@@ -82,10 +82,18 @@ function textSize(number, index)
     return measure(control.text.textContent, control.element.style.font);
 }
 
-// The room a field's text has: its box less its padding and a pixel for the caret.
+// The room a field's text has: its box less its padding and a pixel for the caret; a banner's
+// title, its box less a pixel either side for the ink, and in a column, where the banner is as
+// wide as the page, a margin either side too.
+const bannerMargin = 8;
 function textRoom(number, index)
 {
-    const field = windows[number].controls[index].element;
+    const window = windows[number];
+    const control = window.controls[index];
+    if (control.kind === 'banner')
+        return (window.column ? pageSize()[0] - 2 * bannerMargin
+                              : parseFloat(control.element.style.getPropertyValue('--width'))) - 2;
+    const field = control.element;
     const style = getComputedStyle(field);
     const width = parseFloat(field.style.getPropertyValue('--width')) - parseFloat(style.borderLeftWidth) -
                   parseFloat(style.borderRightWidth) - parseFloat(style.paddingLeft) -

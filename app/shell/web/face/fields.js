@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number fields: what is typed, deleted or pasted goes through the window's key handler and
-// its typing limit, one character at a time.
+// Number fields: what is typed, composed, deleted or pasted goes through the window's key
+// handler and its typing limit, one character at a time; a field that takes the focus shows its
+// whole text selected, as the rules say.
 
 function listenToField(window, index, field)
 {
@@ -24,7 +25,47 @@ function listenToField(window, index, field)
             break;
         }
     });
-    field.addEventListener('input', () => program('WebEdited', number, index));
+    field.addEventListener('input', () => {
+        if (!composed) program('WebEdited', number, index);
+    });
+    // An input method (a phone's keyboard among them) writes its text into the field while it
+    // composes it, which the page cannot stop; once the text is committed the field gets back
+    // what it held, and the text goes through the key handler as typed keys do. A browser that
+    // lets the page take the committed text (insertFromComposition) hands it over there.
+    let composed = null;
+    field.addEventListener('compositionstart', () => {
+        composed = {value: field.value, start: field.selectionStart, end: field.selectionEnd, taken: false};
+    });
+    field.addEventListener('beforeinput', event => {
+        if (event.inputType !== 'insertFromComposition' || !composed) return;
+        event.preventDefault();
+        composed.taken = true;
+        if (event.data) type(window, index, event.data);
+    });
+    field.addEventListener('compositionend', event => {
+        const was = composed;
+        composed = null;
+        if (!was || was.taken) return;
+        field.value = was.value;
+        field.setSelectionRange(was.start, was.end);
+        if (event.data) type(window, index, event.data);
+        program('WebEdited', number, index);
+    });
+    // The focus comes with the whole text selected, so that what is typed replaces it: by Tab,
+    // from the program, and by a click or a tap, after which the browser would place the caret
+    // where the pointer was (WebKit places it as the button comes up, after the click, unless
+    // the button's coming up is kept from it); a press in a field that held the focus places
+    // the caret.
+    let heldFocus = true;
+    field.addEventListener('pointerdown', () => { heldFocus = document.activeElement === field; });
+    field.addEventListener('mouseup', event => {
+        if (ask('WebFieldPress', +heldFocus) === 'select-whole') event.preventDefault();
+    });
+    field.addEventListener('focus', () => field.select());
+    field.addEventListener('click', () => {
+        if (ask('WebFieldPress', +heldFocus) === 'select-whole') field.select();
+        heldFocus = true;
+    });
     field.addEventListener('paste', event => {
         event.preventDefault();
         const pasted = event.clipboardData.getData('text/plain');

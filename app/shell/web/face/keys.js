@@ -2,16 +2,23 @@
 // Keys and focus: what each key does, as the rules say, where the focus goes, and a button
 // pressed.
 
-function focusControl(window, index)
+// A control takes the focus; in a column, the page scrolls to show it, as the user moves on.
+function focusControl(window, index, scroll = window.column)
 {
     const control = window.controls[index];
-    if (control) control.focusable.focus({preventScroll: !window.column});
+    if (control) control.focusable.focus({preventScroll: !scroll});
 }
 
+// A window shown opens at its top (a sheet at its first row, an input window at its banner),
+// wherever the control that takes the focus stands in a column: once the handler that shows it
+// has ended, and the window it follows is hidden.
 function focusWhenShown(number, index)
 {
     const window = windows[number];
-    focusControl(window, index >= 0 ? index : window.lastFocus);
+    focusControl(window, index >= 0 ? index : window.lastFocus, false);
+    if (!window.column) return;
+    if (window.kind === 'sheet') window.element.scrollTop = 0;
+    else setTimeout(() => scrollTo(scrollX, window.element.getBoundingClientRect().top + scrollY));
 }
 
 // The focus goes back where it was in the window the user works in now.
@@ -79,6 +86,7 @@ document.addEventListener('keydown', event => {
     case 'keep-item': closeList(window); break;
     case 'copy-sheet': copySheet(window); break;
     case 'print-sheet': printSheet(window); break;
+    case 'select-all': window.controls[focused].element.select(); break;
     }
 }, true);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Lists: a list's rows opened below or above it, highlighted, chosen by pointer or key.
+// Lists: a list's rows opened where the rules place them, highlighted, chosen by pointer or key.
 
 function openList(window, index)
 {
@@ -8,15 +8,25 @@ function openList(window, index)
     if (window.openList) closeList(window);
     control.element.focus();
     const rowHeight = window.column ? 48 : program('WebListRowHeight');
-    const shownRows = Math.min(control.items.length, program('WebOpenListRows'));
+    // Where the rules place it: below its field where its rows fit, else above, else where most
+    // of them show, always inside the part of the page on the screen (a phone's zoom and its
+    // keyboard leave less of it).
+    const box = control.element.getBoundingClientRect();
+    const seen = globalThis.visualViewport;
+    const [pageWidth, pageHeight] = pageSize();
+    const visible = seen ? [seen.offsetLeft, seen.offsetTop, Math.min(seen.width, pageWidth), Math.min(seen.height, pageHeight)]
+                         : [0, 0, pageWidth, pageHeight];
+    const field = [Math.round(box.left), Math.round(box.top), Math.round(box.width), Math.round(box.height)];
+    const [left, top, width, height, shownRows] =
+        ask('WebPlaceOpenList', ...field, control.items.length, rowHeight, ...visible.map(Math.floor), 2)
+            .split(',').map(Number);
     const rows = make('div', 'rows');
     rows.dataset.name = `${control.name}.Rows`;
     rows.setAttribute('role', 'listbox');
     rows.dir = 'rtl';
     rows.style.font = control.font;
     rows.style.setProperty('--row', `${rowHeight}px`);
-    rows.style.height = `${shownRows * rowHeight + 2}px`;
-    rows.classList.toggle('scrolls', !!program('WebListShowsScrollBar', control.items.length));
+    rows.classList.toggle('scrolls', control.items.length > shownRows);
     control.shownItems.forEach((item, position) => {
         const row = make('div', 'row', rows);
         row.setAttribute('role', 'option');
@@ -29,13 +39,10 @@ function openList(window, index)
         });
     });
     rows.addEventListener('pointerdown', event => event.preventDefault());
-    // Below the list where the page has room, else above it.
-    const box = control.element.getBoundingClientRect();
-    const height = shownRows * rowHeight + 2;
-    const below = box.bottom + height <= pageSize()[1];
-    rows.style.left = `${box.left + globalThis.scrollX}px`;
-    rows.style.width = `${box.width}px`;
-    rows.style.top = `${(below ? box.bottom : box.top - height) + globalThis.scrollY}px`;
+    rows.style.left = `${left + globalThis.scrollX}px`;
+    rows.style.top = `${top + globalThis.scrollY}px`;
+    rows.style.width = `${width}px`;
+    rows.style.height = `${height}px`;
     rows.style.zIndex = +window.element.style.zIndex + 1;
     document.body.append(rows);
     window.openList = {index, rows, highlight: -1};
@@ -82,12 +89,13 @@ function pick(window, index, position, listOpen)
     program('WebPicked', window.number, index, had, listOpen ? 1 : 0);
 }
 
+// Keys on a list, open or closed, as the rules move it: the arrows a row, PageUp and PageDown
+// the open list's rows, Home and End to its ends; Left and Right a row, as the page's lists did
+// before. Typing seeks the first item that starts with what was typed.
 function listKey(event, window, index)
 {
     const control = window.controls[index];
     const open = window.openList;
-    const back = event.key === 'ArrowUp' || event.key === 'ArrowLeft';
-    const forth = event.key === 'ArrowDown' || event.key === 'ArrowRight';
     const toggles = (event.altKey && (event.key === 'ArrowDown' || event.key === 'ArrowUp')) || event.key === 'F4';
     if (toggles || (!open && event.key === ' ')) {
         event.preventDefault();
@@ -96,16 +104,31 @@ function listKey(event, window, index)
         return;
     }
     if (event.ctrlKey || event.altKey) return;
+    const from = open ? open.highlight : control.selected;
     const last = control.items.length - 1;
-    let position = open ? open.highlight : control.selected;
-    if (back) position = Math.max(position - 1, 0);
-    else if (forth) position = Math.min(position + 1, last);
-    else if (event.key === 'Home' || event.key === 'PageUp') position = 0;
-    else if (event.key === 'End' || event.key === 'PageDown') position = last;
-    else return;
+    let position = program('WebListRowAfterKey', ...stroke(event), from, control.items.length);
+    if (event.key === 'ArrowLeft') position = Math.max(from - 1, 0);
+    if (event.key === 'ArrowRight') position = Math.min(from + 1, last);
+    if (position < 0) position = seek(window, control, event);
+    if (position < 0) return;
     event.preventDefault();
     if (open) highlight(window, position);
-    else pick(window, index, position, false);
+    else if (position !== control.selected) pick(window, index, position, false);
+}
+
+// What typing on a list seeks: the characters typed on it within the rules' pause of each other.
+function seek(window, control, event)
+{
+    const character = [...event.key].length === 1 ? event.key.codePointAt(0) : 0;
+    if (!character || !program('WebSeeksItem', character)) return -1;
+    const now = event.timeStamp, before = control.typedAhead ?? {typed: '', at: -Infinity};
+    const typed = (now - before.at > program('WebTypeAheadPause') ? '' : before.typed) + event.key;
+    control.typedAhead = {typed, at: now};
+    const [items, sought] = [allocateUTF8(control.items.join('\n')), allocateUTF8(typed)];
+    const found = program('WebItemStartingWith', items, sought);
+    _free(items);
+    _free(sought);
+    return found;
 }
 
 document.addEventListener('pointerdown', event => {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A result sheet's commands: copy, print and share, from its menu, its keys, or its buttons on
-// a narrow page.
+// a narrow page or a touch screen.
 
-// A narrow page has no right button, no menu key and often no keyboard: a sheet's commands
-// stand on it as buttons, with the phone's own share where the browser offers it.
+// A narrow page or a touch screen has no right button, no menu key and often no keyboard: a
+// sheet's commands stand on it as buttons, with the phone's own share where the browser offers
+// it.
 function addSheetCommands(window)
 {
     window.commands = make('div', 'sheet-commands', window.client);
@@ -54,6 +55,39 @@ function shareSheet(window)
     navigator.share({title: window.element.getAttribute('aria-label'), text: sheetText(window)}).catch(() => {});
 }
 
+// A sheet's menu opens by the right button, the menu key, or a finger held on the sheet for
+// holdTime without moving; a browser that opens it on its own for a held finger as well
+// (Chrome on Android) opens it once.
+const holdTime = 500, holdSlack = 10;
+function listenForMenu(window)
+{
+    const element = window.element;
+    let held = null, heldOpen = false;
+    const release = () => {
+        clearTimeout(held?.timer);
+        held = null;
+    };
+    element.addEventListener('pointerdown', event => {
+        release();
+        heldOpen = false;
+        if (event.pointerType !== 'touch' || !event.isPrimary) return;
+        const {pageX, pageY, clientX, clientY} = event;
+        held = {clientX, clientY, timer: setTimeout(() => {
+            held = null;
+            heldOpen = true;
+            sheetMenu({pageX, pageY, preventDefault() {}}, window);
+        }, holdTime)};
+    });
+    element.addEventListener('pointermove', event => {
+        if (held && Math.hypot(event.clientX - held.clientX, event.clientY - held.clientY) > holdSlack) release();
+    });
+    for (const type of ['pointerup', 'pointercancel']) element.addEventListener(type, release);
+    element.addEventListener('contextmenu', event => {
+        if (heldOpen && menu) event.preventDefault();
+        else sheetMenu(event, window);
+    });
+}
+
 let menu = null;
 function sheetMenu(event, window)
 {
@@ -76,9 +110,13 @@ function sheetMenu(event, window)
             else printSheet(window);
         });
     }
-    menu.style.left = `${event.pageX}px`;
-    menu.style.top = `${event.pageY}px`;
+    // Where it was asked for, moved in as far as keeps it on the screen.
     menu.style.zIndex = front + 5;
+    const [pageWidth, pageHeight] = pageSize();
+    const left = Math.max(0, Math.min(event.pageX - scrollX, pageWidth - menu.offsetWidth));
+    const top = Math.max(0, Math.min(event.pageY - scrollY, pageHeight - menu.offsetHeight));
+    menu.style.left = `${left + scrollX}px`;
+    menu.style.top = `${top + scrollY}px`;
     menu.querySelector('button').focus();
 }
 

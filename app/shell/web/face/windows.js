@@ -35,7 +35,7 @@ function makeWindow(number, name, kind, caption, width, height, border, buttons)
         const index = indexOf(window, event.target);
         if (index >= 0) window.lastFocus = index;
     });
-    if (kind === 'sheet') element.addEventListener('contextmenu', event => sheetMenu(event, window));
+    if (kind === 'sheet') listenForMenu(window);
 }
 
 function indexOf(window, element)
@@ -43,13 +43,15 @@ function indexOf(window, element)
     return window.controls.findIndex(control => control.element.contains(element));
 }
 
+// A window goes where the program places it on the part of the page that shows: a sheet
+// shown over a window the user scrolled down (a column on a tablet) opens in view, not above it.
 function moveTo(number, left, top)
 {
     const window = windows[number];
     window.left = left;
     window.top = top;
-    window.element.style.left = window.column ? '' : `${left}px`;
-    window.element.style.top = window.column ? '' : `${top}px`;
+    window.element.style.left = window.column ? '' : `${left + scrollX}px`;
+    window.element.style.top = window.column ? '' : `${top + scrollY}px`;
 }
 
 function show(number, modal)
