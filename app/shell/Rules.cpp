@@ -74,25 +74,31 @@ std::optional<int> ListRowAfterKey(Keystroke stroke, int row, int count)
     return std::clamp(to, 0, count - 1);
 }
 
+std::string Utf8Of(char32_t code)
+{
+    std::string text;
+    if (code < 0x80) {
+        text += char(code);
+    } else if (code < 0x800) {
+        text += char(0xC0 | (code >> 6));
+        text += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += char(0xE0 | (code >> 12));
+        text += char(0x80 | ((code >> 6) & 0x3F));
+        text += char(0x80 | (code & 0x3F));
+    } else {
+        text += char(0xF0 | (code >> 18));
+        text += char(0x80 | ((code >> 12) & 0x3F));
+        text += char(0x80 | ((code >> 6) & 0x3F));
+        text += char(0x80 | (code & 0x3F));
+    }
+    return text;
+}
+
 TypeAhead TypedAhead(const TypeAhead& before, char32_t character, std::int64_t now)
 {
     std::string typed = now - before.at <= TypeAheadPause ? before.typed : std::string();
-    // As UTF-8.
-    if (character < 0x80) {
-        typed += char(character);
-    } else if (character < 0x800) {
-        typed += char(0xC0 | (character >> 6));
-        typed += char(0x80 | (character & 0x3F));
-    } else if (character < 0x10000) {
-        typed += char(0xE0 | (character >> 12));
-        typed += char(0x80 | ((character >> 6) & 0x3F));
-        typed += char(0x80 | (character & 0x3F));
-    } else {
-        typed += char(0xF0 | (character >> 18));
-        typed += char(0x80 | ((character >> 12) & 0x3F));
-        typed += char(0x80 | ((character >> 6) & 0x3F));
-        typed += char(0x80 | (character & 0x3F));
-    }
+    typed += Utf8Of(character);
     return {typed, now};
 }
 

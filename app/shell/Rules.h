@@ -132,6 +132,9 @@ struct TypeAhead {
 /// control characters do not.
 constexpr bool SeeksItem(char32_t character) { return character > U' ' && character != 0x7F; }
 
+/// A character as UTF-8, the encoding of every text the windows hold.
+std::string Utf8Of(char32_t code);
+
 /// The search after `character` was typed at `now`: the characters typed before with it, or it
 /// alone where more than TypeAheadPause passed since the last one.
 TypeAhead TypedAhead(const TypeAhead& before, char32_t character, std::int64_t now);

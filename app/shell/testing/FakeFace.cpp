@@ -46,27 +46,6 @@ char32_t CodePoint(const std::string& character)
     return code;
 }
 
-std::string Utf8Of(char32_t code)
-{
-    std::string text;
-    if (code < 0x80) {
-        text += char(code);
-    } else if (code < 0x800) {
-        text += char(0xC0 | (code >> 6));
-        text += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += char(0xE0 | (code >> 12));
-        text += char(0x80 | ((code >> 6) & 0x3F));
-        text += char(0x80 | (code & 0x3F));
-    } else {
-        text += char(0xF0 | (code >> 18));
-        text += char(0x80 | ((code >> 12) & 0x3F));
-        text += char(0x80 | ((code >> 6) & 0x3F));
-        text += char(0x80 | (code & 0x3F));
-    }
-    return text;
-}
-
 std::string Joined(const std::vector<std::string>& characters, std::size_t count)
 {
     std::string text;
@@ -119,7 +98,7 @@ void FakeView::Type(std::string_view edit, std::string_view text)
             box.limit = Shell::LimitAfterEditing(box.maxLength, box.limit, int(characters.size()));
         } else if (int(characters.size()) < box.limit) {
             // The character the handler let through, which may stand for the one typed.
-            characters.push_back(Utf8Of(key));
+            characters.push_back(Shell::Utf8Of(key));
         }
         box.text = Joined(characters, characters.size());
     }
