@@ -57,7 +57,7 @@ Heard HeardOf(const WindowDescription& window, const View& view, ControlId contr
     }
     for (const Passage& passage : window.passages) {
         if (passage.front() == control) heard.name = PassageHeard(view, passage);
-        if (std::ranges::find(passage, control) != passage.end()) return heard;
+        if (std::find(passage.begin(), passage.end(), control) != passage.end()) return heard;
     }
     if (control->kind != Kind::Edit && control->kind != Kind::List) heard.name = view.Text(control);
     return heard;
