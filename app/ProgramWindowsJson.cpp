@@ -105,7 +105,9 @@ std::string WindowJson(const ProgramWindow& window)
                       return "{\"control\": " + JsonQuoted(input.control->name) +
                              ", \"kind\": " + JsonQuoted(KindName(input.control->kind)) +
                              ", \"caption\": " + JsonQuoted(input.caption->text) +
-                             ", \"unit\": " + JsonQuoted(input.unit ? (*input.unit)->text : "") + "}";
+                             ", \"unit\": " + JsonQuoted(input.unit ? (*input.unit)->text : "") +
+                             ", \"captionLabel\": " + JsonQuoted(input.caption->name) +
+                             ", \"unitLabel\": " + JsonQuoted(input.unit ? (*input.unit)->name : "") + "}";
                   }));
     json += Field("rows", Array(described.rows, [](const Shell::SheetRow& row) {
                       return "{\"caption\": " + JsonQuoted(row.caption->name) +

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Window.h"
 
+#include "Heard.h"
 #include "ShellTexts.h"
 
 #include <emscripten.h>
@@ -105,6 +106,7 @@ EM_ASYNC_JS(void, JsUntilBoxClosed, (), { await WebFace.boxClosing(); });
 EM_JS(char*, JsDecimalSeparator, (), { return allocateUTF8(WebFace.decimalSeparator()); });
 EM_JS(void, JsQuit, (const char* ended, const char* again),
       { WebFace.quit(UTF8ToString(ended), UTF8ToString(again)); });
+EM_JS(void, JsAnnounce, (const char* text), { WebFace.announce(UTF8ToString(text)); });
 EM_JS(void, JsAfterFirstPaint, (int window, int token), { WebFace.afterFirstPaint(window, token); });
 
 // ---- The windows of the page ---------------------------------------------------------------
@@ -273,14 +275,14 @@ void Window::SizeLabel(std::size_t position)
 
 void Window::NameInputs()
 {
-    const auto position = [this](Shell::ControlId control) { return int(Shell::PositionOf(description_, control)); };
-    for (const Shell::CaptionedInput& input : description_.inputs)
-        JsNameControl(id_, position(input.control), Shell::InputCaption(*this, input).c_str());
-    // A row is heard as one line, as a copy writes it: its value says its caption too.
-    for (const Shell::SheetRow& row : description_.rows) {
-        const std::string line = Text(row.caption) + std::string(Shell::ResultSheet::RowSeparator) + Text(row.value);
-        JsNameControl(id_, position(row.value), line.c_str());
-    }
+    // Each input, and each sheet row's value, which says its caption too, named as the shell
+    // says a screen reader hears it.
+    const auto name = [this](Shell::ControlId control) {
+        JsNameControl(id_, int(Shell::PositionOf(description_, control)),
+                      Shell::HeardOf(description_, *this, control).name.c_str());
+    };
+    for (const Shell::CaptionedInput& input : description_.inputs) name(input.control);
+    for (const Shell::SheetRow& row : description_.rows) name(row.value);
 }
 
 std::string Window::Text(Shell::ControlId control) const
@@ -356,6 +358,7 @@ void Window::ShowWindow()
     form_->Shown();
     JsShow(id_, false);
     Focus(!std::exchange(everShown_, true));
+    JsAnnounce(Shell::ShowingHeard(description_, *this).c_str());
 }
 
 void Window::HideWindow() { JsHide(id_); }
@@ -365,6 +368,7 @@ void Window::ShowModal()
     form_->Shown();
     JsShow(id_, true);
     Focus(!std::exchange(everShown_, true));
+    JsAnnounce(Shell::ShowingHeard(description_, *this).c_str());
     if (Waiting() > 0) return;
     ++Waiting();
     JsUntilClosed(id_);
@@ -393,6 +397,7 @@ void Window::ShowMessage(const Shell::Message& message)
     JsShowBox(message.kind == Shell::MessageKind::Error ? "error" : "information", message.caption.c_str(),
               lines.c_str(), CssFont(type, type.pixelHeight).c_str(),
               Shell::MessageLineReading == Shell::Reading::LeftToRight ? "ltr" : "rtl");
+    JsAnnounce(Shell::BoxHeard(message).c_str());
     if (Waiting() > 0) return;
     ++Waiting();
     JsUntilBoxClosed();
@@ -621,12 +626,13 @@ EMSCRIPTEN_KEEPALIVE void WebClicked(int window, int control)
     shown.Handlers().Clicked(Shell::ControlId::At(shown.Description().controls, std::size_t(control)));
 }
 
-/// A list's position changed from `had`: the window's handler hears of it where the rules call
-/// it the user's change.
+/// A list's position changed from `had`: its new item is announced, and the window's handler
+/// hears of it where the rules call it the user's change.
 EMSCRIPTEN_KEEPALIVE void WebPicked(int window, int control, int had, int listOpen)
 {
     Window& shown = *Windows()[window];
     const Shell::ControlId list = Shell::ControlId::At(shown.Description().controls, std::size_t(control));
+    if (shown.Selection(list) != had) WebFace::JsAnnounce(Shell::ListChangeHeard(shown, list).c_str());
     if (Shell::IsUserChange(had, shown.Selection(list), listOpen != 0, false)) shown.Handlers().Changed(list);
 }
 

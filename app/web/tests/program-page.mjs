@@ -183,6 +183,15 @@ export class ProgramPage {
             return shown.replaceAll('\\u200e', ''); })()`);
     }
 
+    /// What the page's live region announced since this was last asked: each announcement's
+    /// lines joined by a line feed.
+    announcements()
+    {
+        return this.page.evaluate(`[...document.querySelectorAll('[aria-live] > div:not([data-read])')].map(said => {
+            said.dataset.read = '';
+            return [...said.children].map(line => line.textContent).join('\\n'); })`);
+    }
+
     /// A field's selected text, "" where the caret stands alone.
     selected(name)
     {
@@ -355,8 +364,9 @@ export class ProgramPage {
         return this.page.evaluate(`+Module.UTF8ToString(Module._WebPlaceOpenList(${numbers.join(',')})).split(',')[4]`);
     }
 
-    /// What a screen reader gets of a control, from the browser's accessibility tree: its name,
-    /// and the text of what it holds that is not hidden from it.
+    /// What a screen reader gets of a control, from the browser's accessibility tree (Chromium's,
+    /// whose remote control alone gives it): its name, its value, whether it is heard at all
+    /// (`shown`), and the text of what it holds that is not hidden from it.
     async heard(name)
     {
         const {root} = await this.page.send('DOM.getDocument', {depth: 0});
@@ -366,6 +376,7 @@ export class ProgramPage {
         const texts = [];
         const {nodes: all} = await this.page.send('Accessibility.queryAXTree', {nodeId, role: 'StaticText'});
         for (const node of all) if (!node.ignored) texts.push(node.name?.value ?? '');
-        return {name: own.name?.value ?? '', role: own.role?.value ?? '', text: texts.join('')};
+        return {name: own.name?.value ?? '', value: own.value?.value ?? '', role: own.role?.value ?? '',
+                shown: !own.ignored, text: texts.join('')};
     }
 }

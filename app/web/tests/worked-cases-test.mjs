@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {Desktop, engine, launch} from '../engines.mjs';
+import {Desktop, launch} from '../engines.mjs';
 import {ProgramPage, programWindows, serve} from './program-page.mjs';
 import {CapacityError, ColdRoomCases, CopyFailed, DimensionsError, IceBankCases, Processes, SheetRows, SuggestionCases,
         SuggestionNotice, TubeSizes, VolumeTooSmall} from './worked-cases.mjs';
@@ -158,21 +158,11 @@ test('ice bank: tanks below a thousand litres are refused', async () => {
     await program.close();
 });
 
-// A screen reader hears each field by its caption and unit, each list by its caption, each row
-// of a sheet as one line (where the driver reads the browser's accessibility tree: Chromium's);
-// the sheet's menu holds its commands with their keys.
-test('cold room: what a screen reader hears, and the sheet\'s menu', async () => {
+// The sheet's menu holds its commands with their keys.
+test('cold room: the sheet\'s menu', async () => {
     const program = await start('cold room');
-    const hears = engine === 'chromium';
-    for (const [name, heard] of [[cold.inInput('Edit2'), 'طول ابعاد سردخانه (متر)'], [cold.inInput('ComboBox6'), 'درصد بارگيري %'],
-                                 [cold.inInput('ComboBox7'), 'مدت زمان کارکرد کمپرسور (ساعت)']])
-        if (hears) assert.equal((await program.heard(name)).name, heard, name);
     await enterRoom(program, ColdRoomCases[0]);
     await program.click(cold.calculate);
-    if (hears) {
-        assert.equal((await program.heard(cold.onSheet('Label24'))).text, 'مجموع کل بارها: 4691  وات');
-        assert.equal((await program.heard(cold.onSheet('Label23'))).text, '');
-    }
     await program.page.rightClick(`[data-name="${cold.onSheet('Label12')}"]`);
     await program.settle();
     assert.deepEqual(await program.page.evaluate(`[...document.querySelectorAll('[data-name="${cold.onSheet('Menu')}"] .item')]

@@ -156,4 +156,18 @@ function nameControl(number, index, name)
     if (control.columnCaption) control.columnCaption.textContent = name;
 }
 
-Object.assign(WebFace, {makeControl, drawBanner, addInput, addRow, addNote, nameControl});
+// The page's one polite live region: what the program announces is added to it, each
+// announcement its own element, a line each, so that a screen reader says the new one alone.
+// The last few stay; older ones go unsaid.
+const heard = make('div', 'heard');
+heard.setAttribute('aria-live', 'polite');
+function announce(text)
+{
+    if (!text) return;
+    if (!heard.isConnected) document.body.append(heard);
+    const said = make('div', '', heard);
+    for (const line of text.split('\n')) make('div', '', said).textContent = line;
+    while (heard.children.length > 8) heard.firstElementChild.remove();
+}
+
+Object.assign(WebFace, {makeControl, drawBanner, addInput, addRow, addNote, nameControl, announce});

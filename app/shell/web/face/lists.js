@@ -22,6 +22,7 @@ function openList(window, index)
             .split(',').map(Number);
     const rows = make('div', 'rows');
     rows.dataset.name = `${control.name}.Rows`;
+    rows.id = `${control.name}.Rows`;
     rows.setAttribute('role', 'listbox');
     rows.dir = 'rtl';
     rows.style.font = control.font;
@@ -30,6 +31,7 @@ function openList(window, index)
     control.shownItems.forEach((item, position) => {
         const row = make('div', 'row', rows);
         row.setAttribute('role', 'option');
+        row.id = `${rows.id}.${position}`;
         row.dataset.row = position;
         row.textContent = item;
         row.addEventListener('pointermove', () => highlight(window, position));
@@ -47,6 +49,7 @@ function openList(window, index)
     document.body.append(rows);
     window.openList = {index, rows, highlight: -1};
     control.element.setAttribute('aria-expanded', 'true');
+    control.element.setAttribute('aria-controls', rows.id);
     highlight(window, Math.max(control.selected, 0));
 }
 
@@ -60,6 +63,11 @@ function highlight(window, position)
     open.highlight = position;
     rows[position].classList.add('highlight');
     rows[position].setAttribute('aria-selected', 'true');
+    // The focus stays on the list's field; a screen reader follows the highlighted row, and
+    // hears it as the list's new item once the user moves there.
+    const field = window.controls[open.index].element;
+    if (field.hasAttribute('aria-activedescendant')) announce(window.controls[open.index].items[position]);
+    field.setAttribute('aria-activedescendant', rows[position].id);
     const top = rows[position].offsetTop, bottom = top + rows[position].offsetHeight;
     if (top < open.rows.scrollTop) open.rows.scrollTop = top;
     if (bottom > open.rows.scrollTop + open.rows.clientHeight) open.rows.scrollTop = bottom - open.rows.clientHeight;
@@ -71,7 +79,10 @@ function closeList(window)
     if (!open) return;
     window.openList = null;
     open.rows.remove();
-    window.controls[open.index].element.setAttribute('aria-expanded', 'false');
+    const field = window.controls[open.index].element;
+    field.setAttribute('aria-expanded', 'false');
+    field.removeAttribute('aria-activedescendant');
+    field.removeAttribute('aria-controls');
 }
 
 // The open list takes its highlighted row, the user's choice, and closes.
