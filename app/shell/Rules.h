@@ -182,6 +182,10 @@ std::string PastedText(std::string_view text, std::size_t start, std::size_t len
 /// grows left widens its box to the left as far as its text needs.
 Rect LabelBox(const Control& label, Size text);
 
+/// Whether a label's box depends on its text (sized to it, or a note that grows left): only
+/// then does a face measure the text, which costs a shaping of every Persian word.
+constexpr bool LabelBoxFollowsText(const Control& label) { return label.box.SizedToText() || label.growsLeft; }
+
 /// The smallest character height a text is drawn at: a text too wide for its box is drawn
 /// smaller, a pixel at a time, down to this, never cut (a number cut short reads as another).
 inline constexpr int SmallestTextHeight = 8;

@@ -55,9 +55,14 @@ QAccessibleInterface* ReadingOf(const QString&, QObject* object)
     return label ? new LabelReading(label) : nullptr;
 }
 
-// The label's box for the text it holds, as the shell sizes it.
+// The label's box for the text it holds, as the shell sizes it; a label of a fixed box keeps
+// it, unmeasured.
 void PlaceLabel(QLabel* label, const Shell::Control& control)
 {
+    if (!Shell::LabelBoxFollowsText(control)) {
+        label->setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
+        return;
+    }
     const QSize text = label->sizeHint();
     const Shell::Rect box = Shell::LabelBox(control, {text.width(), text.height()});
     label->setGeometry(box.left, box.top, box.width, box.height);

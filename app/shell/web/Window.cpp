@@ -260,7 +260,7 @@ void Window::SizeLabels()
     for (std::size_t i = 0; i < description_.controls.size(); ++i) {
         const Shell::Control& control = description_.controls[i];
         if (control.kind == Shell::Kind::Edit || control.kind == Shell::Kind::Banner || FitsItsBox(control)) FitText(i);
-        if (control.kind == Shell::Kind::Label && (control.box.SizedToText() || control.growsLeft)) SizeLabel(i);
+        if (control.kind == Shell::Kind::Label && Shell::LabelBoxFollowsText(control)) SizeLabel(i);
     }
 }
 

@@ -143,7 +143,9 @@ void Window::PlaceLabel(const Built& label)
     const Shell::Control& control = *label.control;
     const bool rightToLeft = control.reading == Shell::Reading::RightToLeft;
     const std::wstring shown = ShownWide(label.text);
-    SIZE text = TextSize(FontOf(control.role, dpi_), shown, rightToLeft);
+    // Only a box that follows its text needs the text measured.
+    SIZE text{};
+    if (Shell::LabelBoxFollowsText(control)) text = TextSize(FontOf(control.role, dpi_), shown, rightToLeft);
     // A label sized to its text keeps clear of the control beside it on its right, the text
     // drawn smaller where the face is wider than the one the window was drawn with.
     if (control.box.SizedToText()) {
