@@ -38,6 +38,25 @@ RECT DeviceBox(const PageDevice& device, const Shell::PageBox& box)
             LONG(std::ceil(box.Right() * x)) - device.offsetX, LONG(std::ceil(box.Bottom() * y)) - device.offsetY};
 }
 
+// Windows' print dialog, from its library loaded when the user first prints rather than at
+// the program's start: comdlg32.dll brings shell32, shlwapi, shcore, winspool and compstui
+// with it, which nothing else needs. Both null where the library is missing or lacks them.
+struct PrintDialog {
+    decltype(&PrintDlgW) choose = nullptr;
+    decltype(&CommDlgExtendedError) failure = nullptr;
+};
+
+PrintDialog LoadPrintDialog(const wchar_t* library)
+{
+    const HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module) return {};
+    const PrintDialog dialog{
+        reinterpret_cast<decltype(&PrintDlgW)>(reinterpret_cast<void*>(GetProcAddress(module, "PrintDlgW"))),
+        reinterpret_cast<decltype(&CommDlgExtendedError)>(
+            reinterpret_cast<void*>(GetProcAddress(module, "CommDlgExtendedError")))};
+    return dialog.choose && dialog.failure ? dialog : PrintDialog{};
+}
+
 }  // namespace
 
 PageDevice DeviceOf(HDC printer)
@@ -105,21 +124,26 @@ bool PrintLayout(HDC printer, const Shell::ReportLayout& layout, std::wstring_vi
     return EndDoc(printer) > 0;
 }
 
-void PrintSheet(Window& sheet)
+void PrintSheet(Window& sheet, const wchar_t* library)
 {
     const auto* handlers = dynamic_cast<const Shell::ResultSheet*>(&sheet.Handlers());
     if (!handlers) return;
+    const PrintDialog printDialog = LoadPrintDialog(library);
+    if (!printDialog.choose) {
+        sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
+        return;
+    }
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = sheet.Handle();
     // No pages to choose among; the driver makes the copies. Without a printer the dialog
     // fails unseen, and the program says so in its own words.
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
-    const bool chosen = PrintDlgW(&dialog);
+    const bool chosen = printDialog.choose(&dialog);
     if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
     if (!chosen || !dialog.hDC) {
-        if (CommDlgExtendedError() != 0) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
+        if (printDialog.failure() != 0) sheet.ShowMessage(Shell::ErrorBox(Shell::Texts::PrintFailed));
         return;
     }
     const Shell::ReportContent content = handlers->Report();

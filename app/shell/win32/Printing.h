@@ -48,7 +48,8 @@ bool PrintLayout(HDC printer, const Shell::ReportLayout& layout, std::wstring_vi
 
 /// Ctrl+P and the menu's Print on a result sheet: asks for a printer in Windows' print dialog
 /// and prints the sheet's report on it, dated today; a printer that fails, or none to be had,
-/// is reported in the error box. Cancelling the dialog prints nothing.
-void PrintSheet(Window& sheet);
+/// is reported in the error box. Cancelling the dialog prints nothing. The dialog comes from
+/// `library`, loaded here; where it is missing or broken, the error box says so too.
+void PrintSheet(Window& sheet, const wchar_t* library = L"comdlg32.dll");
 
 }  // namespace Win32Face

@@ -220,7 +220,9 @@ TEST_F(Win32FaceTest, TheReportIsDrawnInsideThePageRightToLeft)
 
 // Ctrl+C on a sheet while another program holds the clipboard open: the copy is tried again
 // for a moment, then the user is told, rather than left with what the clipboard held before.
-TEST_F(Win32FaceTest, ACopyTheClipboardRefusesIsReported)
+// Printing where Windows' print dialog is missing, or its library lacks it, is told the same
+// way, never a crash nor nothing.
+TEST_F(Win32FaceTest, ACopyOrPrintThatCannotBeDoneIsReported)
 {
     std::vector<Shell::Message> shown;
     Win32Face::MessageBoxSeam() = [&shown](const Shell::Message& message) { shown.push_back(message); };
@@ -241,8 +243,11 @@ TEST_F(Win32FaceTest, ACopyTheClipboardRefusesIsReported)
     SetKeyboardState(keys);
     done = true;
     other.join();
+    Win32Face::PrintSheet(Face::WindowOf(*Form3), L"missing.dll");
+    Win32Face::PrintSheet(Face::WindowOf(*Form3), L"kernel32.dll");
     Win32Face::MessageBoxSeam() = Win32Face::ShowMessageBox;
-    EXPECT_EQ(shown, std::vector{Shell::ErrorBox(Shell::Texts::CopyFailed)});
+    EXPECT_EQ(shown, (std::vector{Shell::ErrorBox(Shell::Texts::CopyFailed), Shell::ErrorBox(Shell::Texts::PrintFailed),
+                                  Shell::ErrorBox(Shell::Texts::PrintFailed)}));
 }
 
 }  // namespace
